@@ -1,0 +1,25 @@
+# Entry points: `make run` and `make test`; both install what is missing first.
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build run test clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+# The program keeps its files in the directory it is started from.
+run: build
+	$(BUILD_DIR)/src/app/sumtrail
+
+test: build
+	@scripts/run-tests $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,113 @@
+#include "dialog.h"
+
+#include "records/history.h"
+#include "records/roster.h"
+#include "records/studentlist.h"
+#include "studentname.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+const ControlSpec Design[] = {
+    {.name = "txtStudent", .kind = K::TextBox, .left = 240, .top = 1200, .width = 6255,
+     .height = 615, .font = sansSerif(13.5, true), .fore = colours::LightPink,
+     .back = colours::DarkPurple, .tabIndex = 1},
+    {.name = "CancelButton", .kind = K::Button, .caption = "Cancel", .left = 240, .top = 1920,
+     .width = 3135, .height = 735, .tabIndex = 2},
+    {.name = "OKButton", .kind = K::Button, .caption = "OK", .left = 3360, .top = 1920,
+     .width = 3135, .height = 735, .tabIndex = 0},
+    {.name = "Label2", .kind = K::Label, .caption = "Please enter your name", .left = 240,
+     .top = 120, .width = 6255, .height = 495, .font = sansSerif(12)},
+    {.name = "Label1", .kind = K::Label, .caption = "Student Name", .left = 240, .top = 720,
+     .width = 2175, .height = 375, .font = sansSerif(13.5, true)},
+};
+} // namespace
+
+Dialog::Dialog(StudentList &students, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_students(students)
+    , m_controls(this)
+{
+    setWindowTitle(tr("Student Name"));
+    setFixedSize(ui::twipsToPixels(6975), ui::twipsToPixels(2865));
+    for (const ControlSpec &spec : Design) {
+        m_controls.create(spec);
+    }
+    m_controls.applyTabOrder();
+    txtStudent = m_controls.get<QLineEdit>("txtStudent");
+    CancelButton = m_controls.get<QPushButton>("CancelButton");
+    OKButton = m_controls.get<QPushButton>("OKButton");
+    Label2 = m_controls.get<QLabel>("Label2");
+    Label1 = m_controls.get<QLabel>("Label1");
+
+    OKButton->setDefault(true);
+    OKButton->setFocus();
+
+    // Esc and the window frame reject the dialog, which is what Cancel does.
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButton_Click);
+    connect(txtStudent, &QLineEdit::textChanged, this, &Dialog::txtStudent_Change);
+
+    Form_Load();
+}
+
+void Dialog::Form_Load()
+{
+    LastGoodName.clear();
+}
+
+void Dialog::txtStudent_Change()
+{
+    // The handler's own changes of the text come back here; they change nothing more.
+    if (m_inChange) {
+        return;
+    }
+    m_inChange = true;
+    const int caret = txtStudent->cursorPosition();
+    const QString typed = txtStudent->text();
+    const QString kept = studentname::isAcceptable(typed) ? typed.toUpper() : LastGoodName;
+    if (kept != typed) {
+        txtStudent->setText(kept);
+    }
+    txtStudent->setCursorPosition(qMin(caret, int(kept.size())));
+    LastGoodName = kept;
+    m_inChange = false;
+}
+
+void Dialog::OKButton_Click()
+{
+    const QString name = studentname::trimmed(txtStudent->text());
+    txtStudent->setText(name);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QByteArray bytes = name.toLatin1();
+    if (m_students.contains(bytes)) {
+        ui::inform(this, tr("Student Already exist!"));
+        return;
+    }
+    const int row = m_students.insertSorted(bytes);
+    const FileResult saved = SaveRoster(m_students);
+    if (!saved.ok) {
+        m_students.removeAt(row);
+        ui::warn(this, saved.message);
+        return;
+    }
+    const FileResult created = CreateHistory(bytes);
+    if (!created.ok) {
+        // Without its history file the student is not added: the roster goes back too.
+        m_students.removeAt(row);
+        SaveRoster(m_students);
+        ui::warn(this, created.message);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,166 @@
+#include "mainportal.h"
+
+#include "dialog.h"
+#include "records/roster.h"
+#include "ui/msgbox.h"
+#include "ui/windows.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+const ControlSpec Design[] = {
+    {.name = "Command5", .kind = K::Button, .caption = "Exit", .left = 7920, .top = 6960,
+     .width = 3855, .height = 1215, .font = arial(18), .tabIndex = 10},
+    {.name = "Command2", .kind = K::Button, .caption = "Print Out Exercise", .left = 6000,
+     .top = 3960, .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 9,
+     .enabled = false},
+    {.name = "Command1", .kind = K::Button, .caption = "Start Exercise", .left = 240, .top = 3960,
+     .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 8, .enabled = false},
+    {.name = "Command4", .kind = K::Button, .caption = "Reports", .left = 240, .top = 6960,
+     .width = 3735, .height = 1215, .font = arial(18), .tabIndex = 7, .enabled = false},
+    {.name = "BtnDelStudent", .kind = K::Button, .caption = "Delete Student", .left = 9480,
+     .top = 2640, .width = 2055, .height = 735, .font = arial(12), .tabIndex = 3},
+    {.name = "btnAddStduent", .kind = K::Button, .caption = "New Student", .left = 7440,
+     .top = 2640, .width = 2055, .height = 735, .font = arial(12), .tabIndex = 2},
+    {.name = "Combo1", .kind = K::ComboBox, .left = 2760, .top = 2640, .width = 4575,
+     .height = 675, .font = arial(24, true), .fore = colours::LightPink,
+     .back = colours::DarkPurple, .tabIndex = 1},
+    {.name = "Frame1", .kind = K::Frame, .left = 240, .top = 120, .width = 11535,
+     .height = 3615},
+    {.name = "lblWelcome", .kind = K::Label, .caption = "Welcome", .left = 120, .top = 240,
+     .width = 11295, .height = 1935, .font = arial(18), .fore = colours::LightPink,
+     .back = colours::DarkPurple, .container = "Frame1", .tabIndex = 6, .align = Align::Centre},
+    {.name = "Label1", .kind = K::Label, .caption = "Student", .left = 360, .top = 2520,
+     .width = 1815, .height = 615, .font = arial(24, true), .container = "Frame1",
+     .tabIndex = 5},
+};
+
+const char *const PromptEmpty = QT_TRANSLATE_NOOP("MainPortal", "Press \"NEW STUDENT\" to begin");
+} // namespace
+
+MainPortal::MainPortal()
+{
+    setWindowTitle(tr("Main Menu"));
+    setClientSizeTwips(12000, 8610);
+    for (const ControlSpec &spec : Design) {
+        controls().create(spec);
+    }
+    controls().applyTabOrder();
+    Command5 = controls().get<QPushButton>("Command5");
+    Command2 = controls().get<QPushButton>("Command2");
+    Command1 = controls().get<QPushButton>("Command1");
+    Command4 = controls().get<QPushButton>("Command4");
+    BtnDelStudent = controls().get<QPushButton>("BtnDelStudent");
+    btnAddStduent = controls().get<QPushButton>("btnAddStduent");
+    Combo1 = controls().get<QComboBox>("Combo1");
+    Frame1 = controls().get<QGroupBox>("Frame1");
+    lblWelcome = controls().get<QLabel>("lblWelcome");
+    Label1 = controls().get<QLabel>("Label1");
+
+    // The combo and the buttons beside it lie over the frame without being inside it.
+    Combo1->raise();
+    btnAddStduent->raise();
+    BtnDelStudent->raise();
+    Combo1->setModel(&m_students);
+
+    connect(Combo1, &QComboBox::activated, this, &MainPortal::Combo1_Click);
+    connect(btnAddStduent, &QPushButton::clicked, this, &MainPortal::btnAddStduent_Click);
+    connect(BtnDelStudent, &QPushButton::clicked, this, &MainPortal::BtnDelStudent_Click);
+    connect(Command1, &QPushButton::clicked, this, &MainPortal::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MainPortal::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &MainPortal::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &QWidget::close);
+
+    Form_Load();
+}
+
+void MainPortal::Form_Load()
+{
+    LoadRoster(m_students);
+    Combo1->setCurrentIndex(-1);
+    lblWelcome->setText(m_students.size() == 0
+                            ? tr(PromptEmpty)
+                            : tr("Please select student to begin or press \"New Student\""));
+}
+
+std::optional<QByteArray> MainPortal::currentStudent() const
+{
+    const int row = Combo1->currentIndex();
+    if (row < 0) {
+        return std::nullopt;
+    }
+    return m_students.nameAt(row);
+}
+
+void MainPortal::setWindowButtonsEnabled(bool enabled)
+{
+    Command1->setEnabled(enabled);
+    Command2->setEnabled(enabled);
+    Command4->setEnabled(enabled);
+}
+
+void MainPortal::Combo1_Click()
+{
+    lblWelcome->setText(tr("Welcome ") + Combo1->currentText());
+    if (Combo1->currentIndex() >= 0) {
+        setWindowButtonsEnabled(true);
+    }
+}
+
+void MainPortal::btnAddStduent_Click()
+{
+    Dialog dialog(m_students, this);
+    dialog.exec();
+}
+
+void MainPortal::BtnDelStudent_Click()
+{
+    const int row = Combo1->currentIndex();
+    if (row < 0) {
+        return;
+    }
+    if (!ui::askYesNo(this, tr("Do you want to delete user %1?").arg(Combo1->currentText()))) {
+        return;
+    }
+    const QByteArray removed = m_students.nameAt(row);
+    m_students.removeAt(row);
+    Combo1->setCurrentIndex(-1);
+    const FileResult saved = SaveRoster(m_students);
+    if (!saved.ok) {
+        // The roster on disk still lists the student, so the list must too.
+        const int back = m_students.insertSorted(removed);
+        Combo1->setCurrentIndex(back);
+        ui::warn(this, saved.message);
+        return;
+    }
+    lblWelcome->setText(m_students.size() == 0
+                            ? tr(PromptEmpty)
+                            : tr("Please Select student to begin or press \"New Student\""));
+    setWindowButtonsEnabled(false);
+}
+
+void MainPortal::Command1_Click()
+{
+    // The exercise window arrives with the exercise; until then nothing opens.
+}
+
+void MainPortal::Command2_Click()
+{
+    // The print window arrives with worksheet printing; until then nothing opens.
+}
+
+void MainPortal::Command4_Click()
+{
+    // The report window arrives with the report; until then nothing opens.
+}
+
+void MainPortal::Form_Unload()
+{
+    Windows::unloadAllExcept(this);
+}

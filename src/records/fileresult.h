@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What a write to a data file came to. On failure the message names the file and the
+// reason, ready to be shown to the user.
+struct FileResult
+{
+    bool ok = true;
+    QString message;
+
+    static FileResult success() { return {}; }
+    static FileResult failure(const QString &message) { return {false, message}; }
+    static FileResult writeFailure(const QString &fileName, const QString &reason);
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "fileresult.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One line of a student's history: when the answers were checked, the level, the score
+// in percent and the time taken, as the text stored in the file.
+struct HistoryRecord
+{
+    QByteArray Date;
+    QByteArray Level;
+    QByteArray Score;
+    QByteArray Speed;
+
+    bool operator==(const HistoryRecord &) const = default;
+};
+
+namespace history {
+
+inline constexpr const char *Extension = ".hst";
+
+// A student's name makes a file name only when it stays a plain name in the working
+// directory: no separators, no NUL byte, not "." or "..".
+bool isSafeStudentName(const QByteArray &student);
+QString fileNameFor(const QByteArray &student);
+
+// The fixed form of a date and time, whatever the machine's locale: month/day/year, then
+// the 12-hour time with AM or PM; the date alone at exactly midnight.
+QByteArray formatDate(const QDateTime &when);
+// Reads that form back, also a date alone or a date with a 24-hour time.
+std::optional<QDateTime> parseDate(QByteArrayView text);
+
+// One line as written, without its line end.
+QByteArray formatRecord(const HistoryRecord &record);
+// Splits a line at "#" into at most four fields, the last keeping any further "#";
+// fewer than four fields is not a record.
+std::optional<HistoryRecord> parseRecord(QByteArrayView line);
+
+// The records of a file in file order; a missing or unreadable file gives none.
+QList<HistoryRecord> readRecords(const QString &path);
+
+} // namespace history
+
+// Creates the student's history file empty. An earlier file of that name that held
+// results is first kept beside it as "NAME.hst.1" (the next free number).
+FileResult CreateHistory(const QByteArray &student);
+// Appends one record to the student's history file, creating the file when missing. A
+// write that fails leaves the file as it was.
+FileResult AppendResult(const QByteArray &student, const HistoryRecord &record);

@@ -1,0 +1,152 @@
+#include "controltable.h"
+
+#include "linecontrol.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <algorithm>
+
+namespace ui {
+
+QString arrayElementName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QString::fromLatin1(name)).arg(index);
+}
+
+FormControls::FormControls(QWidget *host)
+    : m_host(host)
+{
+}
+
+QWidget *FormControls::create(const ControlSpec &spec)
+{
+    return make(spec, QString::fromLatin1(spec.name), 0, 0);
+}
+
+QWidget *FormControls::createElement(const ControlSpec &spec, int index, int dx, int dy)
+{
+    return make(spec, arrayElementName(spec.name, index), dx, dy);
+}
+
+QWidget *FormControls::find(const QString &name) const
+{
+    for (QWidget *w : m_controls) {
+        if (w->objectName() == name) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+static Qt::Alignment horizontal(Align align)
+{
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx, int dy)
+{
+    QWidget *parent = spec.container ? find(QString::fromLatin1(spec.container)) : m_host;
+    Q_ASSERT_X(parent, "FormControls", "container must be created before its controls");
+    const QString caption = QString::fromUtf8(spec.caption);
+
+    QWidget *w = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Button:
+        w = new QPushButton(caption, parent);
+        break;
+    case ControlKind::Label: {
+        auto *label = new QLabel(caption, parent);
+        // Captions wrap at word boundaries and start at the top, as designed.
+        label->setWordWrap(true);
+        label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
+        w = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(caption, parent);
+        box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
+        if (spec.maxLength > 0) {
+            box->setMaxLength(spec.maxLength);
+        }
+        w = box;
+        break;
+    }
+    case ControlKind::ComboBox:
+        w = new QComboBox(parent);
+        break;
+    case ControlKind::ListBox:
+        w = new QListView(parent);
+        break;
+    case ControlKind::Frame:
+        w = new QGroupBox(caption, parent);
+        break;
+    case ControlKind::Panel:
+        w = new QWidget(parent);
+        break;
+    case ControlKind::Line: {
+        auto *line = new LineControl(parent);
+        line->setBorderWidth(spec.borderWidth);
+        line->setEnds(spec.left + dx, spec.top + dy, spec.width + dx, spec.height + dy);
+        if (spec.fore.isSet()) {
+            line->setColour(spec.fore.toColor());
+        }
+        w = line;
+        break;
+    }
+    }
+
+    w->setObjectName(name);
+    if (spec.kind != ControlKind::Line) {
+        w->setFont(fontFor(spec.font));
+        setGeometryTwips(w, spec.left + dx, spec.top + dy, spec.width, spec.height);
+        if (spec.fore.isSet()) {
+            setForeColour(w, spec.fore);
+        }
+        if (spec.back.isSet()) {
+            setBackColour(w, spec.back);
+        }
+    }
+    w->setEnabled(spec.enabled);
+    if (!spec.visible) {
+        w->setVisible(false);
+    }
+    if (spec.tabIndex >= 0) {
+        m_tabbed.append({spec.tabIndex, w});
+    } else if (spec.kind != ControlKind::Panel && spec.kind != ControlKind::Frame) {
+        w->setFocusPolicy(Qt::NoFocus);
+    }
+    m_controls.append(w);
+    return w;
+}
+
+void FormControls::applyTabOrder()
+{
+    std::stable_sort(m_tabbed.begin(), m_tabbed.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QWidget *previous = nullptr;
+    for (const auto &entry : std::as_const(m_tabbed)) {
+        QWidget *w = entry.second;
+        if (w->focusPolicy() == Qt::NoFocus) {
+            continue; // labels carry a tab index but never take the focus
+        }
+        if (previous) {
+            QWidget::setTabOrder(previous, w);
+        }
+        previous = w;
+    }
+}
+
+} // namespace ui

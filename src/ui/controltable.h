@@ -1,0 +1,94 @@
+#pragma once
+
+#include "fonts.h"
+#include "theme.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class LineControl;
+
+namespace ui {
+
+enum class ControlKind { Button, Label, TextBox, ComboBox, ListBox, Frame, Panel, Line };
+enum class Align { Left, Right, Centre };
+
+// One row of a window's design table. Positions are Left, Top, Width, Height in twips
+// within the container; a line gives X1, Y1, X2, Y2 instead.
+struct ControlSpec
+{
+    const char *name = "";
+    ControlKind kind = ControlKind::Label;
+    const char *caption = "";
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    FontSpec font{};
+    Rgb fore{};
+    Rgb back{};
+    const char *container = nullptr; // name of the frame that holds it, if any
+    int tabIndex = -1;               // -1: takes no focus
+    Align align = Align::Left;
+    bool enabled = true;
+    bool visible = true;
+    int maxLength = 0; // text boxes; 0 is no limit
+    int borderWidth = 1; // lines, in pixels
+};
+
+// Creates a window's controls from its design table, in order, and remembers that order:
+// proportional scaling walks the controls in creation order, each element of a control
+// array counted as a control of its own and the controls inside frames included.
+class FormControls
+{
+public:
+    explicit FormControls(QWidget *host);
+
+    QWidget *create(const ControlSpec &spec);
+    // One element of a control array: named "Name(index)" and moved by (dx, dy) twips.
+    QWidget *createElement(const ControlSpec &spec, int index, int dx = 0, int dy = 0);
+
+    const QList<QWidget *> &inCreationOrder() const { return m_controls; }
+
+    QWidget *find(const QString &name) const;
+    template<class T>
+    T *get(const QString &name) const
+    {
+        return qobject_cast<T *>(find(name));
+    }
+
+    // Chains the focus through the controls by their tab index; the rest take no focus.
+    void applyTabOrder();
+
+private:
+    QWidget *make(const ControlSpec &spec, const QString &name, int dx, int dy);
+
+    QWidget *m_host;
+    QList<QWidget *> m_controls;
+    QList<QPair<int, QWidget *>> m_tabbed;
+};
+
+// The elements of a control array, indexed from the array's own lower bound.
+template<class T>
+class ControlArray
+{
+public:
+    explicit ControlArray(int lowerBound = 1)
+        : m_lower(lowerBound)
+    {
+    }
+    void append(QWidget *w) { m_items.append(qobject_cast<T *>(w)); }
+    T *operator[](int index) const { return m_items.at(index - m_lower); }
+    int lowerBound() const { return m_lower; }
+    int upperBound() const { return m_lower + int(m_items.size()) - 1; }
+    int size() const { return int(m_items.size()); }
+
+private:
+    int m_lower;
+    QList<T *> m_items;
+};
+
+QString arrayElementName(const char *name, int index);
+
+} // namespace ui

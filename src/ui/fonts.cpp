@@ -1,0 +1,36 @@
+#include "fonts.h"
+
+namespace ui {
+
+void installFontSubstitutes()
+{
+    static const bool installed = [] {
+        // fontconfig already aliases the metric-compatible Liberation faces, but saying it
+        // here keeps the layout the same on a machine with a different fontconfig set-up.
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                                  QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(QStringLiteral("Times"), QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(QStringLiteral("Courier New"),
+                                  QStringLiteral("Liberation Mono"));
+        // The old bitmap dialog face has no alias of its own.
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        // Symbol and picture fonts are drawn from their Unicode equivalents in Symbola.
+        QFont::insertSubstitution(QStringLiteral("Symbol"), QStringLiteral("Symbola"));
+        QFont::insertSubstitution(QStringLiteral("Wingdings"), QStringLiteral("Symbola"));
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QFont fontFor(const FontSpec &spec)
+{
+    installFontSubstitutes();
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+} // namespace ui

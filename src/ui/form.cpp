@@ -1,0 +1,26 @@
+#include "form.h"
+
+#include "twips.h"
+#include "windows.h"
+
+#include <QCloseEvent>
+
+Form::Form(QWidget *parent)
+    : QWidget(parent)
+    , m_controls(this)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Form::setClientSizeTwips(int width, int height)
+{
+    ui::setClientSizeTwips(this, width, height);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // The window is still loaded while its unload runs, as the other windows expect.
+    Form_Unload();
+    Windows::forget(this);
+    event->accept();
+}

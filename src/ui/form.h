@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controltable.h"
+
+#include <QWidget>
+
+// Base of the program's modeless windows: controls built from a design table, a client
+// area given in twips, and an unload that forgets the window so a later use loads anew.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form(QWidget *parent = nullptr);
+
+    const ui::FormControls &controls() const { return m_controls; }
+
+protected:
+    ui::FormControls &controls() { return m_controls; }
+    void setClientSizeTwips(int width, int height);
+
+    // Runs as the window closes, by its own buttons or its close box.
+    virtual void Form_Unload() { }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    ui::FormControls m_controls;
+};

@@ -1,0 +1,103 @@
+#include "testsupport.h"
+
+#include "exercise/randomsource.h"
+#include "ui/clock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+namespace testsupport {
+
+WorkDir::WorkDir()
+    : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+}
+
+WorkDir::~WorkDir()
+{
+    QDir::setCurrent(m_previous);
+}
+
+ScriptedMessages::ScriptedMessages()
+{
+    ui::setMessageResponder([this](const ui::MessageRequest &request) {
+        m_shown.append(request);
+        return m_answers.isEmpty() ? request.defaultButton : m_answers.takeFirst();
+    });
+}
+
+ScriptedMessages::~ScriptedMessages()
+{
+    ui::setMessageResponder({});
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList result;
+    for (const auto &request : m_shown) {
+        result.append(request.text);
+    }
+    return result;
+}
+
+FixedClock::FixedClock(const QDateTime &start)
+    : m_now(start)
+{
+    ui::setClock([this] { return m_now; });
+}
+
+FixedClock::~FixedClock()
+{
+    ui::setClock({});
+}
+
+ScriptedRandom::ScriptedRandom(QList<double> values)
+    : m_values(std::move(values))
+{
+    setRandomSource([this] { return m_values.at(m_draws++ % m_values.size()); });
+}
+
+ScriptedRandom::~ScriptedRandom()
+{
+    setRandomSource({});
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        f.write(bytes);
+    }
+}
+
+void closeAllWindows()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int visibleTopLevelWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace testsupport
