@@ -115,8 +115,13 @@ void MainPortal::Combo1_Click()
 
 void MainPortal::btnAddStduent_Click()
 {
+    const bool hadPick = Combo1->currentIndex() >= 0;
     Dialog dialog(m_students, this);
     dialog.exec();
+    // The list picks its first entry by itself when it stops being empty; no pick is kept.
+    if (!hadPick) {
+        Combo1->setCurrentIndex(-1);
+    }
 }
 
 void MainPortal::BtnDelStudent_Click()

@@ -209,13 +209,13 @@ FileResult AppendResult(const QByteArray &student, const HistoryRecord &record)
     }
     const QString fileName = history::fileNameFor(student);
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Unbuffered, so that a failed write is seen at once and can still be cut off.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         return FileResult::writeFailure(fileName, file.errorString());
     }
     const qint64 sizeBefore = file.size();
     const QByteArray line = history::formatRecord(record) + "\r\n";
-    const bool written = file.write(line) == line.size() && file.flush();
-    if (!written) {
+    if (file.write(line) != line.size()) {
         // A short write would leave half a line that merges with the next record.
         const QString reason = file.errorString();
         file.resize(sizeBefore);

@@ -46,7 +46,9 @@ FileResult writeNames(const QString &path, const QList<QByteArray> &names)
     // A temporary file beside the roster is renamed over it only once fully written.
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered write that fails only when flushed on commit would go unseen
+    // and a cut-off file would replace the roster.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return FileResult::writeFailure(path, file.errorString());
     }
     const QByteArray bytes = format(names);

@@ -101,3 +101,29 @@ int visibleTopLevelWindows()
 }
 
 } // namespace testsupport
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace testsupport {
+
+FileSizeLimit::FileSizeLimit(long long bytes)
+{
+    // Without this the write past the limit would kill the process instead of failing.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = static_cast<long long>(limit.rlim_cur);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(m_previous);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace testsupport

@@ -78,3 +78,19 @@ void closeAllWindows();
 int visibleTopLevelWindows();
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// Lowers the size any file of this process may grow to, for the life of the object,
+// so that a write past it fails as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+
+private:
+    long long m_previous = -1;
+};
+
+} // namespace testsupport
