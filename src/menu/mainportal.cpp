@@ -82,6 +82,7 @@ MainPortal::MainPortal()
 
 void MainPortal::Form_Load()
 {
+    m_layout.RecordDesign(this, controls().inCreationOrder());
     LoadRoster(m_students);
     Combo1->setCurrentIndex(-1);
     lblWelcome->setText(m_students.size() == 0
@@ -163,6 +164,11 @@ void MainPortal::Command2_Click()
 void MainPortal::Command4_Click()
 {
     // The report window arrives with the report; until then nothing opens.
+}
+
+void MainPortal::Form_Resize()
+{
+    m_layout.Rescale(this, controls().inCreationOrder());
 }
 
 void MainPortal::Form_Unload()

@@ -2,6 +2,7 @@
 
 #include "records/studentlist.h"
 #include "ui/form.h"
+#include "ui/proportionallayout.h"
 
 #include <QByteArray>
 #include <optional>
@@ -25,6 +26,7 @@ public:
 
 protected:
     void Form_Unload() override;
+    void Form_Resize() override;
 
 private:
     void Form_Load();
@@ -37,6 +39,7 @@ private:
     void setWindowButtonsEnabled(bool enabled);
 
     StudentList m_students;
+    ProportionalLayout m_layout;
 
     QPushButton *Command5 = nullptr;
     QPushButton *Command2 = nullptr;

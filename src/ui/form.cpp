@@ -24,3 +24,9 @@ void Form::closeEvent(QCloseEvent *event)
     Windows::forget(this);
     event->accept();
 }
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}

@@ -20,8 +20,11 @@ protected:
 
     // Runs as the window closes, by its own buttons or its close box.
     virtual void Form_Unload() { }
+    // Runs when the window is first shown and after every change of its size.
+    virtual void Form_Resize() { }
 
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     ui::FormControls m_controls;

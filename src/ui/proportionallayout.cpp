@@ -1,0 +1,102 @@
+#include "proportionallayout.h"
+
+#include "linecontrol.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <cmath>
+
+namespace {
+
+qint32 nearest(double value)
+{
+    return static_cast<qint32>(std::nearbyint(value));
+}
+
+// The window's frame and title bar in twips: what the outer size adds to the client area.
+QSize frameExtraTwips(const QWidget *window)
+{
+    const QSize outer = window->frameGeometry().size();
+    const QSize client = window->size();
+    return QSize(ui::pixelsToTwips(outer.width() - client.width()),
+                 ui::pixelsToTwips(outer.height() - client.height()));
+}
+
+bool isLineName(const QWidget *w)
+{
+    return w->objectName().startsWith(QLatin1String("Line"));
+}
+
+} // namespace
+
+ProportionalLayout::Factors ProportionalLayout::factors(QSize outerNow, QSize outerDesign)
+{
+    if (outerDesign.width() <= 0 || outerDesign.height() <= 0) {
+        return {};
+    }
+    return {float(outerNow.width()) / float(outerDesign.width()),
+            float(outerNow.height()) / float(outerDesign.height())};
+}
+
+int ProportionalLayout::scaledFontSize(qint32 designPoints, float scale)
+{
+    return static_cast<int>(std::floor(float(designPoints) * scale));
+}
+
+void ProportionalLayout::RecordDesign(const QWidget *window, const QList<QWidget *> &controls)
+{
+    m_designClient = QSize(ui::widthTwips(window), ui::heightTwips(window));
+    m_design.clear();
+    m_design.reserve(controls.size());
+    for (const QWidget *w : controls) {
+        Slot slot;
+        const auto *line = qobject_cast<const LineControl *>(w);
+        if (line && isLineName(w)) {
+            slot.isLine = true;
+            slot.left = nearest(line->x1());
+            slot.top = nearest(line->y1());
+            slot.x2 = nearest(line->x2());
+        } else {
+            slot.left = ui::leftTwips(w);
+            slot.top = ui::topTwips(w);
+            slot.width = ui::widthTwips(w);
+            slot.height = ui::heightTwips(w);
+            slot.fontSize = nearest(w->font().pointSizeF());
+        }
+        m_design.append(slot);
+    }
+}
+
+void ProportionalLayout::Rescale(QWidget *window, const QList<QWidget *> &controls) const
+{
+    if (m_design.size() != controls.size()) {
+        return;
+    }
+    const QSize extra = frameExtraTwips(window);
+    const QSize outerNow(ui::widthTwips(window) + extra.width(),
+                         ui::heightTwips(window) + extra.height());
+    const Factors f = factors(outerNow, m_designClient + extra);
+
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QWidget *w = controls.at(i);
+        const Slot &d = m_design.at(i);
+        if (d.isLine) {
+            // A line has no Left or Top; its ends move instead, and it stays horizontal.
+            auto *line = static_cast<LineControl *>(w);
+            line->setEnds(d.left * f.rx, d.top * f.ry, d.x2 * f.rx, d.top * f.ry);
+            continue;
+        }
+        const int points = scaledFontSize(d.fontSize, f.fontScale());
+        if (points > 0) { // a font of 0 points is refused; the control keeps its font
+            QFont font = w->font();
+            font.setPointSize(points);
+            w->setFont(font);
+        }
+        double height = d.height * f.ry;
+        if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            // A drop-down's height follows its font; it cannot be set.
+            height = ui::pixelsToTwips(combo->sizeHint().height());
+        }
+        ui::setGeometryTwips(w, d.left * f.rx, d.top * f.ry, d.width * f.rx, height);
+    }
+}
