@@ -11,9 +11,9 @@ namespace AddModule {
 inline constexpr int Size = 123; // indices 0..122
 inline constexpr int MaxAttempts = 11;
 
-inline std::array<qint32, Size> FirstNum{};
-inline std::array<qint32, Size> SecondNum{};
-inline std::array<qint32, Size> SumNum{};
+inline std::array<qint32, Size> FirstNum {};
+inline std::array<qint32, Size> SecondNum {};
+inline std::array<qint32, Size> SumNum {};
 
 // Draws the operands of question n for a level 1 to 6; any other level writes nothing.
 void GenerateQuestion(qint16 n, qint16 level);

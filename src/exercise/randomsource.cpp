@@ -23,8 +23,8 @@ void Randomize()
     Source &s = source();
     if (!s.seeded) {
         const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-        std::seed_seq seed{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32),
-                           static_cast<unsigned>(std::random_device{}())};
+        std::seed_seq seed {static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32),
+                            static_cast<unsigned>(std::random_device {}())};
         s.engine.seed(seed);
         s.seeded = true;
     }

@@ -16,23 +16,55 @@ using namespace ui;
 using K = ControlKind;
 
 const ControlSpec Design[] = {
-    {.name = "txtStudent", .kind = K::TextBox, .left = 240, .top = 1200, .width = 6255,
-     .height = 615, .font = sansSerif(13.5, true), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .tabIndex = 1},
-    {.name = "CancelButton", .kind = K::Button, .caption = "Cancel", .left = 240, .top = 1920,
-     .width = 3135, .height = 735, .tabIndex = 2},
-    {.name = "OKButton", .kind = K::Button, .caption = "OK", .left = 3360, .top = 1920,
-     .width = 3135, .height = 735, .tabIndex = 0},
-    {.name = "Label2", .kind = K::Label, .caption = "Please enter your name", .left = 240,
-     .top = 120, .width = 6255, .height = 495, .font = sansSerif(12)},
-    {.name = "Label1", .kind = K::Label, .caption = "Student Name", .left = 240, .top = 720,
-     .width = 2175, .height = 375, .font = sansSerif(13.5, true)},
+    {.name = "txtStudent",
+     .kind = K::TextBox,
+     .left = 240,
+     .top = 1200,
+     .width = 6255,
+     .height = 615,
+     .font = sansSerif(13.5, true),
+     .fore = colours::LightPink,
+     .back = colours::DarkPurple,
+     .tabIndex = 1},
+    {.name = "CancelButton",
+     .kind = K::Button,
+     .caption = "Cancel",
+     .left = 240,
+     .top = 1920,
+     .width = 3135,
+     .height = 735,
+     .tabIndex = 2},
+    {.name = "OKButton",
+     .kind = K::Button,
+     .caption = "OK",
+     .left = 3360,
+     .top = 1920,
+     .width = 3135,
+     .height = 735,
+     .tabIndex = 0},
+    {.name = "Label2",
+     .kind = K::Label,
+     .caption = "Please enter your name",
+     .left = 240,
+     .top = 120,
+     .width = 6255,
+     .height = 495,
+     .font = sansSerif(12)},
+    {.name = "Label1",
+     .kind = K::Label,
+     .caption = "Student Name",
+     .left = 240,
+     .top = 720,
+     .width = 2175,
+     .height = 375,
+     .font = sansSerif(13.5, true)},
 };
 } // namespace
 
 Dialog::Dialog(StudentList &students, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_students(students)
     , m_controls(this)
 {

@@ -140,9 +140,9 @@ std::optional<HistoryRecord> parseRecord(QByteArrayView line)
     if (c < 0) {
         return std::nullopt;
     }
-    return HistoryRecord{line.first(a).toByteArray(), line.sliced(a + 1, b - a - 1).toByteArray(),
-                         line.sliced(b + 1, c - b - 1).toByteArray(),
-                         line.sliced(c + 1).toByteArray()};
+    return HistoryRecord {line.first(a).toByteArray(), line.sliced(a + 1, b - a - 1).toByteArray(),
+                          line.sliced(b + 1, c - b - 1).toByteArray(),
+                          line.sliced(c + 1).toByteArray()};
 }
 
 QList<HistoryRecord> readRecords(const QString &path)

@@ -20,7 +20,7 @@ QString StudentList::displayName(const QByteArray &name)
 
 StudentList::Entry StudentList::makeEntry(const QByteArray &name)
 {
-    Entry e{name, displayName(name), {}};
+    Entry e {name, displayName(name), {}};
     e.sortKey = e.display.toCaseFolded();
     return e;
 }

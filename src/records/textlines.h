@@ -9,8 +9,7 @@
 QList<QByteArray> splitLines(QByteArrayView text);
 
 // Calls back once per line, without keeping them all; returns early when told to stop.
-template<class F>
-void forEachLine(QByteArrayView text, F &&onLine)
+template<class F> void forEachLine(QByteArrayView text, F &&onLine)
 {
     qsizetype start = 0;
     const qsizetype n = text.size();

@@ -25,11 +25,11 @@ struct ControlSpec
     int top = 0;
     int width = 0;
     int height = 0;
-    FontSpec font{};
-    Rgb fore{};
-    Rgb back{};
+    FontSpec font {};
+    Rgb fore {};
+    Rgb back {};
     const char *container = nullptr; // name of the frame that holds it, if any
-    int tabIndex = -1;               // -1: takes no focus
+    int tabIndex = -1; // -1: takes no focus
     Align align = Align::Left;
     bool enabled = true;
     bool visible = true;
@@ -52,11 +52,7 @@ public:
     const QList<QWidget *> &inCreationOrder() const { return m_controls; }
 
     QWidget *find(const QString &name) const;
-    template<class T>
-    T *get(const QString &name) const
-    {
-        return qobject_cast<T *>(find(name));
-    }
+    template<class T> T *get(const QString &name) const { return qobject_cast<T *>(find(name)); }
 
     // Chains the focus through the controls by their tab index; the rest take no focus.
     void applyTabOrder();
@@ -70,8 +66,7 @@ private:
 };
 
 // The elements of a control array, indexed from the array's own lower bound.
-template<class T>
-class ControlArray
+template<class T> class ControlArray
 {
 public:
     explicit ControlArray(int lowerBound = 1)

@@ -11,8 +11,7 @@ void installFontSubstitutes()
         QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                                   QStringLiteral("Liberation Serif"));
         QFont::insertSubstitution(QStringLiteral("Times"), QStringLiteral("Liberation Serif"));
-        QFont::insertSubstitution(QStringLiteral("Courier New"),
-                                  QStringLiteral("Liberation Mono"));
+        QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
         // The old bitmap dialog face has no alias of its own.
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                                   QStringLiteral("Liberation Sans"));

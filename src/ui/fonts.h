@@ -13,7 +13,10 @@ struct FontSpec
     bool bold = false;
 };
 
-inline constexpr FontSpec arial(double points, bool bold = false) { return {"Arial", points, bold}; }
+inline constexpr FontSpec arial(double points, bool bold = false)
+{
+    return {"Arial", points, bold};
+}
 inline constexpr FontSpec sansSerif(double points, bool bold = false)
 {
     return {"MS Sans Serif", points, bold};

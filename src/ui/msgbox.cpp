@@ -39,8 +39,7 @@ void warn(QWidget *parent, const QString &text)
 bool askYesNo(QWidget *parent, const QString &text)
 {
     return msgBox(parent,
-                  {text, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
-                   QMessageBox::No})
+                  {text, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
         == QMessageBox::Yes;
 }
 

@@ -13,7 +13,7 @@ struct SaveRequest
 {
     QString caption;
     QString suggestedName; // a file name or path to start from
-    QString filter;        // for example "CSV files (*.csv)"
+    QString filter; // for example "CSV files (*.csv)"
 };
 
 // The chosen path, or an empty string when the user cancelled.

@@ -17,15 +17,39 @@ QRect twipsRect(double left, double top, double width, double height)
                  twipsToPixels(height));
 }
 
-int leftTwips(const QWidget *w) { return pixelsToTwips(w->x()); }
-int topTwips(const QWidget *w) { return pixelsToTwips(w->y()); }
-int widthTwips(const QWidget *w) { return pixelsToTwips(w->width()); }
-int heightTwips(const QWidget *w) { return pixelsToTwips(w->height()); }
+int leftTwips(const QWidget *w)
+{
+    return pixelsToTwips(w->x());
+}
+int topTwips(const QWidget *w)
+{
+    return pixelsToTwips(w->y());
+}
+int widthTwips(const QWidget *w)
+{
+    return pixelsToTwips(w->width());
+}
+int heightTwips(const QWidget *w)
+{
+    return pixelsToTwips(w->height());
+}
 
-void setLeftTwips(QWidget *w, double left) { w->move(twipsToPixels(left), w->y()); }
-void setTopTwips(QWidget *w, double top) { w->move(w->x(), twipsToPixels(top)); }
-void setWidthTwips(QWidget *w, double width) { w->resize(twipsToPixels(width), w->height()); }
-void setHeightTwips(QWidget *w, double height) { w->resize(w->width(), twipsToPixels(height)); }
+void setLeftTwips(QWidget *w, double left)
+{
+    w->move(twipsToPixels(left), w->y());
+}
+void setTopTwips(QWidget *w, double top)
+{
+    w->move(w->x(), twipsToPixels(top));
+}
+void setWidthTwips(QWidget *w, double width)
+{
+    w->resize(twipsToPixels(width), w->height());
+}
+void setHeightTwips(QWidget *w, double height)
+{
+    w->resize(w->width(), twipsToPixels(height));
+}
 
 void setGeometryTwips(QWidget *w, double left, double top, double width, double height)
 {

@@ -11,7 +11,10 @@ inline constexpr double TwipsPerPixel = 15.0;
 
 // Rounds to the nearest pixel, halves to the even neighbour, as the toolkit would.
 int twipsToPixels(double twips);
-inline constexpr int pixelsToTwips(int pixels) { return pixels * 15; }
+inline constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * 15;
+}
 
 QRect twipsRect(double left, double top, double width, double height);
 

@@ -9,8 +9,7 @@
 class Windows
 {
 public:
-    template<class W>
-    static W *load()
+    template<class W> static W *load()
     {
         if (W *existing = find<W>()) {
             return existing;
@@ -20,8 +19,7 @@ public:
         return w;
     }
 
-    template<class W>
-    static W *find()
+    template<class W> static W *find()
     {
         return qobject_cast<W *>(lookup(W::staticMetaObject.className()));
     }

@@ -81,10 +81,14 @@ void tst_Dialog::typingIsKeptToCapitalsAndBlanks_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("lower case") << "ann" << "ANN";
-    QTest::newRow("digit after") << "ann1" << "ANN";
-    QTest::newRow("blanks") << "ann  lee " << "ANN  LEE ";
-    QTest::newRow("punctuation") << "o'neil-x" << "ONEILX";
+    QTest::newRow("lower case") << "ann"
+                                << "ANN";
+    QTest::newRow("digit after") << "ann1"
+                                 << "ANN";
+    QTest::newRow("blanks") << "ann  lee "
+                            << "ANN  LEE ";
+    QTest::newRow("punctuation") << "o'neil-x"
+                                 << "ONEILX";
     QTest::newRow("accented") << QStringLiteral("zo\u00eb") << "ZO";
 }
 
@@ -114,8 +118,10 @@ void tst_Dialog::pasteIsTakenWholeOrNotAtAll_data()
 {
     QTest::addColumn<QString>("clip");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("hyphen spoils it") << "Ann-Marie" << "";
-    QTest::newRow("letters and blank") << "ann lee" << "ANN LEE";
+    QTest::newRow("hyphen spoils it") << "Ann-Marie"
+                                      << "";
+    QTest::newRow("letters and blank") << "ann lee"
+                                       << "ANN LEE";
 }
 
 void tst_Dialog::pasteIsTakenWholeOrNotAtAll()
@@ -136,7 +142,7 @@ void tst_Dialog::okTrimsAndAddsTheStudent()
     QCOMPARE(box()->text(), QStringLiteral("ANN"));
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
     QVERIFY(!m_dialog->isVisible());
-    QCOMPARE(m_students->names(), (QList<QByteArray>{"ANN", "BEN"}));
+    QCOMPARE(m_students->names(), (QList<QByteArray> {"ANN", "BEN"}));
     QCOMPARE(readFile("sumroll.ini"), QByteArray("ANN\r\nBEN\r\n"));
     QVERIFY(QFile::exists("ANN.hst"));
     QCOMPARE(readFile("ANN.hst"), QByteArray());
@@ -176,7 +182,7 @@ void tst_Dialog::duplicateIsRefusedAndTheNameCanBeChanged()
     ScriptedMessages messages;
     type("ben");
     QTest::keyClick(box(), Qt::Key_Return);
-    QCOMPARE(messages.texts(), QStringList{"Student Already exist!"});
+    QCOMPARE(messages.texts(), QStringList {"Student Already exist!"});
     QCOMPARE(messages.shown().first().icon, QMessageBox::Information);
     QCOMPARE(messages.shown().first().buttons, QMessageBox::Ok);
     QVERIFY(m_dialog->isVisible());
@@ -220,9 +226,10 @@ void tst_Dialog::failedSaveLeavesListAndDialogAsTheyWere()
         QTest::mouseClick(ok(), Qt::LeftButton);
     }
     QCOMPARE(messages.shown().size(), 1);
-    QVERIFY2(messages.texts().first().contains("sumroll.ini"), qPrintable(messages.texts().first()));
+    QVERIFY2(messages.texts().first().contains("sumroll.ini"),
+             qPrintable(messages.texts().first()));
     QCOMPARE(messages.shown().first().icon, QMessageBox::Warning);
-    QCOMPARE(m_students->names(), QList<QByteArray>{"BEN"});
+    QCOMPARE(m_students->names(), QList<QByteArray> {"BEN"});
     QCOMPARE(readFile("sumroll.ini"), QByteArray("BEN\r\n"));
     QVERIFY(!QFile::exists(QString(3000, QLatin1Char('A')) + ".hst"));
     QVERIFY(m_dialog->isVisible());

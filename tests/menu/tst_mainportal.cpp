@@ -169,7 +169,7 @@ void tst_MainPortal::deleteAskedAndRefusedChangesNothing()
     MainPortal *menu = open();
     pick(menu, 1);
     QTest::mouseClick(menu->findChild<QPushButton *>("BtnDelStudent"), Qt::LeftButton);
-    QCOMPARE(messages.texts(), QStringList{"Do you want to delete user ANN?"});
+    QCOMPARE(messages.texts(), QStringList {"Do you want to delete user ANN?"});
     const ui::MessageRequest &asked = messages.shown().first();
     QCOMPARE(asked.icon, QMessageBox::Warning);
     QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);

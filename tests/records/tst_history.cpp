@@ -39,8 +39,8 @@ void tst_History::dateIsWrittenInOneFixedForm_data()
                              << QByteArray("1/9/2026 9:05:07 AM");
     QTest::newRow("noon") << QDateTime(QDate(2027, 3, 30), QTime(12, 0, 0))
                           << QByteArray("3/30/2027 12:00:00 PM");
-    QTest::newRow("just after midnight") << QDateTime(QDate(2027, 3, 30), QTime(0, 0, 1))
-                                         << QByteArray("3/30/2027 12:00:01 AM");
+    QTest::newRow("just after midnight")
+        << QDateTime(QDate(2027, 3, 30), QTime(0, 0, 1)) << QByteArray("3/30/2027 12:00:01 AM");
     QTest::newRow("midnight") << QDateTime(QDate(2027, 3, 30), QTime(0, 0, 0))
                               << QByteArray("3/30/2027");
 }
@@ -59,13 +59,14 @@ void tst_History::dateIsReadBack_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QDateTime>("when");
-    QTest::newRow("date alone") << QByteArray("12/5/2026") << QDateTime(QDate(2026, 12, 5), QTime(0, 0));
+    QTest::newRow("date alone") << QByteArray("12/5/2026")
+                                << QDateTime(QDate(2026, 12, 5), QTime(0, 0));
     QTest::newRow("24-hour time") << QByteArray("12/5/2026 13:23:45")
                                   << QDateTime(QDate(2026, 12, 5), QTime(13, 23, 45));
-    QTest::newRow("24-hour without seconds") << QByteArray("05/12/2026 07:08")
-                                             << QDateTime(QDate(2026, 5, 12), QTime(7, 8));
-    QTest::newRow("12 AM is midnight") << QByteArray("2/28/2026 12:30:00 AM")
-                                       << QDateTime(QDate(2026, 2, 28), QTime(0, 30));
+    QTest::newRow("24-hour without seconds")
+        << QByteArray("05/12/2026 07:08") << QDateTime(QDate(2026, 5, 12), QTime(7, 8));
+    QTest::newRow("12 AM is midnight")
+        << QByteArray("2/28/2026 12:30:00 AM") << QDateTime(QDate(2026, 2, 28), QTime(0, 30));
 }
 
 void tst_History::dateIsReadBack()
@@ -100,12 +101,12 @@ void tst_History::linesSplitIntoFourFields_data()
     QTest::addColumn<bool>("isRecord");
     QTest::addColumn<HistoryRecord>("record");
     QTest::newRow("example") << QByteArray("12/5/2026 1:23:45 PM#3#81#00:03:27") << true
-                             << HistoryRecord{"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"};
-    QTest::newRow("more # stay in the last field") << QByteArray("d#1#2#3#4") << true
-                                                   << HistoryRecord{"d", "1", "2", "3#4"};
-    QTest::newRow("empty fields") << QByteArray("###") << true << HistoryRecord{};
-    QTest::newRow("three fields") << QByteArray("d#1#2") << false << HistoryRecord{};
-    QTest::newRow("empty line") << QByteArray() << false << HistoryRecord{};
+                             << HistoryRecord {"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"};
+    QTest::newRow("more # stay in the last field")
+        << QByteArray("d#1#2#3#4") << true << HistoryRecord {"d", "1", "2", "3#4"};
+    QTest::newRow("empty fields") << QByteArray("###") << true << HistoryRecord {};
+    QTest::newRow("three fields") << QByteArray("d#1#2") << false << HistoryRecord {};
+    QTest::newRow("empty line") << QByteArray() << false << HistoryRecord {};
 }
 
 void tst_History::linesSplitIntoFourFields()
@@ -175,7 +176,7 @@ void tst_History::createLeavesAnEmptyFileAlone()
     WorkDir dir;
     writeFile("ANN.hst", "");
     QVERIFY(CreateHistory("ANN").ok);
-    QCOMPARE(QDir().entryList(QDir::Files), QStringList{"ANN.hst"});
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList {"ANN.hst"});
 }
 
 void tst_History::unsafeNamesWriteNothing_data()
@@ -201,8 +202,8 @@ void tst_History::unsafeNamesWriteNothing()
     QVERIFY(!created.ok);
     QVERIFY(!appended.ok);
     QVERIFY(!created.message.isEmpty());
-    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"sub"});
-    QCOMPARE(QDir("sub").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList {"sub"});
+    QCOMPARE(QDir("sub").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList {});
 }
 
 void tst_History::readingSkipsMalformedLines()

@@ -45,7 +45,7 @@ void tst_Roster::handWrittenOrderIsListedAndSavedSorted()
     writeFile("sumroll.ini", "ZOE\r\nANN\r\nBEN\r\n");
     StudentList list;
     LoadRoster(list);
-    QCOMPARE(namesOf(list), (QList<QByteArray>{"ANN", "BEN", "ZOE"}));
+    QCOMPARE(namesOf(list), (QList<QByteArray> {"ANN", "BEN", "ZOE"}));
     QCOMPARE(list.data(list.index(2)).toString(), QStringLiteral("ZOE"));
     QVERIFY(SaveRoster(list).ok);
     QCOMPARE(readFile("sumroll.ini"), QByteArray("ANN\r\nBEN\r\nZOE\r\n"));
@@ -55,15 +55,16 @@ void tst_Roster::readsEveryKindOfLineEnd_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<QByteArray>>("names");
-    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{};
-    QTest::newRow("CR LF") << QByteArray("ANN\r\nBEN\r\n") << QList<QByteArray>{"ANN", "BEN"};
-    QTest::newRow("no end on last line") << QByteArray("ANN\r\nBEN") << QList<QByteArray>{"ANN", "BEN"};
-    QTest::newRow("lone CR") << QByteArray("ANN\rBEN\r") << QList<QByteArray>{"ANN", "BEN"};
-    QTest::newRow("lone LF") << QByteArray("ANN\nBEN\n") << QList<QByteArray>{"ANN", "BEN"};
-    QTest::newRow("blank line kept") << QByteArray("ANN\r\n\r\nBEN\r\n")
-                                     << QList<QByteArray>{"", "ANN", "BEN"};
-    QTest::newRow("names with blanks") << QByteArray("ANN LEE\r\n  BO \r\n")
-                                       << QList<QByteArray>{"  BO ", "ANN LEE"};
+    QTest::newRow("empty file") << QByteArray() << QList<QByteArray> {};
+    QTest::newRow("CR LF") << QByteArray("ANN\r\nBEN\r\n") << QList<QByteArray> {"ANN", "BEN"};
+    QTest::newRow("no end on last line")
+        << QByteArray("ANN\r\nBEN") << QList<QByteArray> {"ANN", "BEN"};
+    QTest::newRow("lone CR") << QByteArray("ANN\rBEN\r") << QList<QByteArray> {"ANN", "BEN"};
+    QTest::newRow("lone LF") << QByteArray("ANN\nBEN\n") << QList<QByteArray> {"ANN", "BEN"};
+    QTest::newRow("blank line kept")
+        << QByteArray("ANN\r\n\r\nBEN\r\n") << QList<QByteArray> {"", "ANN", "BEN"};
+    QTest::newRow("names with blanks")
+        << QByteArray("ANN LEE\r\n  BO \r\n") << QList<QByteArray> {"  BO ", "ANN LEE"};
 }
 
 void tst_Roster::readsEveryKindOfLineEnd()
@@ -94,7 +95,7 @@ void tst_Roster::bytesComeBackUnchanged()
     QCOMPARE(readFile("sumroll.ini").size(), content.size());
     const QList<QByteArray> names = list.names();
     QCOMPARE(QSet<QByteArray>(names.cbegin(), names.cend()),
-             (QSet<QByteArray>{"ANN", all, "Zo\xC3\xAB"}));
+             (QSet<QByteArray> {"ANN", all, "Zo\xC3\xAB"}));
     QCOMPARE(list.displayNameAt(int(names.indexOf("Zo\xC3\xAB"))), QStringLiteral("Zo\u00eb"));
     QCOMPARE(list.displayNameAt(int(names.indexOf(all))), QString::fromLatin1(all));
 }
@@ -107,7 +108,7 @@ void tst_Roster::newNamesTakeTheirSortedPlace()
     QCOMPARE(list.insertSorted("CAT"), 2);
     QCOMPARE(list.insertSorted("zed"), 3);
     QCOMPARE(list.insertSorted("zoe"), 5);
-    QCOMPARE(namesOf(list), (QList<QByteArray>{"ANN", "ben", "CAT", "zed", "ZOE", "zoe"}));
+    QCOMPARE(namesOf(list), (QList<QByteArray> {"ANN", "ben", "CAT", "zed", "ZOE", "zoe"}));
 }
 
 void tst_Roster::duplicateTestIsExactAndCaseSensitive()
@@ -147,7 +148,7 @@ void tst_Roster::failedSaveKeepsTheOldFile()
     QVERIFY(!result.ok);
     QVERIFY2(result.message.contains("sumroll.ini"), qPrintable(result.message));
     QCOMPARE(readFile("sumroll.ini"), QByteArray("ANN\r\n"));
-    QCOMPARE(QDir().entryList(QDir::Files), QStringList{"sumroll.ini"});
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList {"sumroll.ini"});
 }
 
 void tst_Roster::rosterThatIsADirectoryIsReportedNotClobbered()

@@ -111,7 +111,7 @@ FileSizeLimit::FileSizeLimit(long long bytes)
 {
     // Without this the write past the limit would kill the process instead of failing.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
+    rlimit limit {};
     getrlimit(RLIMIT_FSIZE, &limit);
     m_previous = static_cast<long long>(limit.rlim_cur);
     limit.rlim_cur = static_cast<rlim_t>(bytes);
@@ -120,7 +120,7 @@ FileSizeLimit::FileSizeLimit(long long bytes)
 
 FileSizeLimit::~FileSizeLimit()
 {
-    rlimit limit{};
+    rlimit limit {};
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = static_cast<rlim_t>(m_previous);
     setrlimit(RLIMIT_FSIZE, &limit);

@@ -23,11 +23,20 @@ public:
     {
         using namespace ui;
         setClientSizeTwips(12000, 8610);
-        controls().create({.name = "Command1", .kind = ControlKind::Button, .caption = "Go",
-                           .left = 600, .top = 300, .width = 1500, .height = 600,
+        controls().create({.name = "Command1",
+                           .kind = ControlKind::Button,
+                           .caption = "Go",
+                           .left = 600,
+                           .top = 300,
+                           .width = 1500,
+                           .height = 600,
                            .font = arial(9.75)});
-        controls().create({.name = "Line1(1)", .kind = ControlKind::Line, .left = 4320,
-                           .top = 6240, .width = 5280, .height = 6240});
+        controls().create({.name = "Line1(1)",
+                           .kind = ControlKind::Line,
+                           .left = 4320,
+                           .top = 6240,
+                           .width = 5280,
+                           .height = 6240});
         m_layout.RecordDesign(this, controls().inCreationOrder());
     }
 
@@ -115,7 +124,7 @@ void tst_ProportionalLayout::fontScaleIsTheSmallerFactorRoundedDown()
     QFETCH(float, rx);
     QFETCH(float, ry);
     QFETCH(int, points);
-    const ProportionalLayout::Factors f{rx, ry};
+    const ProportionalLayout::Factors f {rx, ry};
     QCOMPARE(ProportionalLayout::scaledFontSize(design, f.fontScale()), points);
 }
 
