@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test test-asan clean
 
 deps:
 	@scripts/install-deps
@@ -21,5 +21,11 @@ run: build
 test: build
 	@scripts/run-tests $(BUILD_DIR)
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMTRAIL_SANITIZE=ON >/dev/null
+	@cmake --build build-asan
+	@scripts/run-tests build-asan
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan
