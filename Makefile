@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan clean
+.PHONY: deps configure build run test test-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -27,5 +27,12 @@ test-asan: deps
 	@cmake --build build-asan
 	@scripts/run-tests build-asan
 
+# Each libFuzzer target for FUZZ_SECONDS, from the committed seed inputs.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSUMTRAIL_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz --target fuzz_targets
+	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

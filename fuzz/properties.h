@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// Properties that every input from outside must keep. The fuzz targets check them on
+// generated inputs; the test suite checks them on the committed corpus and on every
+// input a fuzzer once found failing.
+namespace fuzzprops {
+
+// Reading a roster and writing it back gives a file that reads as the same names, and a
+// file already in the written form comes back byte for byte.
+bool roster(QByteArrayView input);
+// A line splits into a record only when writing that record gives the line back, and a
+// record the program writes always reads back as the same fields.
+bool historyLine(QByteArrayView input);
+// A date read from a file is one the program can write and read back unchanged, and any
+// date and time the program writes reads back as itself.
+bool date(QByteArrayView input);
+// A name the filter accepts is capital letters and blanks only, and trimming takes
+// blanks off both ends and nothing else.
+bool studentName(QByteArrayView input);
+
+} // namespace fuzzprops
