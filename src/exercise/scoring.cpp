@@ -31,7 +31,7 @@ int scorePercent(int right, int questions)
 HistoryRecord resultRecord(const QDateTime &checkedAt, qint16 level, int percent,
                            const QString &speed)
 {
-    return HistoryRecord {history::formatDate(checkedAt), QByteArray::number(level),
+    return HistoryRecord{history::formatDate(checkedAt), QByteArray::number(level),
                           QByteArray::number(percent), speed.toLatin1()};
 }
 
