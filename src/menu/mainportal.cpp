@@ -1,6 +1,7 @@
 #include "mainportal.h"
 
 #include "dialog.h"
+#include "exercise/addition.h"
 #include "records/roster.h"
 #include "ui/msgbox.h"
 #include "ui/windows.h"
@@ -155,7 +156,10 @@ void MainPortal::BtnDelStudent_Click()
 
 void MainPortal::Command1_Click()
 {
-    // The exercise window arrives with the exercise; until then nothing opens.
+    hide();
+    Addition *exercise = Windows::load<Addition>();
+    exercise->show();
+    exercise->activateWindow();
 }
 
 void MainPortal::Command2_Click()

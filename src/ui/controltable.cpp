@@ -1,5 +1,6 @@
 #include "controltable.h"
 
+#include "commandbutton.h"
 #include "linecontrol.h"
 #include "twips.h"
 
@@ -65,7 +66,7 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx
     QWidget *w = nullptr;
     switch (spec.kind) {
     case ControlKind::Button:
-        w = new QPushButton(caption, parent);
+        w = new CommandButton(caption, parent);
         break;
     case ControlKind::Label: {
         auto *label = new QLabel(caption, parent);

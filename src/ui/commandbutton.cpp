@@ -1,0 +1,23 @@
+#include "commandbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+CommandButton::CommandButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent)
+{
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    // The style draws the face and the focus frame; the caption is drawn here so it can wrap.
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                         option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
