@@ -172,9 +172,8 @@ void Tutor::showCount()
         ui::setForeColour(lblanswer, colours::LightYellow);
         Label1->setText(c.sumLine());
         Label1->setVisible(true);
+        // "Exit" opens before "+" is locked, so the focus passes from one to the other.
         cmdexit->setEnabled(true);
-        // "+" is done with; the keyboard goes on to "Exit" before "+" is locked.
-        cmdexit->setFocus();
         cmdplus->setEnabled(false);
     }
 }

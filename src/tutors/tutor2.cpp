@@ -225,7 +225,7 @@ void Tutor2::showSteps()
         }
     }
     // The next box takes the focus before the one just answered is locked, so the focus
-    // never wanders off to another control in between.
+    // never wanders off in between; when the last box locks, it passes on to "Exit".
     const int focus = m_steps.takeFocusRequest();
     if (focus >= 0) {
         TxtAns[focus]->setFocus();
@@ -271,7 +271,4 @@ void Tutor2::showSteps()
     ui::setLeftTwips(lblarrow, s.pointerLeft());
     lblarrow->setVisible(s.pointerShown());
     cmdhelp->setText(s.finished() ? tr("Exit") : tr("Help"));
-    if (s.finished() && !cmdhelp->hasFocus()) {
-        cmdhelp->setFocus(); // every box is locked now; the keyboard goes on to "Exit"
-    }
 }

@@ -29,7 +29,7 @@ constexpr const char *utf8(int code)
     case Glasses:
         return "\U0001F453"; // eyeglasses
     case Bell:
-        return "\U0001F514"; // bell
+        return "\U0001F56D"; // ringing bell
     case Telephone:
         return "\u260E"; // black telephone
     case SmilingFace:
