@@ -30,8 +30,6 @@ private slots:
     void cleanup();
 
     void sevenPlusFiveClickByClick();
-    void tenPlusTenCountsTheSecondRow();
-    void zeroPlusThreeFillsTheFirstPlace();
     void fourPlusZeroFinishesOnTheFirstPress();
     void keyboardCountsToTheEndAndCloses();
     void exitStaysLockedWhileCounting();
@@ -145,38 +143,6 @@ void TestTutor::sevenPlusFiveClickByClick()
     QTest::mouseClick(control<QPushButton>("cmdexit"), Qt::LeftButton);
     QVERIFY(!w->isVisible());
     QCOMPARE(m_beeps, 5);
-}
-
-void TestTutor::tenPlusTenCountsTheSecondRow()
-{
-    QVERIFY(open(2, 10, 10));
-    for (int i = 0; i < 10; ++i) {
-        QCOMPARE(ui::foreColour(place(i)), Pink);
-    }
-    for (int p = 1; p <= 10; ++p) {
-        press();
-        QCOMPARE(text("lblline1"), QStringLiteral("10"));
-        QCOMPARE(secondRow(), QString::number(p));
-        QCOMPARE(ui::foreColour(place(9 + p)), Yellow);
-    }
-    QCOMPARE(m_beeps, 10);
-    QCOMPARE(text("Label1"), QStringLiteral("10 + 10 = 20"));
-    QCOMPARE(text("lblanswer"), QStringLiteral("20"));
-    QVERIFY(control<QPushButton>("cmdexit")->isEnabled());
-}
-
-void TestTutor::zeroPlusThreeFillsTheFirstPlace()
-{
-    QVERIFY(open(2, 0, 3));
-    for (int i = 0; i < 20; ++i) {
-        QCOMPARE(ui::foreColour(place(i)), Grey);
-    }
-    QCOMPARE(text("lblanswer"), QStringLiteral("0"));
-    press();
-    QCOMPARE(ui::foreColour(place(0)), Yellow);
-    QCOMPARE(text("lblline1"), QStringLiteral("1"));
-    QCOMPARE(text("lblanswer"), QStringLiteral("1"));
-    QVERIFY(!control<QPushButton>("cmdexit")->isEnabled());
 }
 
 void TestTutor::fourPlusZeroFinishesOnTheFirstPress()
