@@ -10,6 +10,8 @@
 #include "ui/linecontrol.h"
 #include "ui/msgbox.h"
 #include "ui/symbolglyphs.h"
+#include "tutors/tutor.h"
+#include "tutors/tutor2.h"
 #include "ui/windows.h"
 
 #include <QComboBox>
@@ -300,6 +302,16 @@ void Addition::recordResult(int percent)
 
 void Addition::cmdHelpMe_Click()
 {
+    qint16 question = CurQuestion;
+    if (CurLevel == 1) {
+        Tutor tutor(this);
+        tutor.initialize(question);
+        tutor.exec();
+    } else {
+        Tutor2 tutor(this);
+        tutor.initialize(question);
+        tutor.exec();
+    }
 }
 
 void Addition::Form_Unload()

@@ -48,6 +48,8 @@ private slots:
     void scoreAndHistoryLine_data();
     void scoreAndHistoryLine();
     void helpMeOnlyWithAWrongAnswer();
+    void helpMeOpensTheTutorOfTheLevel_data();
+    void helpMeOpensTheTutorOfTheLevel();
     void aSetIsCheckedOnceUntilNew();
     void choosingALevelStartsANewSet();
     void letterRestoresTheLastNumber();
@@ -370,6 +372,52 @@ void TestAddition::helpMeOnlyWithAWrongAnswer()
         QVERIFY(answer(n)->isHidden());
     }
     QCOMPARE(score()->text(), QString());
+}
+
+void TestAddition::helpMeOpensTheTutorOfTheLevel_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QByteArray>("tutorClass");
+    QTest::addColumn<QString>("operandLabel");
+    QTest::newRow("level 1: pictures") << 1 << QByteArray("Tutor") << "lblop1";
+    QTest::newRow("level 4: columns") << 4 << QByteArray("Tutor2") << "lblQno";
+}
+
+void TestAddition::helpMeOpensTheTutorOfTheLevel()
+{
+    QFETCH(int, level);
+    QFETCH(QByteArray, tutorClass);
+    QFETCH(QString, operandLabel);
+    QVERIFY(m_window);
+    auto *levels = child<QComboBox>("Combo1");
+    for (int i = 1; i < level; ++i) {
+        QTest::keyClick(levels, Qt::Key_Down);
+    }
+    QCOMPARE(m_window->curLevel(), level);
+    typeRightAnswers({1, 2, 3, 4});
+    check();
+    QCOMPARE(m_window->curQuestion(), 5);
+    const QString before = score()->text();
+
+    // The tutor is modal: look at it and close it from inside its own event loop.
+    QByteArray opened;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QWidget *tutor = QApplication::activeModalWidget();
+        QVERIFY(tutor);
+        opened = tutor->metaObject()->className();
+        shown = tutor->findChild<QLabel *>(operandLabel)->text();
+        tutor->close();
+    });
+    QTest::mouseClick(button("cmdHelpMe"), Qt::LeftButton);
+    QCOMPARE(opened, tutorClass);
+    QCOMPARE(shown, level == 1 ? QString::number(AddModule::FirstNum[5])
+                               : QStringLiteral("Question 5"));
+    QCOMPARE(score()->text(), before);
+    QCOMPARE(m_window->curQuestion(), 5);
+    QVERIFY(button("cmdHelpMe")->isEnabled());
+    QVERIFY(!box(1)->isEnabled());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void TestAddition::aSetIsCheckedOnceUntilNew()
