@@ -10,6 +10,7 @@
 #include "ui/linecontrol.h"
 #include "ui/msgbox.h"
 #include "ui/symbolglyphs.h"
+#include "ui/twips.h"
 #include "tutors/tutor.h"
 #include "tutors/tutor2.h"
 #include "ui/windows.h"
@@ -86,7 +87,8 @@ QPoint questionOffset(int n)
 Addition::Addition()
 {
     setWindowTitle(tr("Addition Excercise"));
-    setClientSizeTwips(12000, 8610);
+    // Opening at the size the layout scales from shows every control at its design place.
+    setOpeningOuterSizeTwips(ExerciseLayout::DesignOuterWidth, ExerciseLayout::DesignOuterHeight);
     createControls();
 
     Timer1 = new QTimer(this);
@@ -152,7 +154,23 @@ void Addition::Form_Load()
     // Choosing the first level starts the first set, as choosing any level does.
     Combo1->setCurrentIndex(0);
     Combo1_Click();
+    SaveDesignLayout();
     Text1[1]->setFocus();
+}
+
+void Addition::SaveDesignLayout()
+{
+    m_layout.record(controls());
+}
+
+void Addition::ResizeControls()
+{
+    m_layout.apply(ui::outerSizeTwips(this));
+}
+
+void Addition::Form_Resize()
+{
+    ResizeControls();
 }
 
 void Addition::Combo1_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exerciselayout.h"
 #include "ui/controltable.h"
 #include "ui/form.h"
 
@@ -35,6 +36,7 @@ public:
 
 protected:
     void Form_Unload() override;
+    void Form_Resize() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -45,6 +47,8 @@ private:
     void cmdcheck_Click();
     void cmdHelpMe_Click();
     void NewQuestionSet();
+    void SaveDesignLayout();
+    void ResizeControls();
     void StartTiming();
     void Text1_GotFocus(int index);
     void Text1_Change(int index);
@@ -55,6 +59,7 @@ private:
     qint16 CurQuestion = 0;
     QDateTime StartTime;
     std::array<QString, 17> LastGoodText;
+    ExerciseLayout m_layout;
 
     QGroupBox *Frame1 = nullptr;
     QLineEdit *txtScore = nullptr;

@@ -85,7 +85,7 @@ MainPortal::MainPortal()
 
 void MainPortal::Form_Load()
 {
-    m_layout.RecordDesign(this, controls().inCreationOrder());
+    m_layout.RecordDesign(this, controls());
     LoadRoster(m_students);
     Combo1->setCurrentIndex(-1);
     lblWelcome->setText(m_students.size() == 0

@@ -111,6 +111,7 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx
 
     w->setObjectName(name);
     if (spec.kind != ControlKind::Line) {
+        m_design.insert(w, QRect(spec.left + dx, spec.top + dy, spec.width, spec.height));
         w->setFont(fontFor(spec.font));
         setGeometryTwips(w, spec.left + dx, spec.top + dy, spec.width, spec.height);
         if (spec.fore.isSet()) {

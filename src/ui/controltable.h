@@ -3,7 +3,9 @@
 #include "fonts.h"
 #include "theme.h"
 
+#include <QHash>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -51,6 +53,10 @@ public:
 
     const QList<QWidget *> &inCreationOrder() const { return m_controls; }
 
+    // Where a control was designed, in twips within its container: more exact than its
+    // place in whole pixels. Lines are placed by their ends instead.
+    QRect designTwips(const QWidget *w) const { return m_design.value(w); }
+
     QWidget *find(const QString &name) const;
     template<class T> T *get(const QString &name) const { return qobject_cast<T *>(find(name)); }
 
@@ -63,6 +69,7 @@ private:
     QWidget *m_host;
     QList<QWidget *> m_controls;
     QList<QPair<int, QWidget *>> m_tabbed;
+    QHash<const QWidget *, QRect> m_design;
 };
 
 // The elements of a control array, indexed from the array's own lower bound.

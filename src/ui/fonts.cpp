@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <QWidget>
+
 namespace ui {
 
 void installFontSubstitutes()
@@ -30,6 +32,13 @@ QFont fontFor(const FontSpec &spec)
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     return font;
+}
+
+void setFontPoints(QWidget *w, int points)
+{
+    QFont font = w->font();
+    font.setPointSize(points);
+    w->setFont(font);
 }
 
 } // namespace ui

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 // Fonts are named by the families the windows were designed with; each family is
 // drawn with an installed face that has the same metrics or the same glyphs.
 namespace ui {
@@ -30,5 +32,8 @@ inline constexpr FontSpec timesNewRoman(double points, bool bold = false)
 void installFontSubstitutes();
 
 QFont fontFor(const FontSpec &spec);
+
+// Gives a control's font a new whole point size, keeping its face and weight.
+void setFontPoints(QWidget *w, int points);
 
 } // namespace ui

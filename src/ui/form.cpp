@@ -17,6 +17,23 @@ void Form::setClientSizeTwips(int width, int height)
     ui::setClientSizeTwips(this, width, height);
 }
 
+void Form::setOpeningOuterSizeTwips(int width, int height)
+{
+    m_openingOuterTwips = QSize(width, height);
+    ui::setClientSizeTwips(this, width, height);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shownBefore || m_openingOuterTwips.isEmpty()) {
+        return;
+    }
+    m_shownBefore = true;
+    const QSize client = m_openingOuterTwips - ui::frameExtraTwips(this);
+    ui::setClientSizeTwips(this, client.width(), client.height());
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     // The window is still loaded while its unload runs, as the other windows expect.

@@ -17,6 +17,9 @@ public:
 protected:
     ui::FormControls &controls() { return m_controls; }
     void setClientSizeTwips(int width, int height);
+    // Opens the window so that its outer size, frame and title bar included, is this one.
+    // The frame is known only once the window is shown, so the size is settled then.
+    void setOpeningOuterSizeTwips(int width, int height);
 
     // Runs as the window closes, by its own buttons or its close box.
     virtual void Form_Unload() { }
@@ -25,7 +28,10 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     ui::FormControls m_controls;
+    QSize m_openingOuterTwips;
+    bool m_shownBefore = false;
 };

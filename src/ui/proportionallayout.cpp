@@ -1,5 +1,7 @@
 #include "proportionallayout.h"
 
+#include "controltable.h"
+#include "fonts.h"
 #include "linecontrol.h"
 #include "twips.h"
 
@@ -11,15 +13,6 @@ namespace {
 qint32 nearest(double value)
 {
     return static_cast<qint32>(std::nearbyint(value));
-}
-
-// The window's frame and title bar in twips: what the outer size adds to the client area.
-QSize frameExtraTwips(const QWidget *window)
-{
-    const QSize outer = window->frameGeometry().size();
-    const QSize client = window->size();
-    return QSize(ui::pixelsToTwips(outer.width() - client.width()),
-                 ui::pixelsToTwips(outer.height() - client.height()));
 }
 
 bool isLineName(const QWidget *w)
@@ -43,8 +36,9 @@ int ProportionalLayout::scaledFontSize(qint32 designPoints, float scale)
     return static_cast<int>(std::floor(float(designPoints) * scale));
 }
 
-void ProportionalLayout::RecordDesign(const QWidget *window, const QList<QWidget *> &controls)
+void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormControls &form)
 {
+    const QList<QWidget *> &controls = form.inCreationOrder();
     m_designClient = QSize(ui::widthTwips(window), ui::heightTwips(window));
     m_design.clear();
     m_design.reserve(controls.size());
@@ -57,10 +51,11 @@ void ProportionalLayout::RecordDesign(const QWidget *window, const QList<QWidget
             slot.top = nearest(line->y1());
             slot.x2 = nearest(line->x2());
         } else {
-            slot.left = ui::leftTwips(w);
-            slot.top = ui::topTwips(w);
-            slot.width = ui::widthTwips(w);
-            slot.height = ui::heightTwips(w);
+            const QRect design = form.designTwips(w);
+            slot.left = design.left();
+            slot.top = design.top();
+            slot.width = design.width();
+            slot.height = design.height();
             slot.fontSize = nearest(w->font().pointSizeF());
         }
         m_design.append(slot);
@@ -72,7 +67,7 @@ void ProportionalLayout::Rescale(QWidget *window, const QList<QWidget *> &contro
     if (m_design.size() != controls.size()) {
         return;
     }
-    const QSize extra = frameExtraTwips(window);
+    const QSize extra = ui::frameExtraTwips(window);
     const QSize outerNow(ui::widthTwips(window) + extra.width(),
                          ui::heightTwips(window) + extra.height());
     const Factors f = factors(outerNow, m_designClient + extra);
@@ -88,9 +83,7 @@ void ProportionalLayout::Rescale(QWidget *window, const QList<QWidget *> &contro
         }
         const int points = scaledFontSize(d.fontSize, f.fontScale());
         if (points > 0) { // a font of 0 points is refused; the control keeps its font
-            QFont font = w->font();
-            font.setPointSize(points);
-            w->setFont(font);
+            ui::setFontPoints(w, points);
         }
         double height = d.height * f.ry;
         if (auto *combo = qobject_cast<QComboBox *>(w)) {

@@ -4,6 +4,9 @@
 #include <QSize>
 
 class QWidget;
+namespace ui {
+class FormControls;
+}
 
 // Keeps a window's controls in proportion to the window: the design geometry of every
 // control is recorded once, and each resize recomputes all of it from that record, so
@@ -25,7 +28,7 @@ public:
 
     // Records the window's size and each control's geometry and whole font size, in the
     // given order. Controls whose name begins with "Line" are lines: their ends are kept.
-    void RecordDesign(const QWidget *window, const QList<QWidget *> &controls);
+    void RecordDesign(const QWidget *window, const ui::FormControls &controls);
     // Applies the record to the same controls, in the same order, for the window's size now.
     void Rescale(QWidget *window, const QList<QWidget *> &controls) const;
 

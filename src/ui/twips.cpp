@@ -61,4 +61,16 @@ void setClientSizeTwips(QWidget *window, double width, double height)
     window->resize(twipsToPixels(width), twipsToPixels(height));
 }
 
+QSize outerSizeTwips(const QWidget *window)
+{
+    const QSize outer = window->frameGeometry().size();
+    return QSize(pixelsToTwips(outer.width()), pixelsToTwips(outer.height()));
+}
+
+QSize frameExtraTwips(const QWidget *window)
+{
+    const QSize extra = window->frameGeometry().size() - window->size();
+    return QSize(pixelsToTwips(extra.width()), pixelsToTwips(extra.height()));
+}
+
 } // namespace ui

@@ -31,5 +31,9 @@ void setGeometryTwips(QWidget *w, double left, double top, double width, double 
 
 // Sets a top-level window's client area.
 void setClientSizeTwips(QWidget *window, double width, double height);
+// A top-level window's size with its frame and title bar.
+QSize outerSizeTwips(const QWidget *window);
+// What the frame and title bar add to the client area.
+QSize frameExtraTwips(const QWidget *window);
 
 } // namespace ui

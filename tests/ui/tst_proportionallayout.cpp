@@ -37,7 +37,7 @@ public:
                            .top = 6240,
                            .width = 5280,
                            .height = 6240});
-        m_layout.RecordDesign(this, controls().inCreationOrder());
+        m_layout.RecordDesign(this, controls());
     }
 
 protected:
