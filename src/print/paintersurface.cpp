@@ -11,8 +11,9 @@ PainterSurface::PainterSurface(QPaintDevice *device)
     , m_pixelsPerTwipY(device->logicalDpiY() / 1440.0)
 {
     ui::installFontSubstitutes();
-    m_painter.begin(device);
-    m_painter.setPen(Qt::black);
+    if (m_painter.begin(device)) {
+        m_painter.setPen(Qt::black);
+    }
 }
 
 PainterSurface::~PainterSurface()
