@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 

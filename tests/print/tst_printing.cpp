@@ -57,8 +57,6 @@ private slots:
         }
     }
 
-    void cleanup() { printing::setPrinterStandIn({}); }
-
     void pdfFileHoldsTheWorksheetPage()
     {
         testsupport::WorkDir dir;
@@ -84,18 +82,6 @@ private slots:
         QVERIFY(!saved.ok);
         QVERIFY2(saved.message.contains(path), qPrintable(saved.message));
         QVERIFY(!QFile::exists(path));
-    }
-
-    void standInTakesThePlaceOfThePrinter()
-    {
-        int calls = 0;
-        printing::setPrinterStandIn([&calls](const QString &, const printing::Page &) {
-            ++calls;
-            return printing::PrintResult {printing::Status::NoPrinter, {}};
-        });
-        const auto result = printing::toDefaultPrinter(QStringLiteral("t"), pageOf(sampleSet()));
-        QCOMPARE(calls, 1);
-        QCOMPARE(result.status, printing::Status::NoPrinter);
     }
 
     // Through the system's default printer, which scripts/run-tests makes a PDF queue of

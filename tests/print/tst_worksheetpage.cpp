@@ -211,12 +211,6 @@ private slots:
             QCOMPARE(p.font, QStringLiteral("Arial"));
         }
     }
-
-    void printingTwiceGivesTheSamePage()
-    {
-        const worksheet::Set set = knownSet();
-        QCOMPARE(printed(set).printed(), printed(set).printed());
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_WorksheetPage)
