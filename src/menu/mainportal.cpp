@@ -2,6 +2,7 @@
 
 #include "dialog.h"
 #include "exercise/addition.h"
+#include "print/printmenu.h"
 #include "records/roster.h"
 #include "ui/msgbox.h"
 #include "ui/windows.h"
@@ -164,7 +165,8 @@ void MainPortal::Command1_Click()
 
 void MainPortal::Command2_Click()
 {
-    // The print window arrives with worksheet printing; until then nothing opens.
+    hide();
+    Windows::load<PrintMenu>()->show();
 }
 
 void MainPortal::Command4_Click()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/form.h"
+#include "worksheetpage.h"
+
+class LineControl;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// Makes paper worksheets: the user picks a level, the window draws 24 questions and
+// previews them, and PRINT prints them as one page with a tear-off answer strip.
+class PrintMenu : public Form
+{
+    Q_OBJECT
+public:
+    PrintMenu();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    void Form_Load();
+    void CmdNew_Click();
+    void Combo1_Click();
+    void cmdPrint_Click();
+    void Command1_Click();
+    void NewWorksheetSet(const qint16 &level);
+    void PrintWorksheet();
+    worksheet::Set currentSet() const;
+
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *CmdNew = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *Command1 = nullptr;
+    ui::ControlArray<QLabel> lblno;
+    ui::ControlArray<QLabel> Label1;
+    ui::ControlArray<QLabel> Label3;
+    ui::ControlArray<QLabel> Label2;
+    ui::ControlArray<LineControl> Line1;
+    ui::ControlArray<LineControl> Line2;
+    ui::ControlArray<LineControl> Line3;
+};

@@ -1,0 +1,153 @@
+#include "print/paintersurface.h"
+#include "ui/fonts.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QTest>
+
+// Pages drawn on images whose resolution makes the arithmetic plain: at 1440 dots per
+// inch one pixel is one twip.
+class tst_PainterSurface : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QImage page(int dpi, int widthInches = 2, int heightInches = 2)
+    {
+        QImage image(dpi * widthInches, dpi * heightInches, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const int dotsPerMeter = qRound(dpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }
+
+    // The smallest rectangle that holds every dark pixel.
+    static QRect ink(const QImage &image)
+    {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(line[x]) < 128) {
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return box;
+    }
+
+    static QFontMetricsF arialOn(const QImage &image, double points)
+    {
+        return QFontMetricsF(ui::fontFor(ui::arial(points)), &image);
+    }
+
+private slots:
+    void textHangsFromTheCursor()
+    {
+        QImage image = page(1440);
+        {
+            PainterSurface surface(&image);
+            QVERIFY(surface.active());
+            surface.setFontName(QStringLiteral("Arial"));
+            surface.setFontSize(20);
+            surface.setCurrentX(1000);
+            surface.setCurrentY(500);
+            surface.print(QStringLiteral("H"));
+            surface.endDoc();
+            QVERIFY(surface.ended());
+        }
+        const QRect box = ink(image);
+        const QFontMetricsF metrics = arialOn(image, 20);
+        // The cursor is the top-left corner of the text's line box: the capital stands on
+        // the baseline one ascent below it, and starts just right of the cursor.
+        QVERIFY2(qAbs(box.bottom() + 1 - (500 + metrics.ascent())) <= 3,
+                 qPrintable(QStringLiteral("baseline at %1").arg(box.bottom() + 1)));
+        QVERIFY(box.top() > 500);
+        QVERIFY2(box.left() >= 1000 && box.left() < 1000 + 80,
+                 qPrintable(QStringLiteral("ink starts at %1").arg(box.left())));
+    }
+
+    void positionsAreTwipsAtAnyResolution()
+    {
+        QImage image = page(300, 3, 3);
+        {
+            PainterSurface surface(&image);
+            surface.setFontName(QStringLiteral("Arial"));
+            surface.setFontSize(20);
+            surface.setCurrentX(1440); // one inch: 300 dots
+            surface.setCurrentY(2880); // two inches: 600 dots
+            surface.print(QStringLiteral("H"));
+            surface.endDoc();
+        }
+        const QRect box = ink(image);
+        QVERIFY2(box.left() >= 300 && box.left() < 300 + 20,
+                 qPrintable(QString::number(box.left())));
+        QVERIFY(box.top() > 600 && box.bottom() < 600 + 20 * 300 / 72);
+    }
+
+    void printMovesAlongAndPrintLineGoesDownOneLine_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("8 pt") << 8.0;
+        QTest::newRow("20 pt") << 20.0;
+    }
+    void printMovesAlongAndPrintLineGoesDownOneLine()
+    {
+        QFETCH(double, points);
+        QImage image = page(1440);
+        PainterSurface surface(&image);
+        surface.setFontName(QStringLiteral("Arial"));
+        surface.setFontSize(points);
+        surface.setCurrentX(780);
+        surface.setCurrentY(1000);
+        const QString text = QStringLiteral("7) 15");
+        const double width = surface.textWidth(text);
+        QVERIFY(qAbs(width - arialOn(image, points).horizontalAdvance(text)) < 0.01);
+
+        surface.print(text);
+        QCOMPARE(surface.currentX(), 780 + width);
+        QCOMPARE(surface.currentY(), 1000.0);
+
+        surface.printLine(QStringLiteral(" "));
+        QCOMPARE(surface.currentX(), 0.0);
+        QCOMPARE(surface.currentY(), 1000 + arialOn(image, points).lineSpacing());
+        QCOMPARE(surface.lineHeight(), arialOn(image, points).lineSpacing());
+    }
+
+    void fontFaceAndSizeAreThoseLastSet()
+    {
+        QImage image = page(1440);
+        PainterSurface surface(&image);
+        surface.setFontName(QStringLiteral("Arial"));
+        surface.setFontSize(10);
+        const double small = surface.textWidth(QStringLiteral("0000"));
+        surface.setFontSize(20);
+        const double large = surface.textWidth(QStringLiteral("0000"));
+        QVERIFY2(qAbs(large - 2 * small) < 0.02 * large,
+                 qPrintable(QString::number(large / small)));
+        // A digit of Arial is a little over half an em: 4 digits at 20 pt, about 890 twips.
+        QVERIFY2(large > 850 && large < 930, qPrintable(QString::number(large)));
+
+        const double proportional = surface.textWidth(QStringLiteral("iiii"));
+        surface.setFontName(QStringLiteral("Courier New"));
+        QVERIFY(surface.textWidth(QStringLiteral("iiii")) > 1.5 * proportional);
+    }
+
+    void aDeviceThatCannotBeOpenedIsNotActive()
+    {
+        QImage none;
+        QTest::ignoreMessage(QtWarningMsg,
+                             "QPainter::begin: Paint device returned engine == 0, type: 3");
+        PainterSurface surface(&none);
+        QVERIFY(!surface.active());
+        surface.setFontName(QStringLiteral("Arial"));
+        surface.setFontSize(20);
+        surface.print(QStringLiteral("1"));
+        surface.endDoc();
+        QVERIFY(!surface.ended());
+    }
+};
+
+QTEST_MAIN(tst_PainterSurface)
+#include "tst_paintersurface.moc"
