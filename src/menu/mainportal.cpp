@@ -176,7 +176,7 @@ void MainPortal::Command4_Click()
 
 void MainPortal::Form_Resize()
 {
-    m_layout.Rescale(this, controls().inCreationOrder());
+    m_layout.Rescale(this, controls());
 }
 
 void MainPortal::Form_Unload()

@@ -127,8 +127,14 @@ PrintMenu::PrintMenu()
 
 void PrintMenu::Form_Load()
 {
+    m_layout.RecordDesign(this, controls());
     Combo1->setCurrentIndex(0);
     CmdNew_Click();
+}
+
+void PrintMenu::Form_Resize()
+{
+    m_layout.Rescale(this, controls());
 }
 
 void PrintMenu::CmdNew_Click()

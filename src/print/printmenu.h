@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/proportionallayout.h"
 #include "worksheetpage.h"
 
 class LineControl;
@@ -19,6 +20,7 @@ public:
 
 protected:
     void Form_Unload() override;
+    void Form_Resize() override;
 
 private:
     void Form_Load();
@@ -29,6 +31,8 @@ private:
     void NewWorksheetSet(const qint16 &level);
     void PrintWorksheet();
     worksheet::Set currentSet() const;
+
+    ProportionalLayout m_layout;
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;

@@ -62,8 +62,9 @@ void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormContr
     }
 }
 
-void ProportionalLayout::Rescale(QWidget *window, const QList<QWidget *> &controls) const
+void ProportionalLayout::Rescale(QWidget *window, const ui::FormControls &form) const
 {
+    const QList<QWidget *> &controls = form.inCreationOrder();
     if (m_design.size() != controls.size()) {
         return;
     }

@@ -30,7 +30,7 @@ public:
     // given order. Controls whose name begins with "Line" are lines: their ends are kept.
     void RecordDesign(const QWidget *window, const ui::FormControls &controls);
     // Applies the record to the same controls, in the same order, for the window's size now.
-    void Rescale(QWidget *window, const QList<QWidget *> &controls) const;
+    void Rescale(QWidget *window, const ui::FormControls &controls) const;
 
     bool isRecorded() const { return !m_design.isEmpty(); }
 

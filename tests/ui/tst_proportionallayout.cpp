@@ -1,6 +1,6 @@
 #include "menu/mainportal.h"
+#include "print/printmenu.h"
 #include "support/testsupport.h"
-#include "ui/form.h"
 #include "ui/linecontrol.h"
 #include "ui/proportionallayout.h"
 #include "ui/twips.h"
@@ -13,39 +13,6 @@
 #include <QTest>
 
 using namespace testsupport;
-
-// A small window with a line, scaled by the same rule as the main menu.
-class LinedWindow : public Form
-{
-    Q_OBJECT
-public:
-    LinedWindow()
-    {
-        using namespace ui;
-        setClientSizeTwips(12000, 8610);
-        controls().create({.name = "Command1",
-                           .kind = ControlKind::Button,
-                           .caption = "Go",
-                           .left = 600,
-                           .top = 300,
-                           .width = 1500,
-                           .height = 600,
-                           .font = arial(9.75)});
-        controls().create({.name = "Line1(1)",
-                           .kind = ControlKind::Line,
-                           .left = 4320,
-                           .top = 6240,
-                           .width = 5280,
-                           .height = 6240});
-        m_layout.RecordDesign(this, controls());
-    }
-
-protected:
-    void Form_Resize() override { m_layout.Rescale(this, controls().inCreationOrder()); }
-
-private:
-    ProportionalLayout m_layout;
-};
 
 class tst_ProportionalLayout : public QObject
 {
@@ -176,16 +143,23 @@ void tst_ProportionalLayout::halfHeightHalvesTheFonts()
 
 void tst_ProportionalLayout::linesMoveByTheirEndsAndStayHorizontal()
 {
-    LinedWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    resizeTo(&window, 1.5f, 2);
-    auto *line = window.findChild<LineControl *>("Line1(1)");
+    WorkDir dir;
+    auto *print = Windows::load<PrintMenu>();
+    print->show();
+    QVERIFY(QTest::qWaitForWindowExposed(print));
+    auto *line = print->findChild<LineControl *>("Line1(24)");
+    QCOMPARE(QLineF(line->x1(), line->y1(), line->x2(), line->y2()),
+             QLineF(4320, 6240, 5280, 6240));
+    resizeTo(print, 1.5f, 2);
     QCOMPARE(line->x1(), 6480.0);
     QCOMPARE(line->y1(), 12480.0);
     QCOMPARE(line->x2(), 7920.0);
     QCOMPARE(line->y2(), 12480.0);
-    QCOMPARE(window.findChild<QPushButton *>("Command1")->font().pointSize(), 15);
+    // Arial 18 at the smaller factor, 1.5.
+    QCOMPARE(print->findChild<QPushButton *>("CmdNew")->font().pointSize(), 27);
+    resizeTo(print, 1, 1);
+    QCOMPARE(line->x2(), 5280.0);
+    QCOMPARE(print->findChild<QPushButton *>("CmdNew")->font().pointSize(), 18);
 }
 
 void tst_ProportionalLayout::shrinkingAndGrowingBackRestoresTheDesign()
