@@ -1,9 +1,14 @@
 #include "properties.h"
 
+#include "exercise/answertext.h"
 #include "menu/studentname.h"
 #include "records/history.h"
 #include "records/roster.h"
 #include "records/textlines.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdlib>
 
 namespace fuzzprops {
 
@@ -127,6 +132,36 @@ bool studentName(QByteArrayView input)
     const qsizetype at = text.indexOf(trimmed);
     return at >= 0 && text.left(at).count(u' ') == at
         && text.sliced(at + trimmed.size()).count(u' ') == text.size() - at - trimmed.size();
+}
+
+bool answerText(QByteArrayView input)
+{
+    // The first byte says where the box's last good text ends and the typed text starts.
+    const qsizetype cut = input.isEmpty() ? 0 : qMin(input.size(), 1 + uchar(input[0]) % 8);
+    const QString lastGood = QString::fromUtf8(input.isEmpty() ? input : input.sliced(1, cut - 1));
+    const QString text = QString::fromUtf8(input.sliced(cut));
+
+    static const QRegularExpression reference(
+        QStringLiteral("\\A *[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+) *\\z"));
+    const bool numeric = answertext::isNumeric(text);
+    if (numeric != reference.match(text).hasMatch()) {
+        return false;
+    }
+    const auto value = answertext::numericValue(text);
+    if (value.has_value() != numeric) {
+        return false;
+    }
+    if (value) {
+        const QByteArray latin = text.trimmed().toLatin1();
+        const double expected = std::strtod(latin.constData(), nullptr);
+        if (*value != expected && !(std::isnan(*value) && std::isnan(expected))) {
+            return false;
+        }
+    }
+    const answertext::Filtered after = answertext::filter(text, lastGood);
+    const bool keptNumeric
+        = answertext::isNumeric(after.text) || after.text.isEmpty() || after.text == lastGood;
+    return keptNumeric && (numeric ? after.lastGood == text : after.lastGood == lastGood);
 }
 
 } // namespace fuzzprops

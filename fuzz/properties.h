@@ -20,4 +20,8 @@ bool date(QByteArrayView input);
 // blanks off both ends and nothing else.
 bool studentName(QByteArrayView input);
 
+// The answer boxes' numeric test agrees with a plain reading of decimal numbers, the
+// value agrees with the C library's, and the filter never leaves other text in a box.
+bool answerText(QByteArrayView input);
+
 } // namespace fuzzprops

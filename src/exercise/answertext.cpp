@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace answertext {
 
 static bool isDigit(QChar c)
@@ -47,10 +49,15 @@ std::optional<double> numericValue(QStringView text)
     if (!isNumeric(text)) {
         return std::nullopt;
     }
-    // The text is known to be a plain decimal number here, so the C locale reads all of it.
+    // Plain decimal digits here, so the C locale reads them whatever the user's decimal
+    // sign. Only a number too large for a double fails; it is then the largest there is.
+    const QStringView number = text.trimmed();
     bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? std::optional(value) : std::nullopt;
+    const double value = QLocale::c().toDouble(number, &ok);
+    if (!ok) {
+        return number.startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
+    }
+    return value;
 }
 
 Filtered filter(const QString &text, const QString &lastGood)

@@ -27,6 +27,7 @@ void tst_FuzzCorpus::inputsKeepTheirProperty_data()
         {"historyLine", fuzzprops::historyLine},
         {"date", fuzzprops::date},
         {"studentName", fuzzprops::studentName},
+        {"answerText", fuzzprops::answerText},
     };
     int count = 0;
     for (const auto &[name, property] : properties) {
