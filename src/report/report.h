@@ -1,0 +1,38 @@
+#pragma once
+
+#include "reportmodel.h"
+#include "ui/form.h"
+
+#include <QByteArray>
+
+class QLabel;
+class QListView;
+class QPushButton;
+
+// Lists the current student's results under a column heading, as they stood when the
+// window opened; also charts them and exports them for a spreadsheet. Only reads.
+class report : public Form
+{
+    Q_OBJECT
+public:
+    report();
+
+    // The student the window was opened for.
+    QByteArray student() const { return m_student; }
+    const ReportModel &lines() const { return m_lines; }
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void cmdProgress_Click();
+    void cmdExport_Click();
+
+    QByteArray m_student;
+    ReportModel m_lines;
+
+    QPushButton *Command1 = nullptr;
+    QListView *List1 = nullptr;
+    QLabel *lblstudent = nullptr;
+    QPushButton *cmdProgress = nullptr;
+    QPushButton *cmdExport = nullptr;
+};
