@@ -61,11 +61,11 @@ ProgressChart::ProgressChart(ProgressSeries series, const QString &student, QWid
         m_note->setText(tr("Each point is the mean of one day's results."));
     }
     if (m_series.unplaced() > 0) {
-        const QString unplaced
-            = tr("%n result(s) with a date, level or score that cannot be read are not shown.",
-                 nullptr, int(std::min<qsizetype>(m_series.unplaced(), INT_MAX)));
+        const QString unplaced = tr("Not shown, as their date, level or score cannot be read: %1.")
+                                     .arg(m_series.unplaced());
         m_note->setText(m_note->text().isEmpty() ? unplaced : m_note->text() + u' ' + unplaced);
     }
+    buildChart();
     showView();
 }
 
@@ -84,32 +84,37 @@ QString ProgressChart::note() const
     return m_note->text();
 }
 
-void ProgressChart::showView()
+void ProgressChart::buildChart()
 {
-    const bool scores = view() == View::Score;
-    m_chart->removeAllSeries();
-    for (QAbstractAxis *axis : m_chart->axes()) {
-        m_chart->removeAxis(axis);
-        delete axis;
-    }
-    m_chart->setTitle(scores ? tr("Score by date") : tr("Time taken by date"));
-
-    auto *xAxis = new QDateTimeAxis;
-    xAxis->setTitleText(tr("Date"));
-    xAxis->setFormat(QStringLiteral("dd/MM/yyyy"));
-    auto *yAxis = new QValueAxis;
-    yAxis->setTitleText(scores ? tr("Score (%)") : tr("Time taken (minutes)"));
-    yAxis->setLabelFormat(QStringLiteral("%d"));
-    m_chart->addAxis(xAxis, Qt::AlignBottom);
-    m_chart->addAxis(yAxis, Qt::AlignLeft);
-
-    qint64 first = std::numeric_limits<qint64>::max();
-    qint64 last = std::numeric_limits<qint64>::min();
-    double highest = 0;
+    m_xAxis = new QDateTimeAxis;
+    m_xAxis->setTitleText(tr("Date"));
+    m_xAxis->setFormat(QStringLiteral("dd/MM/yyyy"));
+    m_yAxis = new QValueAxis;
+    m_yAxis->setLabelFormat(QStringLiteral("%d"));
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     for (const ProgressSeries::Series &s : m_series.series()) {
         auto *line = new QLineSeries;
         line->setName(tr("Level %1").arg(s.level));
         line->setPointsVisible(true);
+        m_chart->addSeries(line);
+        line->attachAxis(m_xAxis);
+        line->attachAxis(m_yAxis);
+        m_lines.append(line);
+    }
+}
+
+void ProgressChart::showView()
+{
+    const bool scores = view() == View::Score;
+    m_chart->setTitle(scores ? tr("Score by date") : tr("Time taken by date"));
+    m_yAxis->setTitleText(scores ? tr("Score (%)") : tr("Time taken (minutes)"));
+
+    qint64 first = std::numeric_limits<qint64>::max();
+    qint64 last = std::numeric_limits<qint64>::min();
+    double highest = 0;
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const ProgressSeries::Series &s = m_series.series().at(i);
         QList<QPointF> points;
         points.reserve(s.points.size());
         for (const ProgressSeries::Point &p : s.points) {
@@ -123,26 +128,23 @@ void ProgressChart::showView()
             highest = std::max(highest, *y);
             points.append(QPointF(double(x), *y));
         }
-        line->replace(points);
-        m_chart->addSeries(line);
-        line->attachAxis(xAxis);
-        line->attachAxis(yAxis);
+        m_lines.at(i)->replace(points);
     }
 
+    constexpr qint64 Day = qint64(24) * 3600 * 1000;
     if (first > last) {
         // Nothing to place: a month up to today keeps the axes readable.
         last = QDateTime::currentDateTime().toMSecsSinceEpoch();
-        first = last - qint64(30) * 24 * 3600 * 1000;
+        first = last - 30 * Day;
     } else if (first == last) {
-        const qint64 day = qint64(24) * 3600 * 1000;
-        first -= day;
-        last += day;
+        first -= Day;
+        last += Day;
     }
-    xAxis->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    m_xAxis->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
     if (scores) {
-        yAxis->setRange(0, 100);
+        m_yAxis->setRange(0, 100);
     } else {
-        yAxis->setRange(0, std::max(1.0, std::ceil(highest * 1.1)));
+        m_yAxis->setRange(0, std::max(1.0, std::ceil(highest * 1.1)));
+        m_yAxis->applyNiceNumbers();
     }
-    yAxis->applyNiceNumbers();
 }

@@ -6,6 +6,9 @@
 
 class QChart;
 class QChartView;
+class QDateTimeAxis;
+class QLineSeries;
+class QValueAxis;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -27,10 +30,14 @@ public:
     QString note() const;
 
 private:
+    void buildChart();
     void showView();
 
     ProgressSeries m_series;
     QChart *m_chart = nullptr;
+    QDateTimeAxis *m_xAxis = nullptr;
+    QValueAxis *m_yAxis = nullptr;
+    QList<QLineSeries *> m_lines;
     QChartView *m_chartView = nullptr;
     QComboBox *m_viewChoice = nullptr;
     QLabel *m_note = nullptr;

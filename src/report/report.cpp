@@ -54,6 +54,11 @@ report::report()
 
     // One line height for all rows lets the view place a million lines without measuring them.
     List1->setUniformItemSizes(true);
+    // Whole-pixel character cells, as the columns were designed for: with fractional ones
+    // the 57-character heading no longer fits the list's width.
+    QFont cells = List1->font();
+    cells.setHintingPreference(QFont::PreferFullHinting);
+    List1->setFont(cells);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setModel(&m_lines);
 
