@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test bench clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +20,14 @@ run: build
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)
+
+# Benchmarks build in a folder of their own (inside the build folder), always optimised.
+BENCH_DIR ?= $(BUILD_DIR)/bench-release
+
+bench: deps
+	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMTRAIL_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_DIR)
+	@for b in $(BENCH_DIR)/bench/bench_*; do [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -69,13 +69,18 @@ FileResult write(const QString &path, const RecordIndex &records)
     constexpr qsizetype ChunkSize = 1 << 16;
     QByteArray chunk = header();
     bool ok = true;
-    for (qsizetype i = 0; i < records.size() && ok; ++i) {
-        chunk.append(row(records.recordAt(i)));
+    records.forEachLine([&](QByteArrayView line) {
+        if (!ok) {
+            return;
+        }
+        if (const auto record = history::parseRecord(line)) {
+            chunk.append(row(*record));
+        }
         if (chunk.size() >= ChunkSize) {
             ok = file.write(chunk) == chunk.size();
             chunk.resize(0);
         }
-    }
+    });
     ok = ok && file.write(chunk) == chunk.size();
     if (!ok) {
         const QString reason = file.errorString();

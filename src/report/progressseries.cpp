@@ -86,19 +86,19 @@ ProgressSeries ProgressSeries::build(const RecordIndex &records, qsizetype maxPo
 {
     ProgressSeries result;
     std::map<int, std::vector<Placed>> byLevel;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const HistoryRecord r = records.recordAt(i);
-        const auto when = history::parseDate(r.Date);
-        const auto level = wholeNumber(r.Level, 2);
-        const auto score = wholeNumber(r.Score, 3);
+    records.forEachLine([&](QByteArrayView line) {
+        const auto r = history::parseRecord(line);
+        const auto when = r ? history::parseDate(r->Date) : std::nullopt;
+        const auto level = r ? wholeNumber(r->Level, 2) : std::nullopt;
+        const auto score = r ? wholeNumber(r->Score, 3) : std::nullopt;
         if (!when || !level || !score || *score > 100) {
             ++result.m_unplaced;
-            continue;
+            return;
         }
         const QDateTime at = placeable(*when);
         byLevel[*level].push_back(
-            {at.toMSecsSinceEpoch(), {at, double(*score), minutesOf(r.Speed)}});
-    }
+            {at.toMSecsSinceEpoch(), {at, double(*score), minutesOf(r->Speed)}});
+    });
     for (auto &[level, placed] : byLevel) {
         std::stable_sort(placed.begin(), placed.end(),
                          [](const Placed &a, const Placed &b) { return a.msecs < b.msecs; });

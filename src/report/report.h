@@ -6,7 +6,7 @@
 #include <QByteArray>
 
 class QLabel;
-class QListView;
+class LineListView;
 class QPushButton;
 
 // Lists the current student's results under a column heading, as they stood when the
@@ -31,7 +31,7 @@ private:
     ReportModel m_lines;
 
     QPushButton *Command1 = nullptr;
-    QListView *List1 = nullptr;
+    LineListView *List1 = nullptr;
     QLabel *lblstudent = nullptr;
     QPushButton *cmdProgress = nullptr;
     QPushButton *cmdExport = nullptr;

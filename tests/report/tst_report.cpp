@@ -1,4 +1,5 @@
 #include "menu/mainportal.h"
+#include "report/linelistview.h"
 #include "report/progresschart.h"
 #include "report/report.h"
 #include "support/testsupport.h"
@@ -10,7 +11,6 @@
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QtTest>
 
@@ -27,6 +27,7 @@ private slots:
     void newStudentHeadingAlone();
     void designOfTheControls();
     void tabOrder();
+    void longHistoryEndKeyShowsTheLastResult();
     void reportsAgainBringsTheOpenWindowForwardUnchanged();
     void mainMenuButtonClosesOnlyTheReport();
     void exitClosesTheReport();
@@ -97,7 +98,7 @@ report *tst_report::pressReports(MainPortal *menu)
 
 static QStringList listed(const report *w)
 {
-    const auto *list = w->findChild<QListView *>(QStringLiteral("List1"));
+    const auto *list = w->findChild<LineListView *>(QStringLiteral("List1"));
     QStringList lines;
     for (int row = 0; row < list->model()->rowCount(); ++row) {
         lines.append(list->model()->index(row, 0).data().toString());
@@ -177,10 +178,9 @@ void tst_report::designOfTheControls()
     }
     QCOMPARE(button(w, "Command1")->text(), QStringLiteral("Main Menu"));
 
-    const auto *list = w->findChild<QListView *>(QStringLiteral("List1"));
+    const auto *list = w->findChild<LineListView *>(QStringLiteral("List1"));
     QCOMPARE(list->palette().color(QPalette::Text), QColor(255, 192, 255));
     QCOMPARE(list->palette().color(QPalette::Base), QColor(64, 0, 64));
-    QVERIFY(list->uniformItemSizes());
     QVERIFY(QFontInfo(list->font()).fixedPitch());
     // The heading fits the list without scrolling sideways.
     QVERIFY(QFontMetrics(list->font()).horizontalAdvance(listed(w).first())
@@ -206,7 +206,7 @@ void tst_report::tabOrder()
     pick(menu, 0);
     report *w = pressReports(menu);
     QApplication::setActiveWindow(w);
-    auto *list = w->findChild<QListView *>(QStringLiteral("List1"));
+    auto *list = w->findChild<LineListView *>(QStringLiteral("List1"));
     list->setFocus();
     QStringList order {QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 4; ++i) {
@@ -214,6 +214,29 @@ void tst_report::tabOrder()
         order.append(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(order, (QStringList {"List1", "Command1", "cmdProgress", "cmdExport", "List1"}));
+}
+
+void tst_report::longHistoryEndKeyShowsTheLastResult()
+{
+    QByteArray many;
+    for (int i = 1; i <= 5000; ++i) {
+        many += "1/2/2026 3:04:05 PM#" + QByteArray::number(i % 6 + 1) + '#'
+            + QByteArray::number(i % 101) + "#00:01:00\r\n";
+    }
+    writeFile(QStringLiteral("ANN.hst"), many);
+    MainPortal *menu = startMenu();
+    pick(menu, 0);
+    report *w = pressReports(menu);
+    auto *list = w->findChild<LineListView *>(QStringLiteral("List1"));
+    QCOMPARE(list->rowCount(), 5001);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->currentRow(), 5000);
+    QVERIFY(list->viewport()->rect().contains(list->rowRect(5000)));
+    QCOMPARE(list->model()->index(5000, 0).data().toString(),
+             QStringLiteral("02/01/2026 15:04                3         51%    00:01:00"));
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(list->firstVisibleRow(), 0);
 }
 
 void tst_report::reportsAgainBringsTheOpenWindowForwardUnchanged()
