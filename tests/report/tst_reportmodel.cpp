@@ -15,11 +15,8 @@ private slots:
     void headingAloneWithoutRecords_data();
     void headingAloneWithoutRecords();
     void recordsInFileOrderMalformedLinesSkipped();
-    void lineEnds_data();
-    void lineEnds();
     void reloadReplacesTheLines();
     void shownText();
-    void fieldsSplitAtTheFirstThreeSeparators();
 };
 
 static QStringList shownLines(const ReportModel &model)
@@ -79,28 +76,6 @@ void tst_reportmodel::recordsInFileOrderMalformedLinesSkipped()
              QByteArray("06/12/2026 09:10                4        100%    00:02:01"));
 }
 
-void tst_reportmodel::lineEnds_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("CR LF") << QByteArray("1/1/2026#1#10#00:00:01\r\n1/2/2026#2#20#00:00:02\r\n");
-    QTest::newRow("lone CR") << QByteArray("1/1/2026#1#10#00:00:01\r1/2/2026#2#20#00:00:02\r");
-    QTest::newRow("lone LF") << QByteArray("1/1/2026#1#10#00:00:01\n1/2/2026#2#20#00:00:02\n");
-    QTest::newRow("last line without an end")
-        << QByteArray("1/1/2026#1#10#00:00:01\r\n1/2/2026#2#20#00:00:02");
-    QTest::newRow("blank lines between")
-        << QByteArray("\r\n1/1/2026#1#10#00:00:01\r\n\n\r1/2/2026#2#20#00:00:02\r\n\r\n");
-}
-
-void tst_reportmodel::lineEnds()
-{
-    QFETCH(QByteArray, content);
-    RecordIndex index;
-    index.setContent(content);
-    QCOMPARE(index.size(), 2);
-    QCOMPARE(index.lineAt(0), QByteArrayView("1/1/2026#1#10#00:00:01"));
-    QCOMPARE(index.lineAt(1), QByteArrayView("1/2/2026#2#20#00:00:02"));
-}
-
 void tst_reportmodel::reloadReplacesTheLines()
 {
     WorkDir dir;
@@ -130,18 +105,6 @@ void tst_reportmodel::shownText()
     QVERIFY(model.data(model.index(2)).toString().startsWith(QStringLiteral("m\u00e4rz ")));
     QCOMPARE(model.data(model.index(1), Qt::EditRole), QVariant());
     QCOMPARE(model.data(model.index(3)), QVariant());
-}
-
-void tst_reportmodel::fieldsSplitAtTheFirstThreeSeparators()
-{
-    RecordIndex index;
-    index.setContent("1/1/2026#1#10#00:00:01#more#and more\r\n");
-    QCOMPARE(index.size(), 1);
-    const HistoryRecord r = index.recordAt(0);
-    QCOMPARE(r.Date, QByteArray("1/1/2026"));
-    QCOMPARE(r.Level, QByteArray("1"));
-    QCOMPARE(r.Score, QByteArray("10"));
-    QCOMPARE(r.Speed, QByteArray("00:00:01#more#and more"));
 }
 
 QTEST_GUILESS_MAIN(tst_reportmodel)
