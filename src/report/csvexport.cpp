@@ -2,8 +2,10 @@
 
 #include "recordindex.h"
 
-#include <QLocale>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace csvexport {
 
@@ -30,14 +32,16 @@ void appendField(QByteArray &out, QByteArrayView field)
 
 QByteArray isoDate(QByteArrayView date)
 {
-    const auto when = history::parseDate(date);
+    const auto when = history::parseDateAndTime(date);
     if (!when) {
         return date.toByteArray();
     }
-    const QLocale c = QLocale::c();
-    return (c.toString(when->date(), QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T')
-            + c.toString(when->time(), QStringLiteral("HH:mm:ss")))
-        .toLatin1();
+    const QDate d = when->date;
+    const QTime t = when->time;
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", d.year(),
+                                d.month(), d.day(), t.hour(), t.minute(), t.second());
+    return QByteArray(text, n);
 }
 } // namespace
 

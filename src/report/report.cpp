@@ -10,8 +10,11 @@
 #include "ui/savedialog.h"
 #include "ui/windows.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+
+#include <optional>
 
 namespace {
 using namespace ui;
@@ -87,10 +90,23 @@ void report::Command1_Click()
     close();
 }
 
+namespace {
+// The busy cursor while a long history is gone through.
+struct BusyCursor
+{
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+} // namespace
+
 void report::cmdProgress_Click()
 {
+    std::optional<BusyCursor> busy(std::in_place);
     ProgressChart chart(ProgressSeries::build(m_lines.records()),
                         StudentList::displayName(m_student), this);
+    busy.reset();
     chart.exec();
 }
 
@@ -104,7 +120,10 @@ void report::cmdExport_Click()
     if (path.isEmpty()) {
         return;
     }
-    const FileResult written = csvexport::write(path, m_lines.records());
+    const FileResult written = [&] {
+        BusyCursor busy;
+        return csvexport::write(path, m_lines.records());
+    }();
     if (!written.ok) {
         ui::warn(this, written.message);
     }

@@ -1,6 +1,6 @@
 #include "reportline.h"
 
-#include <QLocale>
+#include <cstdio>
 
 namespace reportline {
 
@@ -11,16 +11,17 @@ QByteArray heading()
 
 QByteArray dateText(QByteArrayView date)
 {
-    const auto when = history::parseDate(date);
+    const auto when = history::parseDateAndTime(date);
     if (!when) {
         return date.toByteArray();
     }
-    // Date and time are taken apart: a wall-clock time that the local zone skips (the hour
-    // lost to summer time) still reads back as written.
-    const QLocale c = QLocale::c();
-    return (c.toString(when->date(), QStringLiteral("dd/MM/yyyy")) + QLatin1Char(' ')
-            + c.toString(when->time(), QStringLiteral("HH:mm")))
-        .toLatin1();
+    // Read as written, not placed in a time zone: a wall-clock time that the local zone
+    // skips (the hour lost to summer time) still shows as written.
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d", when->date.day(),
+                                when->date.month(), when->date.year(), when->time.hour(),
+                                when->time.minute());
+    return QByteArray(text, n);
 }
 
 QByteArray format(const HistoryRecord &record)
