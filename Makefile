@@ -27,7 +27,7 @@ BENCH_DIR ?= $(BUILD_DIR)/bench-release
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMTRAIL_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR)
-	@for b in $(BENCH_DIR)/bench/bench_*; do [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+	@for b in $(BENCH_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
 
 clean:
 	rm -rf $(BUILD_DIR)

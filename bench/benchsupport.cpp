@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace bench {
 
@@ -74,10 +75,11 @@ void reportMeasurement(const Measurement &m)
 std::optional<Measurement> measureInChild(const QStringList &arguments)
 {
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit
-        || child.exitCode() != 0) {
+    const bool finished = child.waitForFinished(-1);
+    if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        // The child's own warnings are shown only when they may tell why it failed.
+        fprintf(stderr, "%s", child.readAllStandardError().constData());
         return std::nullopt;
     }
     const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');

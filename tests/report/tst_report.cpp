@@ -25,6 +25,7 @@ private slots:
     void cleanup();
     void listsThePickedStudentsResults();
     void newStudentHeadingAlone();
+    void nameThatIsNotAPlainFileNameReadsNothing();
     void designOfTheControls();
     void tabOrder();
     void longHistoryEndKeyShowsTheLastResult();
@@ -145,6 +146,19 @@ void tst_report::newStudentHeadingAlone()
     QCOMPARE(
         listed(w),
         QStringList {QStringLiteral("Date                        Level       Score       Speed")});
+}
+
+void tst_report::nameThatIsNotAPlainFileNameReadsNothing()
+{
+    // A hand-edited roster line that would lead out of the working directory.
+    writeFile(QStringLiteral("sumroll.ini"), "sub/ANN\r\n");
+    QVERIFY(QDir().mkdir(QStringLiteral("sub")));
+    writeFile(QStringLiteral("sub/ANN.hst"), AnnHistory);
+    MainPortal *menu = startMenu();
+    pick(menu, 0);
+    report *w = pressReports(menu);
+    QCOMPARE(caption(w), QStringLiteral("Student : sub/ANN"));
+    QCOMPARE(listed(w).size(), 1);
 }
 
 void tst_report::designOfTheControls()
