@@ -17,10 +17,6 @@ class report : public Form
 public:
     report();
 
-    // The student the window was opened for.
-    QByteArray student() const { return m_student; }
-    const ReportModel &lines() const { return m_lines; }
-
 private:
     void Form_Load();
     void Command1_Click();

@@ -15,7 +15,6 @@ private slots:
     void headingAloneWithoutRecords_data();
     void headingAloneWithoutRecords();
     void recordsInFileOrderMalformedLinesSkipped();
-    void reloadReplacesTheLines();
     void shownText();
 };
 
@@ -74,23 +73,6 @@ void tst_reportmodel::recordsInFileOrderMalformedLinesSkipped()
              QByteArray("05/12/2026 13:23                3         81%    00:03:27"));
     QCOMPARE(model.lineAt(2),
              QByteArray("06/12/2026 09:10                4        100%    00:02:01"));
-}
-
-void tst_reportmodel::reloadReplacesTheLines()
-{
-    WorkDir dir;
-    writeFile(QStringLiteral("ANN.hst"), "1/1/2026#1#10#00:00:01\r\n1/2/2026#2#20#00:00:02\r\n");
-    writeFile(QStringLiteral("BEN.hst"), "1/3/2026#3#30#00:00:03\r\n");
-    ReportModel model;
-    model.load(QStringLiteral("ANN.hst"));
-    QCOMPARE(model.rowCount(), 3);
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    model.load(QStringLiteral("BEN.hst"));
-    QCOMPARE(reset.size(), 1);
-    QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.lineAt(1).left(16), QByteArray("03/01/2026 00:00"));
-    model.load(QStringLiteral("nobody.hst"));
-    QCOMPARE(model.rowCount(), 1);
 }
 
 void tst_reportmodel::shownText()
