@@ -66,6 +66,8 @@ report::report()
     cells.setHintingPreference(QFont::PreferFullHinting);
     List1->setFont(cells);
     List1->setModel(&m_lines);
+    // First in the tab order, so it has the focus when the window opens.
+    List1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &report::Command1_Click);
     connect(cmdProgress, &QPushButton::clicked, this, &report::cmdProgress_Click);
