@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan fuzz clean
+.PHONY: deps configure build run test test-asan fuzz bench clean
 
 deps:
 	@scripts/install-deps
@@ -33,6 +33,14 @@ fuzz: deps
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSUMTRAIL_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz --target fuzz_targets
 	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
+
+# Benchmarks build in a folder of their own (inside the build folder), always optimised.
+BENCH_DIR ?= $(BUILD_DIR)/bench-release
+
+bench: deps
+	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMTRAIL_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_DIR)
+	@for b in $(BENCH_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

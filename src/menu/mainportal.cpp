@@ -4,7 +4,9 @@
 #include "exercise/addition.h"
 #include "print/printmenu.h"
 #include "records/roster.h"
+#include "report/report.h"
 #include "ui/msgbox.h"
+#include "ui/placement.h"
 #include "ui/windows.h"
 
 #include <QComboBox>
@@ -171,7 +173,15 @@ void MainPortal::Command2_Click()
 
 void MainPortal::Command4_Click()
 {
-    // The report window arrives with the report; until then nothing opens.
+    // An open report keeps the student it was opened for: it only comes forward.
+    const bool opening = !Windows::find<report>();
+    report *window = Windows::load<report>();
+    if (opening) {
+        ui::placeBeside(window, this);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void MainPortal::Form_Resize()

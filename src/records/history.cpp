@@ -104,7 +104,7 @@ static std::optional<QTime> parseClock(QByteArrayView text)
     return time.isValid() ? std::optional(time) : std::nullopt;
 }
 
-std::optional<QDateTime> parseDate(QByteArrayView text)
+std::optional<DateAndTime> parseDateAndTime(QByteArrayView text)
 {
     const qsizetype space = text.indexOf(' ');
     const auto day = parseDay(space < 0 ? text : text.first(space));
@@ -112,13 +112,22 @@ std::optional<QDateTime> parseDate(QByteArrayView text)
         return std::nullopt;
     }
     if (space < 0) {
-        return QDateTime(*day, QTime(0, 0));
+        return DateAndTime{*day, QTime(0, 0)};
     }
     const auto time = parseClock(text.sliced(space + 1));
     if (!time) {
         return std::nullopt;
     }
-    return QDateTime(*day, *time);
+    return DateAndTime{*day, *time};
+}
+
+std::optional<QDateTime> parseDate(QByteArrayView text)
+{
+    const auto read = parseDateAndTime(text);
+    if (!read) {
+        return std::nullopt;
+    }
+    return QDateTime(read->date, read->time);
 }
 
 QByteArray formatRecord(const HistoryRecord &r)

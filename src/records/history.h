@@ -36,6 +36,14 @@ QString fileNameFor(const QByteArray &student);
 QByteArray formatDate(const QDateTime &when);
 // Reads that form back, also a date alone or a date with a 24-hour time.
 std::optional<QDateTime> parseDate(QByteArrayView text);
+// The same, as the date and the time of day written, not yet placed in the local time zone;
+// much quicker where many are read, and a time the zone skips still reads as written.
+struct DateAndTime
+{
+    QDate date;
+    QTime time;
+};
+std::optional<DateAndTime> parseDateAndTime(QByteArrayView text);
 
 // One line as written, without its line end.
 QByteArray formatRecord(const HistoryRecord &record);

@@ -34,6 +34,19 @@ QWidget *FormControls::createElement(const ControlSpec &spec, int index, int dx,
     return make(spec, arrayElementName(spec.name, index), dx, dy);
 }
 
+QWidget *FormControls::adopt(const ControlSpec &spec, QWidget *control)
+{
+    control->setParent(containerFor(spec));
+    return place(spec, control, QString::fromLatin1(spec.name), 0, 0);
+}
+
+QWidget *FormControls::containerFor(const ControlSpec &spec) const
+{
+    QWidget *parent = spec.container ? find(QString::fromLatin1(spec.container)) : m_host;
+    Q_ASSERT_X(parent, "FormControls", "container must be created before its controls");
+    return parent;
+}
+
 QWidget *FormControls::find(const QString &name) const
 {
     for (QWidget *w : m_controls) {
@@ -59,8 +72,7 @@ static Qt::Alignment horizontal(Align align)
 
 QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx, int dy)
 {
-    QWidget *parent = spec.container ? find(QString::fromLatin1(spec.container)) : m_host;
-    Q_ASSERT_X(parent, "FormControls", "container must be created before its controls");
+    QWidget *parent = containerFor(spec);
     const QString caption = QString::fromUtf8(spec.caption);
 
     QWidget *w = nullptr;
@@ -108,7 +120,12 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx
         break;
     }
     }
+    return place(spec, w, name, dx, dy);
+}
 
+QWidget *FormControls::place(const ControlSpec &spec, QWidget *w, const QString &name, int dx,
+                             int dy)
+{
     w->setObjectName(name);
     if (spec.kind != ControlKind::Line) {
         m_design.insert(w, QRect(spec.left + dx, spec.top + dy, spec.width, spec.height));

@@ -50,6 +50,9 @@ public:
     QWidget *create(const ControlSpec &spec);
     // One element of a control array: named "Name(index)" and moved by (dx, dy) twips.
     QWidget *createElement(const ControlSpec &spec, int index, int dx = 0, int dy = 0);
+    // A control of a class of the window's own, made by the window: it takes its place in
+    // the creation order and is named, placed and styled from its row like the others.
+    QWidget *adopt(const ControlSpec &spec, QWidget *control);
 
     const QList<QWidget *> &inCreationOrder() const { return m_controls; }
 
@@ -65,6 +68,8 @@ public:
 
 private:
     QWidget *make(const ControlSpec &spec, const QString &name, int dx, int dy);
+    QWidget *containerFor(const ControlSpec &spec) const;
+    QWidget *place(const ControlSpec &spec, QWidget *w, const QString &name, int dx, int dy);
 
     QWidget *m_host;
     QList<QWidget *> m_controls;

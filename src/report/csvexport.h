@@ -1,0 +1,22 @@
+#pragma once
+
+#include "records/fileresult.h"
+#include "records/history.h"
+
+#include <QByteArray>
+#include <QString>
+
+class RecordIndex;
+
+// A student's history as comma-separated values for a spreadsheet: a header row, then
+// one row per record with the date in ISO 8601. Rows end with CR LF.
+namespace csvexport {
+
+QByteArray header();
+// A date that does not read back is written as it stands rather than dropped.
+QByteArray row(const HistoryRecord &record);
+
+// Writes the whole file or, on failure, leaves whatever was at the path untouched.
+FileResult write(const QString &path, const RecordIndex &records);
+
+} // namespace csvexport

@@ -1,0 +1,132 @@
+#include "report.h"
+
+#include "csvexport.h"
+#include "linelistview.h"
+#include "menu/mainportal.h"
+#include "progresschart.h"
+#include "records/history.h"
+#include "records/studentlist.h"
+#include "ui/msgbox.h"
+#include "ui/savedialog.h"
+#include "ui/windows.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include <optional>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+constexpr FontSpec CourierNew {"Courier New", 14.25, false};
+
+// clang-format off
+const ControlSpec Design[] = {
+    {.name = "Command1", .kind = K::Button, .caption = "Main Menu", .left = 3720, .top = 7200,
+     .width = 3615, .height = 975, .font = arial(14.25, true), .tabIndex = 2},
+    {.name = "List1", .kind = K::ListBox, .left = 720, .top = 1200, .width = 9735,
+     .height = 5415, .font = CourierNew, .fore = colours::LightPink, .back = colours::DarkPurple,
+     .tabIndex = 0},
+    {.name = "lblstudent", .kind = K::Label, .caption = "Student", .left = 720, .top = 360,
+     .width = 9735, .height = 375, .font = sansSerif(18, true), .tabIndex = 1},
+    // The chart and the export stand on the free strip beside "Main Menu", after it in
+    // the tab order.
+    {.name = "cmdProgress", .kind = K::Button, .caption = "Progress", .left = 7560, .top = 7380,
+     .width = 1380, .height = 615, .font = arial(12), .tabIndex = 3},
+    {.name = "cmdExport", .kind = K::Button, .caption = "Export...", .left = 9075, .top = 7380,
+     .width = 1380, .height = 615, .font = arial(12), .tabIndex = 4},
+};
+// clang-format on
+} // namespace
+
+report::report()
+{
+    setWindowTitle(tr("Report"));
+    setClientSizeTwips(12000, 8610);
+    for (const ControlSpec &spec : Design) {
+        // The list is a line list: it places a million lines as fast as ten.
+        if (spec.kind == K::ListBox) {
+            controls().adopt(spec, new LineListView);
+        } else {
+            controls().create(spec);
+        }
+    }
+    controls().applyTabOrder();
+    Command1 = controls().get<QPushButton>("Command1");
+    List1 = controls().get<LineListView>("List1");
+    lblstudent = controls().get<QLabel>("lblstudent");
+    cmdProgress = controls().get<QPushButton>("cmdProgress");
+    cmdExport = controls().get<QPushButton>("cmdExport");
+
+    // Whole-pixel character cells, as the columns were designed for: with fractional ones
+    // the 57-character heading no longer fits the list's width.
+    QFont cells = List1->font();
+    cells.setHintingPreference(QFont::PreferFullHinting);
+    List1->setFont(cells);
+    List1->setModel(&m_lines);
+    // First in the tab order, so it has the focus when the window opens.
+    List1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &report::Command1_Click);
+    connect(cmdProgress, &QPushButton::clicked, this, &report::cmdProgress_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &report::cmdExport_Click);
+
+    Form_Load();
+}
+
+void report::Form_Load()
+{
+    const MainPortal *menu = Windows::find<MainPortal>();
+    m_student = menu ? menu->currentStudent().value_or(QByteArray()) : QByteArray();
+    lblstudent->setText(tr("Student : ") + StudentList::displayName(m_student));
+    // A name that would reach outside the working directory names no history file here.
+    if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
+        m_lines.load(history::fileNameFor(m_student));
+    }
+}
+
+void report::Command1_Click()
+{
+    close();
+}
+
+namespace {
+// The busy cursor while a long history is gone through.
+struct BusyCursor
+{
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+} // namespace
+
+void report::cmdProgress_Click()
+{
+    std::optional<BusyCursor> busy(std::in_place);
+    ProgressChart chart(ProgressSeries::build(m_lines.records()),
+                        StudentList::displayName(m_student), this);
+    busy.reset();
+    chart.exec();
+}
+
+void report::cmdExport_Click()
+{
+    const QString suggested = m_student.isEmpty()
+        ? QStringLiteral("results.csv")
+        : StudentList::displayName(m_student) + QStringLiteral(".csv");
+    const QString path = ui::askSaveFileName(
+        this, {tr("Export results"), suggested, tr("CSV files (*.csv);;All files (*)")});
+    if (path.isEmpty()) {
+        return;
+    }
+    const FileResult written = [&] {
+        BusyCursor busy;
+        return csvexport::write(path, m_lines.records());
+    }();
+    if (!written.ok) {
+        ui::warn(this, written.message);
+    }
+}

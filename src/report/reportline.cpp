@@ -1,0 +1,44 @@
+#include "reportline.h"
+
+#include <cstdio>
+
+namespace reportline {
+
+QByteArray heading()
+{
+    return QByteArrayLiteral("Date                        Level       Score       Speed");
+}
+
+QByteArray dateText(QByteArrayView date)
+{
+    const auto when = history::parseDateAndTime(date);
+    if (!when) {
+        return date.toByteArray();
+    }
+    // Read as written, not placed in a time zone: a wall-clock time that the local zone
+    // skips (the hour lost to summer time) still shows as written.
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d", when->date.day(),
+                                when->date.month(), when->date.year(), when->time.hour(),
+                                when->time.minute());
+    return QByteArray(text, n);
+}
+
+QByteArray format(const HistoryRecord &record)
+{
+    constexpr qsizetype ScoreWidth = 4;
+    QByteArray line = dateText(record.Date);
+    line.reserve(line.size() + 16 + record.Level.size() + 7 + ScoreWidth + 5 + record.Speed.size());
+    line.append(16, ' ');
+    line.append(record.Level);
+    line.append(7, ' ');
+    if (record.Score.size() < ScoreWidth) {
+        line.append(ScoreWidth - record.Score.size(), ' ');
+    }
+    line.append(record.Score);
+    line.append("%    ");
+    line.append(record.Speed);
+    return line;
+}
+
+} // namespace reportline
