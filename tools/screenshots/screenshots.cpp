@@ -120,13 +120,13 @@ int main(int argc, char *argv[])
     ui::setMessageResponder([](const ui::MessageRequest &r) { return r.defaultButton; });
     write(QStringLiteral("sumroll.ini"), "Amira\r\nBen\r\nChloe\r\n");
     write(QStringLiteral("Amira.hst"),
-          "02/11/2026 09:05:12#1#69#00:04:10\r\n"
-          "02/11/2026 09:14:40#1#81#00:03:32\r\n"
-          "05/11/2026 10:02:03#1#94#00:02:58\r\n"
-          "09/11/2026 10:11:45#2#63#00:05:21\r\n"
-          "12/11/2026 09:40:09#2#75#00:04:47\r\n"
-          "16/11/2026 09:58:30#2#88#00:04:02\r\n"
-          "19/11/2026 10:20:16#3#69#00:06:15\r\n");
+          "11/2/2026 9:05:12 AM#1#69#00:04:10\r\n"
+          "11/2/2026 9:14:40 AM#1#81#00:03:32\r\n"
+          "11/5/2026 10:02:03 AM#1#94#00:02:58\r\n"
+          "11/9/2026 10:11:45 AM#2#63#00:05:21\r\n"
+          "11/12/2026 9:40:09 AM#2#75#00:04:47\r\n"
+          "11/16/2026 9:58:30 AM#2#88#00:04:02\r\n"
+          "11/19/2026 10:20:16 AM#3#69#00:06:15\r\n");
     Shooter shooter(output);
 
     MainPortal *menu = Windows::load<MainPortal>();
