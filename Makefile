@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan fuzz bench clean
+.PHONY: deps configure build run test test-asan fuzz bench package screenshots clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +20,14 @@ run: build
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)
+
+# A Debian package of the program, under the build folder: apt-get install ./sumtrail_*.deb
+package: build
+	@cmake --build $(BUILD_DIR) --target package
+
+# The screenshots of docs/screenshots, taken by the program itself under a private X server.
+screenshots: build
+	@scripts/take-screenshots $(BUILD_DIR) docs/screenshots
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

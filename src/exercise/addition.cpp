@@ -6,13 +6,13 @@
 #include "menu/mainportal.h"
 #include "records/history.h"
 #include "scoring.h"
+#include "tutors/tutor.h"
+#include "tutors/tutor2.h"
 #include "ui/clock.h"
 #include "ui/linecontrol.h"
 #include "ui/msgbox.h"
 #include "ui/symbolglyphs.h"
 #include "ui/twips.h"
-#include "tutors/tutor.h"
-#include "tutors/tutor2.h"
 #include "ui/windows.h"
 
 #include <QComboBox>
@@ -30,52 +30,83 @@ using K = ControlKind;
 constexpr int Questions = scoring::QuestionCount;
 constexpr int Levels = 6;
 
+// The design tables keep one control to a few lines, as the designer laid them out.
+// clang-format off
 const ControlSpec Design[] = {
-    {.name = "Frame1", .kind = K::Frame, .caption = "Addition", .left = 120, .top = 120,
-     .width = 10215, .height = 7095},
+    {.name = "Frame1", .kind = K::Frame, .caption = QT_TRANSLATE_NOOP("Addition", "Addition"),
+     .left = 120, .top = 120, .width = 10215, .height = 7095,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Questions")},
     {.name = "txtScore", .kind = K::TextBox, .caption = "100%", .left = 10440, .top = 600,
      .width = 1335, .height = 615, .font = arial(24), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .tabIndex = 18, .align = Align::Right},
+     .back = colours::DarkPurple, .tabIndex = 18, .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Score"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Addition", "Percentage of right answers, shown after checking")},
     {.name = "TxtTime", .kind = K::TextBox, .caption = "00:00:00", .left = 10440, .top = 1440,
      .width = 1335, .height = 480, .font = sansSerif(13.5), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .tabIndex = 20, .align = Align::Right},
+     .back = colours::DarkPurple, .tabIndex = 20, .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Time taken"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Time since the questions were set")},
     // A drop-down list's height follows its font.
     {.name = "Combo1", .kind = K::ComboBox, .left = 10440, .top = 2400, .width = 1335,
-     .font = sansSerif(13.5), .tabIndex = 19},
-    {.name = "cmdHelpMe", .kind = K::Button, .caption = "HELP ME", .left = 10440, .top = 6120,
-     .width = 1455, .height = 1095, .font = timesNewRoman(18, true), .tabIndex = 22},
-    {.name = "cmdMenu", .kind = K::Button, .caption = "Main Menu", .left = 10440, .top = 7320,
-     .width = 1455, .height = 1215, .font = timesNewRoman(18, true), .tabIndex = 21},
-    {.name = "CmdNew", .kind = K::Button, .caption = "NEW", .left = 120, .top = 7320, .width = 3375,
-     .height = 1215, .font = timesNewRoman(18, true), .tabIndex = 17},
-    {.name = "cmdcheck", .kind = K::Button, .caption = "Check Answers", .left = 3600, .top = 7320,
-     .width = 6735, .height = 1215, .font = timesNewRoman(18, true), .tabIndex = 16},
+     .font = sansSerif(13.5), .tabIndex = 19,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Level"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Choosing a level sets new questions")},
+    {.name = "cmdHelpMe", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Addition", "HELP ME"),
+     .left = 10440, .top = 6120, .width = 1455, .height = 1095, .font = timesNewRoman(18, true),
+     .tabIndex = 22,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Addition", "Open a tutor that explains the first wrong question")},
+    {.name = "cmdMenu", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Addition", "Main Menu"),
+     .left = 10440, .top = 7320, .width = 1455, .height = 1215, .font = timesNewRoman(18, true),
+     .tabIndex = 21,
+     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Go back to the main menu")},
+    {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Addition", "NEW"),
+     .left = 120, .top = 7320, .width = 3375, .height = 1215, .font = timesNewRoman(18, true),
+     .tabIndex = 17,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Addition", "Set new questions and start the clock again")},
+    {.name = "cmdcheck", .kind = K::Button,
+     .caption = QT_TRANSLATE_NOOP("Addition", "Check Answers"), .left = 3600, .top = 7320,
+     .width = 6735, .height = 1215, .font = timesNewRoman(18, true), .tabIndex = 16,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Addition", "Mark the answers and record the score")},
 };
 
 // One question's controls inside Frame1, placed for question 1.
 const ControlSpec Row[] = {
     {.name = "lblno", .kind = K::Label, .left = 120, .top = 360, .width = 495, .height = 255,
-     .font = sansSerif(8), .container = "Frame1"},
+     .font = sansSerif(8), .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Question %1")},
     {.name = "Label1", .kind = K::Label, .caption = "Label1", .left = 840, .top = 360,
      .width = 1095, .height = 345, .font = sansSerif(13.5, true), .container = "Frame1",
-     .align = Align::Right},
+     .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "First number of question %1")},
     {.name = "Label3", .kind = K::Label, .caption = "+", .left = 240, .top = 720, .width = 375,
-     .height = 345, .font = sansSerif(13.5, true), .container = "Frame1", .align = Align::Centre},
+     .height = 345, .font = sansSerif(13.5, true), .container = "Frame1", .align = Align::Centre,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "plus")},
     {.name = "Label2", .kind = K::Label, .caption = "Label2", .left = 840, .top = 720,
      .width = 1095, .height = 345, .font = sansSerif(13.5, true), .container = "Frame1",
-     .align = Align::Right},
+     .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Second number of question %1")},
     {.name = "Line1", .kind = K::Line, .left = 240, .top = 1080, .width = 2160, .height = 1080,
      .container = "Frame1", .borderWidth = 2},
     // Every answer box shares one tab index: they follow each other in question order.
     {.name = "Text1", .kind = K::TextBox, .caption = "Text1", .left = 600, .top = 1150,
      .width = 1335, .height = 420, .font = sansSerif(13.5, true), .container = "Frame1",
-     .tabIndex = 0, .align = Align::Right, .maxLength = answertext::MaxLength},
+     .tabIndex = 0, .align = Align::Right, .maxLength = answertext::MaxLength,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Answer to question %1"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Type the sum of the two numbers")},
     {.name = "lblmark", .kind = K::Label, .caption = symbolglyphs::Check, .left = 2160, .top = 1150,
-     .width = 255, .height = 375, .font = symbolglyphs::symbol(14.25, true), .container = "Frame1"},
+     .width = 255, .height = 375, .font = symbolglyphs::symbol(14.25, true), .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Mark of question %1")},
     {.name = "lblAnswer", .kind = K::Label, .caption = "lbl999", .left = 600, .top = 1590,
      .width = 1335, .height = 375, .font = sansSerif(13.5, true), .fore = colours::Orange,
-     .container = "Frame1", .align = Align::Right},
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Right answer to question %1")},
 };
+
+// clang-format on
 
 // Questions fill the grid four to a row.
 QPoint questionOffset(int n)
@@ -126,6 +157,7 @@ void Addition::createControls()
         lblno[n]->setText(n < 10 ? tr("No. %1").arg(n) : tr("No.%1").arg(n));
     }
     controls().applyTabOrder();
+    m_answerHelp = Text1[1]->accessibleDescription();
 
     Frame1 = controls().get<QGroupBox>("Frame1");
     txtScore = controls().get<QLineEdit>("txtScore");
@@ -193,6 +225,7 @@ void Addition::NewQuestionSet()
 {
     for (int n = 1; n <= Questions; ++n) {
         lblmark[n]->hide();
+        Text1[n]->setAccessibleDescription(m_answerHelp);
         Text1[n]->setEnabled(true);
         Text1[n]->setText(QString());
         AddModule::DrawQuestion(qint16(n), CurLevel);
@@ -285,6 +318,12 @@ void Addition::cmdcheck_Click()
             ui::setForeColour(lblmark[i], colours::CrossRed);
             lblAnswer[i]->show();
         }
+        // A screen reader says the tick or cross in words, and the right answer with it.
+        lblmark[i]->setAccessibleName(mark.right ? tr("Question %1 is right").arg(i)
+                                                 : tr("Question %1 is wrong").arg(i));
+        Text1[i]->setAccessibleDescription(
+            mark.right ? tr("Right")
+                       : tr("Wrong; the right answer is %1").arg(AddModule::SumNum[i]));
         lblmark[i]->show();
     }
 

@@ -59,6 +59,7 @@ private:
     qint16 CurQuestion = 0;
     QDateTime StartTime;
     std::array<QString, 17> LastGoodText;
+    QString m_answerHelp; // what an answer box is for, said again once new questions are set
     ExerciseLayout m_layout;
 
     QGroupBox *Frame1 = nullptr;

@@ -20,30 +20,46 @@ using K = ControlKind;
 
 // clang-format off
 const ControlSpec Design[] = {
-    {.name = "Command5", .kind = K::Button, .caption = "Exit", .left = 7920, .top = 6960,
-     .width = 3855, .height = 1215, .font = arial(18), .tabIndex = 10},
-    {.name = "Command2", .kind = K::Button, .caption = "Print Out Exercise", .left = 6000,
-     .top = 3960, .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 9,
-     .enabled = false},
-    {.name = "Command1", .kind = K::Button, .caption = "Start Exercise", .left = 240, .top = 3960,
-     .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 8, .enabled = false},
-    {.name = "Command4", .kind = K::Button, .caption = "Reports", .left = 240, .top = 6960,
-     .width = 3735, .height = 1215, .font = arial(18), .tabIndex = 7, .enabled = false},
-    {.name = "BtnDelStudent", .kind = K::Button, .caption = "Delete Student", .left = 9480,
-     .top = 2640, .width = 2055, .height = 735, .font = arial(12), .tabIndex = 3},
-    {.name = "btnAddStduent", .kind = K::Button, .caption = "New Student", .left = 7440,
-     .top = 2640, .width = 2055, .height = 735, .font = arial(12), .tabIndex = 2},
-    {.name = "Combo1", .kind = K::ComboBox, .left = 2760, .top = 2640, .width = 4575,
-     .height = 675, .font = arial(24, true), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .tabIndex = 1},
-    {.name = "Frame1", .kind = K::Frame, .left = 240, .top = 120, .width = 11535,
-     .height = 3615},
-    {.name = "lblWelcome", .kind = K::Label, .caption = "Welcome", .left = 120, .top = 240,
-     .width = 11295, .height = 1935, .font = arial(18), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .container = "Frame1", .tabIndex = 6, .align = Align::Centre},
-    {.name = "Label1", .kind = K::Label, .caption = "Student", .left = 360, .top = 2520,
-     .width = 1815, .height = 615, .font = arial(24, true), .container = "Frame1",
-     .tabIndex = 5},
+    {.name = "Command5", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("MainPortal", "Exit"),
+     .left = 7920, .top = 6960, .width = 3855, .height = 1215, .font = arial(18), .tabIndex = 10,
+     .accessibleDescription = QT_TRANSLATE_NOOP("MainPortal", "Close sumtrail")},
+    {.name = "Command2", .kind = K::Button,
+     .caption = QT_TRANSLATE_NOOP("MainPortal", "Print Out Exercise"), .left = 6000, .top = 3960,
+     .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 9, .enabled = false,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("MainPortal", "Print a worksheet of addition questions")},
+    {.name = "Command1", .kind = K::Button,
+     .caption = QT_TRANSLATE_NOOP("MainPortal", "Start Exercise"), .left = 240, .top = 3960,
+     .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 8, .enabled = false,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("MainPortal", "Answer sixteen addition questions against the clock")},
+    {.name = "Command4", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("MainPortal", "Reports"),
+     .left = 240, .top = 6960, .width = 3735, .height = 1215, .font = arial(18), .tabIndex = 7,
+     .enabled = false,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("MainPortal", "List the chosen student's past results")},
+    {.name = "BtnDelStudent", .kind = K::Button,
+     .caption = QT_TRANSLATE_NOOP("MainPortal", "Delete Student"), .left = 9480, .top = 2640,
+     .width = 2055, .height = 735, .font = arial(12), .tabIndex = 3,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("MainPortal", "Remove the chosen student from the list")},
+    {.name = "btnAddStduent", .kind = K::Button,
+     .caption = QT_TRANSLATE_NOOP("MainPortal", "New Student"), .left = 7440, .top = 2640,
+     .width = 2055, .height = 735, .font = arial(12), .tabIndex = 2,
+     .accessibleDescription = QT_TRANSLATE_NOOP("MainPortal", "Add a new student to the list")},
+    {.name = "Combo1", .kind = K::ComboBox, .left = 2760, .top = 2640, .width = 4575, .height = 675,
+     .font = arial(24, true), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("MainPortal", "Student"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("MainPortal", "Choose who is working")},
+    {.name = "Frame1", .kind = K::Frame, .left = 240, .top = 120, .width = 11535, .height = 3615,
+     .accessibleName = QT_TRANSLATE_NOOP("MainPortal", "Student")},
+    {.name = "lblWelcome", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("MainPortal", "Welcome"),
+     .left = 120, .top = 240, .width = 11295, .height = 1935, .font = arial(18),
+     .fore = colours::LightPink, .back = colours::DarkPurple, .container = "Frame1", .tabIndex = 6,
+     .align = Align::Centre, .accessibleName = QT_TRANSLATE_NOOP("MainPortal", "Greeting")},
+    {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("MainPortal", "Student"),
+     .left = 360, .top = 2520, .width = 1815, .height = 615, .font = arial(24, true),
+     .container = "Frame1", .tabIndex = 5},
 };
 // clang-format on
 
@@ -74,6 +90,8 @@ MainPortal::MainPortal()
     btnAddStduent->raise();
     BtnDelStudent->raise();
     Combo1->setModel(&m_students);
+    // The caption beside the list names it for a screen reader.
+    Label1->setBuddy(Combo1);
 
     connect(Combo1, &QComboBox::activated, this, &MainPortal::Combo1_Click);
     connect(btnAddStduent, &QPushButton::clicked, this, &MainPortal::btnAddStduent_Click);

@@ -24,38 +24,44 @@ constexpr FontSpec PreviewText {"Times", 8.25, true};
 // clang-format off
 const ControlSpec Design[] = {
     {.name = "Frame1", .kind = K::Frame, .left = 120, .top = 120, .width = 6015, .height = 8295,
-     .visible = false},
-    {.name = "Frame2", .kind = K::Frame, .left = 6360, .top = 120, .width = 5295,
-     .height = 2655},
+     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Worksheet preview")},
+    {.name = "Frame2", .kind = K::Frame, .left = 6360, .top = 120, .width = 5295, .height = 2655,
+     .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Instructions")},
     {.name = "Label4", .kind = K::Label,
-     .caption = QT_TRANSLATE_NOOP("PrintMenu", "Please select the level and press the \"NEW\" "
-                                               "button to generate new execise. "),
+     .caption =
+         QT_TRANSLATE_NOOP("PrintMenu", "Please select the level and press the \"NEW\" "
+                                       "button to generate new execise. "),
      .left = 240, .top = 360, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
      .fore = colours::Black, .container = "Frame2"},
     {.name = "Label5", .kind = K::Label,
      .caption = QT_TRANSLATE_NOOP("PrintMenu", "Press \"PRINT\" button to print the execise."),
      .left = 240, .top = 960, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
      .fore = colours::Black, .container = "Frame2"},
-    {.name = "Combo1", .kind = K::ComboBox, .left = 6480, .top = 3000, .width = 5055,
-     .height = 450, .font = arial(14.25), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .tabIndex = 0},
+    {.name = "Combo1", .kind = K::ComboBox, .left = 6480, .top = 3000, .width = 5055, .height = 450,
+     .font = arial(14.25), .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
+     .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Level"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("PrintMenu", "Level of the printed questions")},
     {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "NEW"),
      .left = 6480, .top = 3960, .width = 5055, .height = 1335, .font = arial(18, true),
-     .tabIndex = 1},
+     .tabIndex = 1,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("PrintMenu", "Make new questions of the chosen level")},
     {.name = "cmdPrint", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "PRINT"),
      .left = 6480, .top = 5400, .width = 5055, .height = 1575, .font = arial(18, true),
-     .tabIndex = 2, .enabled = false},
-    {.name = "Command1", .kind = K::Button,
-     .caption = QT_TRANSLATE_NOOP("PrintMenu", "MAIN MENU"), .left = 6480, .top = 7200,
-     .width = 5055, .height = 1215, .font = arial(18, true), .tabIndex = 3},
+     .tabIndex = 2, .enabled = false,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("PrintMenu", "Print the worksheet on the default printer")},
+    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "MAIN MENU"),
+     .left = 6480, .top = 7200, .width = 5055, .height = 1215, .font = arial(18, true),
+     .tabIndex = 3,
+     .accessibleDescription = QT_TRANSLATE_NOOP("PrintMenu", "Go back to the main menu")},
 };
 
 // One preview cell at the origin (0, 0); cell n is moved to its place in Frame1. A line
 // gives its two ends in place of Left, Top, Width, Height.
 const ControlSpec Cell[] = {
     {.name = "lblno", .kind = K::Label, .left = 0, .top = 0, .width = 375, .height = 135,
-     .font = PreviewNumber, .back = colours::White, .container = "Frame1",
-     .align = Align::Right},
+     .font = PreviewNumber, .back = colours::White, .container = "Frame1", .align = Align::Right},
     {.name = "Label1", .kind = K::Label, .caption = "9999", .left = 480, .top = 0, .width = 495,
      .height = 255, .font = PreviewText, .back = colours::White, .container = "Frame1",
      .align = Align::Right},

@@ -24,19 +24,26 @@ constexpr FontSpec CourierNew {"Courier New", 14.25, false};
 
 // clang-format off
 const ControlSpec Design[] = {
-    {.name = "Command1", .kind = K::Button, .caption = "Main Menu", .left = 3720, .top = 7200,
-     .width = 3615, .height = 975, .font = arial(14.25, true), .tabIndex = 2},
-    {.name = "List1", .kind = K::ListBox, .left = 720, .top = 1200, .width = 9735,
-     .height = 5415, .font = CourierNew, .fore = colours::LightPink, .back = colours::DarkPurple,
-     .tabIndex = 0},
-    {.name = "lblstudent", .kind = K::Label, .caption = "Student", .left = 720, .top = 360,
-     .width = 9735, .height = 375, .font = sansSerif(18, true), .tabIndex = 1},
+    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Main Menu"),
+     .left = 3720, .top = 7200, .width = 3615, .height = 975, .font = arial(14.25, true),
+     .tabIndex = 2, .accessibleDescription = QT_TRANSLATE_NOOP("report", "Close the report")},
+    {.name = "List1", .kind = K::ListBox, .left = 720, .top = 1200, .width = 9735, .height = 5415,
+     .font = CourierNew, .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
+     .accessibleName = QT_TRANSLATE_NOOP("report", "Results"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("report", "One line per checked exercise: date, level, score, time")},
+    {.name = "lblstudent", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("report", "Student"),
+     .left = 720, .top = 360, .width = 9735, .height = 375, .font = sansSerif(18, true),
+     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("report", "Student")},
     // The chart and the export stand on the free strip beside "Main Menu", after it in
     // the tab order.
-    {.name = "cmdProgress", .kind = K::Button, .caption = "Progress", .left = 7560, .top = 7380,
-     .width = 1380, .height = 615, .font = arial(12), .tabIndex = 3},
-    {.name = "cmdExport", .kind = K::Button, .caption = "Export...", .left = 9075, .top = 7380,
-     .width = 1380, .height = 615, .font = arial(12), .tabIndex = 4},
+    {.name = "cmdProgress", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Progress"),
+     .left = 7560, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 3,
+     .accessibleDescription = QT_TRANSLATE_NOOP("report", "Show a chart of the scores")},
+    {.name = "cmdExport", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Export..."),
+     .left = 9075, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 4,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("report", "Save the results as a file of comma-separated values")},
 };
 // clang-format on
 } // namespace

@@ -6,7 +6,7 @@ namespace reportline {
 
 QByteArray heading()
 {
-    return QByteArrayLiteral("Date                        Level       Score       Speed");
+    return QByteArray(Heading);
 }
 
 QByteArray dateText(QByteArrayView date)

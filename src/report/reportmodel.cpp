@@ -3,6 +3,8 @@
 #include "records/studentlist.h"
 #include "reportline.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 ReportModel::ReportModel(QObject *parent)
@@ -41,6 +43,9 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
         return {};
     }
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        if (index.row() == 0) {
+            return QCoreApplication::translate("ReportModel", reportline::Heading);
+        }
         // Hand-edited text that is not valid UTF-8 is shown byte by byte.
         return StudentList::displayName(lineAt(index.row()));
     }

@@ -17,18 +17,19 @@ using K = ControlKind;
 constexpr const char *DesignPicture = wingdings::utf8(wingdings::SmilingFace);
 
 const ControlSpec PanelDesign = {.name = "Frame1", .kind = K::Panel, .left = 120, .top = 120,
-                                 .width = 10335, .height = 3975, .back = colours::DarkPurple};
+                                 .width = 10335, .height = 3975, .back = colours::DarkPurple,
+                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Picture sum")};
 
 const ControlSpec Design[] = {
     {.name = "lblop1", .kind = K::Label, .caption = "10", .left = 1800, .top = 360, .width = 1335,
      .height = 1095, .font = arial(48), .fore = colours::Pink, .back = colours::DarkPurple,
-     .container = "Frame1"},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor", "First number")},
     {.name = "lblplus", .kind = K::Label, .caption = "+", .left = 4200, .top = 360, .width = 855,
      .height = 1095, .font = arial(48), .fore = colours::Pink, .back = colours::DarkPurple,
-     .container = "Frame1"},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor", "plus")},
     {.name = "lblop2", .kind = K::Label, .caption = "10", .left = 5880, .top = 360, .width = 1335,
      .height = 1095, .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple,
-     .container = "Frame1"},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Second number")},
 };
 
 // The second operand's row, and the twenty places in two rows of ten: element i of each
@@ -36,32 +37,43 @@ const ControlSpec Design[] = {
 const ControlSpec PictureDesign = {.name = "lblsym2", .kind = K::Label, .caption = DesignPicture,
                                    .left = 4200, .top = 1560, .width = 495, .height = 615,
                                    .font = wingdings::font(24), .fore = colours::Yellow,
-                                   .back = colours::DarkPurple, .container = "Frame1"};
+                                   .back = colours::DarkPurple, .container = "Frame1",
+                                   .accessibleName =
+                                       QT_TRANSLATE_NOOP("Tutor", "Picture of the second number")};
 const ControlSpec PlaceDesign = {.name = "lblplace", .kind = K::Label, .caption = DesignPicture,
                                  .left = 240, .top = 2400, .width = 495, .height = 615,
                                  .font = wingdings::font(24), .fore = colours::Grey,
-                                 .back = colours::DarkPurple, .container = "Frame1"};
+                                 .back = colours::DarkPurple, .container = "Frame1",
+                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Counting place")};
 constexpr int PictureStep = 600;
 constexpr int RowStep = 720;
 
 const ControlSpec CountDesign[] = {
     {.name = "lblline1", .kind = K::Label, .caption = "10", .left = 6240, .top = 2400, .width = 615,
      .height = 495, .font = arial(21.75), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1"},
+     .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Pictures in the first row")},
     {.name = "lblline2", .kind = K::Label, .caption = "10", .left = 6240, .top = 3120, .width = 615,
      .height = 495, .font = arial(21.75), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1"},
+     .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Pictures in the second row")},
     {.name = "lblanswer", .kind = K::Label, .caption = "10", .left = 7560, .top = 2280,
      .width = 1695, .height = 1455, .font = arial(72, true), .fore = colours::Olive,
-     .back = colours::DarkPurple, .container = "Frame1"},
+     .back = colours::DarkPurple, .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Pictures counted")},
     {.name = "cmdplus", .kind = K::Button, .caption = "+", .left = 7080, .top = 4320, .width = 3135,
-     .height = 2175, .font = arial(48, true), .tabIndex = 0},
+     .height = 2175, .font = arial(48, true), .tabIndex = 0,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Add one"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Tutor", "Move one picture of the second number down and count it")},
     {.name = "Label1", .kind = K::Label, .caption = "10 + 10 = 20", .left = 600, .top = 5160,
      .width = 5535, .height = 1335, .font = arial(48, true), .fore = colours::DarkRed,
-     .visible = false},
+     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Sum")},
     {.name = "cmdexit", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Tutor", "Exit"),
      .left = 7080, .top = 6600, .width = 3135, .height = 1095, .font = sansSerif(18, true),
-     .tabIndex = 1, .enabled = false},
+     .tabIndex = 1, .enabled = false,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Tutor", "Close the tutor and go back to the exercise")},
 };
 
 // clang-format on

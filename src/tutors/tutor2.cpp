@@ -20,37 +20,46 @@ using K = ControlKind;
 constexpr int Columns = ColumnAddition::Columns;
 
 const ControlSpec PanelDesign = {.name = "Frame1", .kind = K::Panel, .left = 120, .top = 120,
-                                 .width = 9615, .height = 6495, .back = colours::DarkPurple};
+                                 .width = 9615, .height = 6495, .back = colours::DarkPurple,
+                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Column sum")};
 
 // One row per column array, placed for the units column; column i stands i steps left.
 const ControlSpec ColumnDesign[] = {
     {.name = "TxtAns", .kind = K::TextBox, .caption = "0", .left = 4680, .top = 4440, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1", .tabIndex = 0, .visible = false, .maxLength = 1},
+     .container = "Frame1", .tabIndex = 0, .visible = false, .maxLength = 1,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Answer digit"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Tutor2", "Type the answer digit of the column the arrow points at")},
     {.name = "lblCarry", .kind = K::Label, .caption = "0", .left = 4680, .top = 960, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple,
-     .container = "Frame1", .visible = false},
+     .container = "Frame1", .visible = false,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Carry")},
     {.name = "lblOP1", .kind = K::Label, .caption = "0", .left = 4680, .top = 2160, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1", .visible = false},
+     .container = "Frame1", .visible = false,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Digit of the first number")},
     {.name = "lblOP2", .kind = K::Label, .caption = "0", .left = 4680, .top = 3240, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1", .visible = false},
+     .container = "Frame1", .visible = false,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Digit of the second number")},
 };
 
 const ControlSpec Design[] = {
     {.name = "Label1", .kind = K::Label, .caption = "+", .left = 1680, .top = 3360, .width = 495,
      .height = 615, .font = arial(36, true), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .container = "Frame1"},
+     .back = colours::DarkPurple, .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "plus")},
     {.name = "Line1", .kind = K::Line, .left = 1800, .top = 4320, .width = 5520, .height = 4320,
      .fore = colours::LightPink, .container = "Frame1", .borderWidth = 2},
     {.name = "lblarrow", .kind = K::Label, .caption = wingdings::utf8(wingdings::UpArrow),
      .left = ColumnAddition::PointerStart, .top = 5640, .width = 615, .height = 735,
      .font = wingdings::font(27.75), .fore = colours::Yellow, .back = colours::DarkPurple,
-     .container = "Frame1", .align = Align::Centre},
+     .container = "Frame1", .align = Align::Centre,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Pointer")},
     {.name = "lblhint", .kind = K::Label, .left = 6000, .top = 4560, .width = 3135, .height = 855,
      .font = arial(36, true), .fore = colours::LightYellow, .back = colours::DarkPurple,
-     .container = "Frame1"},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Hint")},
     {.name = "lblQno", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Tutor2", "Question"),
      .left = 120, .top = 360, .width = 2055, .height = 375, .font = arial(18),
      .fore = colours::LightPink, .back = colours::DarkPurple, .container = "Frame1"},
@@ -59,21 +68,25 @@ const ControlSpec Design[] = {
      .fore = colours::Yellow, .back = colours::DarkPurple, .container = "Frame1"},
     {.name = "lbldemoc", .kind = K::Label, .left = 7560, .top = 0, .width = 615, .height = 975,
      .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple, .container = "Frame1",
-     .align = Align::Right},
+     .align = Align::Right, .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: carry")},
     {.name = "lbldemo1", .kind = K::Label, .left = 7560, .top = 960, .width = 615, .height = 975,
      .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1", .align = Align::Right},
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: first digit")},
     {.name = "lbldemoplus", .kind = K::Label, .caption = "+", .left = 6480, .top = 1920,
      .width = 495, .height = 855, .font = arial(48), .fore = colours::LightPink,
-     .back = colours::DarkPurple, .container = "Frame1"},
+     .back = colours::DarkPurple, .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "plus")},
     {.name = "lbldemo2", .kind = K::Label, .left = 7560, .top = 1920, .width = 615, .height = 975,
      .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1", .align = Align::Right},
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: second digit")},
     {.name = "Line2", .kind = K::Line, .left = 6360, .top = 3000, .width = 8280, .height = 3000,
      .fore = colours::LightPink, .container = "Frame1", .borderWidth = 2},
     {.name = "lblans", .kind = K::Label, .caption = "00", .left = 6960, .top = 3000, .width = 1215,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .container = "Frame1", .align = Align::Right},
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: total")},
 };
 
 // The answer lines start at the units half of the demonstration total, the carry lines at
@@ -90,7 +103,9 @@ const QPoint CarryLineEnds[] = {{4200, 1560}, {3600, 1680}, {2880, 1680}};
 const ControlSpec HelpDesign = {.name = "cmdhelp", .kind = K::Button,
                                 .caption = QT_TRANSLATE_NOOP("Tutor2", "Help"), .left = 6240,
                                 .top = 6720, .width = 3015, .height = 1095,
-                                .font = arial(20.25, true), .tabIndex = 1};
+                                .font = arial(20.25, true), .tabIndex = 1,
+                                .accessibleDescription =
+                                    QT_TRANSLATE_NOOP("Tutor2", "Show the right digit")};
 
 // clang-format on
 
@@ -134,6 +149,12 @@ Tutor2::Tutor2(QWidget *parent)
         lblCarry.append(m_controls.find(ui::arrayElementName("lblCarry", i)));
         lblOP1.append(m_controls.find(ui::arrayElementName("lblOP1", i)));
         lblOP2.append(m_controls.find(ui::arrayElementName("lblOP2", i)));
+    }
+    // Each answer box is named after its column, units first.
+    static const char *const Places[Columns] = {QT_TR_NOOP("units"), QT_TR_NOOP("tens"),
+                                                QT_TR_NOOP("hundreds"), QT_TR_NOOP("thousands")};
+    for (int i = 0; i < Columns; ++i) {
+        TxtAns[i]->setAccessibleName(tr("%1, %2").arg(TxtAns[i]->accessibleName(), tr(Places[i])));
     }
     Label1 = m_controls.get<QLabel>("Label1");
     Line1 = m_controls.get<LineControl>("Line1");

@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,18 +27,26 @@ FormControls::FormControls(QWidget *host)
 
 QWidget *FormControls::create(const ControlSpec &spec)
 {
-    return make(spec, QString::fromLatin1(spec.name), 0, 0);
+    return make(spec, QString::fromLatin1(spec.name), -1, 0, 0);
 }
 
 QWidget *FormControls::createElement(const ControlSpec &spec, int index, int dx, int dy)
 {
-    return make(spec, arrayElementName(spec.name, index), dx, dy);
+    return make(spec, arrayElementName(spec.name, index), index, dx, dy);
 }
 
 QWidget *FormControls::adopt(const ControlSpec &spec, QWidget *control)
 {
     control->setParent(containerFor(spec));
-    return place(spec, control, QString::fromLatin1(spec.name), 0, 0);
+    return place(spec, control, QString::fromLatin1(spec.name), -1, 0, 0);
+}
+
+QString FormControls::translated(const char *source) const
+{
+    if (!source || !*source) {
+        return QString();
+    }
+    return QCoreApplication::translate(m_host->metaObject()->className(), source);
 }
 
 QWidget *FormControls::containerFor(const ControlSpec &spec) const
@@ -70,10 +79,10 @@ static Qt::Alignment horizontal(Align align)
     return Qt::AlignLeft;
 }
 
-QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx, int dy)
+QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int index, int dx, int dy)
 {
     QWidget *parent = containerFor(spec);
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString caption = translated(spec.caption);
 
     QWidget *w = nullptr;
     switch (spec.kind) {
@@ -120,13 +129,22 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int dx
         break;
     }
     }
-    return place(spec, w, name, dx, dy);
+    return place(spec, w, name, index, dx, dy);
 }
 
-QWidget *FormControls::place(const ControlSpec &spec, QWidget *w, const QString &name, int dx,
-                             int dy)
+QWidget *FormControls::place(const ControlSpec &spec, QWidget *w, const QString &name, int index,
+                             int dx, int dy)
 {
     w->setObjectName(name);
+    const auto withIndex = [index](QString text) {
+        return index >= 0 && text.contains(QLatin1String("%1")) ? text.arg(index) : text;
+    };
+    if (spec.accessibleName) {
+        w->setAccessibleName(withIndex(translated(spec.accessibleName)));
+    }
+    if (spec.accessibleDescription) {
+        w->setAccessibleDescription(withIndex(translated(spec.accessibleDescription)));
+    }
     if (spec.kind != ControlKind::Line) {
         m_design.insert(w, QRect(spec.left + dx, spec.top + dy, spec.width, spec.height));
         w->setFont(fontFor(spec.font));
@@ -163,6 +181,9 @@ void FormControls::applyTabOrder()
         }
         if (previous) {
             QWidget::setTabOrder(previous, w);
+        } else {
+            // The window opens with the focus on the first control of the tab order.
+            w->setFocus();
         }
         previous = w;
     }

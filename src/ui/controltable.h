@@ -17,7 +17,9 @@ enum class ControlKind { Button, Label, TextBox, ComboBox, ListBox, Frame, Panel
 enum class Align { Left, Right, Centre };
 
 // One row of a window's design table. Positions are Left, Top, Width, Height in twips
-// within the container; a line gives X1, Y1, X2, Y2 instead.
+// within the container; a line gives X1, Y1, X2, Y2 instead. The caption and the accessible
+// texts are English source texts, translated in the window's class context; in an element
+// of a control array "%1" in the accessible texts stands for the element's index.
 struct ControlSpec
 {
     const char *name = "";
@@ -37,6 +39,8 @@ struct ControlSpec
     bool visible = true;
     int maxLength = 0; // text boxes; 0 is no limit
     int borderWidth = 1; // lines, in pixels
+    const char *accessibleName = nullptr; // what a screen reader calls the control
+    const char *accessibleDescription = nullptr; // what it is for
 };
 
 // Creates a window's controls from its design table, in order, and remembers that order:
@@ -45,6 +49,7 @@ struct ControlSpec
 class FormControls
 {
 public:
+    // Texts are translated in the context of the host's class, as its tr() does.
     explicit FormControls(QWidget *host);
 
     QWidget *create(const ControlSpec &spec);
@@ -63,13 +68,16 @@ public:
     QWidget *find(const QString &name) const;
     template<class T> T *get(const QString &name) const { return qobject_cast<T *>(find(name)); }
 
-    // Chains the focus through the controls by their tab index; the rest take no focus.
+    // Chains the focus through the controls by their tab index, the first one holding it;
+    // the rest take no focus.
     void applyTabOrder();
 
 private:
-    QWidget *make(const ControlSpec &spec, const QString &name, int dx, int dy);
+    QWidget *make(const ControlSpec &spec, const QString &name, int index, int dx, int dy);
+    QString translated(const char *source) const;
     QWidget *containerFor(const ControlSpec &spec) const;
-    QWidget *place(const ControlSpec &spec, QWidget *w, const QString &name, int dx, int dy);
+    QWidget *place(const ControlSpec &spec, QWidget *w, const QString &name, int index, int dx,
+                   int dy);
 
     QWidget *m_host;
     QList<QWidget *> m_controls;

@@ -1,0 +1,198 @@
+// Takes the README's screenshots: drives the real windows through a short scripted run in
+// a scratch working directory and saves each window as the screen shows it. Run it under
+// an X server (scripts/take-screenshots starts a private one).
+#include "exercise/addition.h"
+#include "exercise/addmodule.h"
+#include "exercise/randomsource.h"
+#include "menu/mainportal.h"
+#include "print/printmenu.h"
+#include "report/report.h"
+#include "tutors/tutor.h"
+#include "tutors/tutor2.h"
+#include "ui/clock.h"
+#include "ui/fonts.h"
+#include "ui/msgbox.h"
+#include "ui/windows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool write(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+class Shooter
+{
+public:
+    explicit Shooter(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
+
+    void shoot(QWidget *window, const char *name)
+    {
+        window->raise();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowExposed(window)) {
+            std::fprintf(stderr, "screenshots: %s never showed\n", name);
+        }
+        QTest::qWait(150); // lets the last paint reach the screen
+        const QString path = QDir(m_folder).filePath(QString::fromLatin1(name) + ".png");
+        if (window->grab().save(path)) {
+            std::printf("%s\n", qPrintable(path));
+            std::fflush(stdout);
+        } else {
+            std::fprintf(stderr, "screenshots: could not write %s\n", qPrintable(path));
+            m_failed = true;
+        }
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    QString m_folder;
+    bool m_failed = false;
+};
+
+template<class T> T *child(QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QString::fromLatin1(name));
+    if (!w) {
+        std::fprintf(stderr, "screenshots: %s has no %s\n", window->metaObject()->className(),
+                     name);
+        std::exit(1);
+    }
+    return w;
+}
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// Question n answered: right unless it is one of the wrong ones.
+void answer(QWidget *exercise, int n, bool right)
+{
+    auto *box = child<QLineEdit>(exercise, qPrintable(QStringLiteral("Text1(%1)").arg(n)));
+    QTest::keyClicks(box, QString::number(AddModule::SumNum[n] + (right ? 0 : 10)));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sumtrail"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::installFontSubstitutes();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: sumtrail_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!QDir().mkpath(output)) {
+        std::fprintf(stderr, "screenshots: cannot make %s\n", argv[1]);
+        return 1;
+    }
+
+    // The same pictures on every run: a fixed clock and a fixed sequence of draws.
+    QTemporaryDir scratch;
+    if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) {
+        std::fprintf(stderr, "screenshots: no scratch folder\n");
+        return 1;
+    }
+    QDateTime clock(QDate(2026, 11, 20), QTime(10, 15, 0));
+    ui::setClock([&clock] { return clock; });
+    int draw = 0;
+    setRandomSource([&draw] { return double((draw++ * 7919) % 1000) / 1000.0; });
+    ui::setMessageResponder([](const ui::MessageRequest &r) { return r.defaultButton; });
+    write(QStringLiteral("sumroll.ini"), "Amira\r\nBen\r\nChloe\r\n");
+    write(QStringLiteral("Amira.hst"),
+          "11/2/2026 9:05:12 AM#1#69#00:04:10\r\n"
+          "11/2/2026 9:14:40 AM#1#81#00:03:32\r\n"
+          "11/5/2026 10:02:03 AM#1#94#00:02:58\r\n"
+          "11/9/2026 10:11:45 AM#2#63#00:05:21\r\n"
+          "11/12/2026 9:40:09 AM#2#75#00:04:47\r\n"
+          "11/16/2026 9:58:30 AM#2#88#00:04:02\r\n"
+          "11/19/2026 10:20:16 AM#3#69#00:06:15\r\n");
+    Shooter shooter(output);
+
+    MainPortal *menu = Windows::load<MainPortal>();
+    menu->show();
+    QTest::keyClick(child<QComboBox>(menu, "Combo1"), Qt::Key_Down);
+    shooter.shoot(menu, "mainmenu");
+
+    // An exercise at level 2, marked: three answers wrong, the clock at 3 min 41 s.
+    click(menu, "Command1");
+    Addition *exercise = Windows::find<Addition>();
+    QTest::keyClick(child<QComboBox>(exercise, "Combo1"), Qt::Key_Down);
+    for (int n = 1; n <= 16; ++n) {
+        answer(exercise, n, n != 4 && n != 9 && n != 14);
+    }
+    clock = clock.addSecs(221);
+    exercise->Timer1_Timer();
+    click(exercise, "cmdcheck");
+    shooter.shoot(exercise, "exercise");
+
+    // Both tutors part way through a question; they go before the exercise that owns them.
+    {
+        AddModule::FirstNum[4] = 6;
+        AddModule::SecondNum[4] = 7;
+        AddModule::SumNum[4] = 13;
+        qint16 question = 4;
+        Tutor pictures(exercise);
+        pictures.initialize(question);
+        pictures.show();
+        for (int i = 0; i < 4; ++i) {
+            click(&pictures, "cmdplus");
+        }
+        shooter.shoot(&pictures, "tutor");
+        pictures.close();
+
+        AddModule::FirstNum[9] = 478;
+        AddModule::SecondNum[9] = 356;
+        AddModule::SumNum[9] = 834;
+        question = 9;
+        Tutor2 columns(exercise);
+        columns.initialize(question);
+        columns.show();
+        QTest::keyClick(columns.focusWidget(), '4');
+        shooter.shoot(&columns, "tutor2");
+        columns.close();
+    }
+    exercise->close();
+
+    report *results = Windows::load<report>();
+    results->show();
+    shooter.shoot(results, "report");
+    QTimer::singleShot(0, [&shooter] {
+        QWidget *chart = QApplication::activeModalWidget();
+        if (chart) {
+            chart->resize(chart->size().expandedTo(QSize(720, 480)));
+            shooter.shoot(chart, "chart");
+            chart->close();
+        }
+    });
+    click(results, "cmdProgress");
+    results->close();
+
+    click(menu, "Command2");
+    QWidget *print = Windows::find<PrintMenu>();
+    click(print, "CmdNew");
+    shooter.shoot(print, "print");
+
+    menu->close();
+    return shooter.failed() ? 1 : 0;
+}
