@@ -145,9 +145,9 @@ QString milliseconds(double seconds, int decimals)
     return QString::number(seconds * 1000.0, 'f', decimals) + QStringLiteral(" ms");
 }
 
-QString microseconds(double seconds)
+QString nanoseconds(double seconds)
 {
-    return QString::number(seconds * 1e6, 'f', 2) + QStringLiteral(" us");
+    return QString::number(seconds * 1e9, 'f', 1) + QStringLiteral(" ns");
 }
 
 } // namespace bench

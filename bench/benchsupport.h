@@ -49,6 +49,6 @@ double loadAverage();
 
 QString megabytes(qint64 bytes);
 QString milliseconds(double seconds, int decimals = 1);
-QString microseconds(double seconds);
+QString nanoseconds(double seconds);
 
 } // namespace bench
