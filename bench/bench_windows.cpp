@@ -286,7 +286,7 @@ int main(int argc, char **argv)
     printf("Windows: opening each from its button to painted, and one resize\n");
     printf("machine: %s\n", qPrintable(bench::machineDescription()));
     printf("medians of %d runs, each opening in a fresh process; a resize is the median of\n"
-           "200 steps of a drag (resize, layout, paint), three times over;\n"
+           "200 steps of a drag (resize, layout, paint), itself the median of 3 runs;\n"
            "floor: a bare window of the menu's size with 12 buttons, opened or resized alike;\n"
            "CPU: processor time of the process, what the wall time would be on an idle machine\n\n",
            runs);
