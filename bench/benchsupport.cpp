@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace bench {
 
@@ -33,10 +34,11 @@ QString machineDescription()
     if (cpu.isEmpty()) {
         cpu = QStringLiteral("unknown CPU");
     }
-    return QStringLiteral("%1, %2 logical CPUs, Qt %3")
+    return QStringLiteral("%1, %2 logical CPUs, Qt %3, load average %4 at the start")
         .arg(cpu)
         .arg(QThread::idealThreadCount())
-        .arg(QString::fromLatin1(qVersion()));
+        .arg(QString::fromLatin1(qVersion()))
+        .arg(loadAverage(), 0, 'f', 1);
 }
 
 double median(QList<double> values)
@@ -68,7 +70,8 @@ qint64 peakResidentBytes()
 
 void reportMeasurement(const Measurement &m)
 {
-    printf("measurement %.9f %lld\n", m.seconds, static_cast<long long>(m.peakGrowthBytes));
+    printf("measurement %.9f %lld %.9f\n", m.seconds, static_cast<long long>(m.peakGrowthBytes),
+           m.cpuSeconds);
     fflush(stdout);
 }
 
@@ -85,11 +88,13 @@ std::optional<Measurement> measureInChild(const QStringList &arguments)
     const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
     for (const QByteArray &line : lines) {
         const QList<QByteArray> parts = line.split(' ');
-        if (parts.size() == 3 && parts.at(0) == "measurement") {
+        if (parts.size() == 4 && parts.at(0) == "measurement") {
             bool ok1 = false;
             bool ok2 = false;
-            Measurement m {parts.at(1).toDouble(&ok1), parts.at(2).toLongLong(&ok2)};
-            if (ok1 && ok2) {
+            bool ok3 = false;
+            Measurement m {parts.at(1).toDouble(&ok1), parts.at(2).toLongLong(&ok2),
+                           parts.at(3).toDouble(&ok3)};
+            if (ok1 && ok2 && ok3) {
                 return m;
             }
         }
@@ -101,6 +106,7 @@ std::optional<Summary> medianOfRuns(const QStringList &arguments, int runs)
 {
     QList<double> seconds;
     QList<double> growth;
+    QList<double> cpu;
     for (int i = 0; i < runs; ++i) {
         const auto m = measureInChild(arguments);
         if (!m) {
@@ -108,8 +114,25 @@ std::optional<Summary> medianOfRuns(const QStringList &arguments, int runs)
         }
         seconds.append(m->seconds);
         growth.append(double(m->peakGrowthBytes));
+        cpu.append(m->cpuSeconds);
     }
-    return Summary {median(seconds), qint64(median(growth))};
+    return Summary {median(seconds), qint64(median(growth)), median(cpu)};
+}
+
+double processCpuSeconds()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+double loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    return file.readAll().split(' ').value(0).toDouble();
 }
 
 QString megabytes(qint64 bytes)
@@ -117,9 +140,14 @@ QString megabytes(qint64 bytes)
     return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
 }
 
-QString milliseconds(double seconds)
+QString milliseconds(double seconds, int decimals)
 {
-    return QString::number(seconds * 1000.0, 'f', 1) + QStringLiteral(" ms");
+    return QString::number(seconds * 1000.0, 'f', decimals) + QStringLiteral(" ms");
+}
+
+QString nanoseconds(double seconds)
+{
+    return QString::number(seconds * 1e9, 'f', 1) + QStringLiteral(" ns");
 }
 
 } // namespace bench

@@ -23,6 +23,9 @@ struct Measurement
 {
     double seconds = 0;
     qint64 peakGrowthBytes = 0; // highest resident memory less that before the timed part
+    // Processor time the process spent in the timed part, all its threads together: on a
+    // machine shared with other work it shows what the wall time would be on an idle one.
+    double cpuSeconds = 0;
 };
 
 // How a child reports its measurement on standard output, and how the parent reads it.
@@ -35,10 +38,17 @@ struct Summary
 {
     double seconds = 0;
     qint64 peakGrowthBytes = 0;
+    double cpuSeconds = 0;
 };
 std::optional<Summary> medianOfRuns(const QStringList &arguments, int runs);
 
+// Processor time used by this process so far, all threads together.
+double processCpuSeconds();
+// The load average over the last minute, to tell how busy the machine was.
+double loadAverage();
+
 QString megabytes(qint64 bytes);
-QString milliseconds(double seconds);
+QString milliseconds(double seconds, int decimals = 1);
+QString nanoseconds(double seconds);
 
 } // namespace bench

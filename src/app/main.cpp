@@ -1,5 +1,6 @@
 #include "menu/mainportal.h"
 #include "ui/fonts.h"
+#include "ui/startupprobe.h"
 #include "ui/windows.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 
     MainPortal *menu = Windows::load<MainPortal>();
     QObject::connect(menu, &QObject::destroyed, &app, &QCoreApplication::quit);
+    ui::StartupProbe::watch(menu);
     menu->show();
     return app.exec();
 }
