@@ -91,8 +91,9 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int in
         break;
     case ControlKind::Label: {
         auto *label = new QLabel(caption, parent);
-        // Captions wrap at word boundaries and start at the top, as designed.
-        label->setWordWrap(true);
+        // Captions wrap at word boundaries and start at the top, as designed. Labels that
+        // only ever show a number say so: wrapping costs every resize a text layout.
+        label->setWordWrap(spec.wordWrap);
         label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
         w = label;
         break;

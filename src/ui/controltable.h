@@ -39,6 +39,7 @@ struct ControlSpec
     bool visible = true;
     int maxLength = 0; // text boxes; 0 is no limit
     int borderWidth = 1; // lines, in pixels
+    bool wordWrap = true; // labels: a caption wraps at word boundaries
     const char *accessibleName = nullptr; // what a screen reader calls the control
     const char *accessibleDescription = nullptr; // what it is for
 };

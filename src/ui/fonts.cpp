@@ -36,6 +36,10 @@ QFont fontFor(const FontSpec &spec)
 
 void setFontPoints(QWidget *w, int points)
 {
+    // Most steps of a drag keep the size: a font change would re-lay the control out.
+    if (w->font().pointSizeF() == points) {
+        return;
+    }
     QFont font = w->font();
     font.setPointSize(points);
     w->setFont(font);
