@@ -341,17 +341,6 @@ private slots:
         QVERIFY(button("cmdHelpMe")->isEnabled());
     }
 
-    void withoutAStudentNothingIsWritten()
-    {
-        testsupport::closeAllWindows();
-        auto *window = Windows::load<Addition>();
-        window->show();
-        QTest::mouseClick(window->findChild<QPushButton *>("cmdcheck"), Qt::LeftButton);
-        QCOMPARE(window->findChild<QLineEdit *>("txtScore")->text(), QStringLiteral("0%"));
-        QVERIFY(QDir().entryList({QStringLiteral("*.hst")}, QDir::AllEntries).isEmpty());
-        QVERIFY(m_messages->shown().isEmpty());
-    }
-
     void leavingShowsTheMainMenu_data()
     {
         QTest::addColumn<bool>("byButton");

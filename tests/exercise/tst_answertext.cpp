@@ -46,46 +46,23 @@ private slots:
 
     void filter_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("lastGood");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("remembered");
-
-        QTest::newRow("number kept and remembered") << "15"
-                                                    << "1"
-                                                    << "15"
-                                                    << "15";
-        QTest::newRow("letter gives way") << "15a"
-                                          << "15"
-                                          << "15"
-                                          << "15";
-        QTest::newRow("empty stays, not remembered") << ""
-                                                     << "15"
-                                                     << ""
-                                                     << "15";
-        QTest::newRow("letter in an emptied box") << "x"
-                                                  << "15"
-                                                  << "15"
-                                                  << "15";
-        QTest::newRow("lone sign in a fresh box") << "-"
-                                                  << ""
-                                                  << ""
-                                                  << "";
-        QTest::newRow("sign then digit") << "-3"
-                                         << ""
-                                         << "-3"
-                                         << "-3";
+        // What is typed, the box's last number before, what it then shows and remembers.
+        QTest::addColumn<QStringList>("typedBeforeShownKept");
+        QTest::newRow("number kept") << QStringList {"15", "1", "15", "15"};
+        QTest::newRow("letter gives way") << QStringList {"15a", "15", "15", "15"};
+        QTest::newRow("empty stays") << QStringList {"", "15", "", "15"};
+        QTest::newRow("letter in an emptied box") << QStringList {"x", "15", "15", "15"};
+        QTest::newRow("lone sign in a fresh box") << QStringList {"-", "", "", ""};
+        QTest::newRow("sign then digit") << QStringList {"-3", "", "-3", "-3"};
     }
 
     void filter()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, lastGood);
-        QFETCH(QString, shown);
-        QFETCH(QString, remembered);
-        const answertext::Filtered result = answertext::filter(text, lastGood);
-        QCOMPARE(result.text, shown);
-        QCOMPARE(result.lastGood, remembered);
+        QFETCH(QStringList, typedBeforeShownKept);
+        const answertext::Filtered result
+            = answertext::filter(typedBeforeShownKept[0], typedBeforeShownKept[1]);
+        QCOMPARE(result.text, typedBeforeShownKept[2]);
+        QCOMPARE(result.lastGood, typedBeforeShownKept[3]);
     }
 };
 

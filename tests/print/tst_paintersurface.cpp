@@ -98,24 +98,6 @@ private slots:
         QCOMPARE(surface.currentY(), 1000 + arialOn(image, points).lineSpacing());
     }
 
-    void fontFaceAndSizeAreThoseLastSet()
-    {
-        QImage image = page(1440);
-        PainterSurface surface(&image);
-        surface.setFontName(QStringLiteral("Arial"));
-        surface.setFontSize(10);
-        const double small = surface.textWidth(QStringLiteral("0000"));
-        surface.setFontSize(20);
-        const double large = surface.textWidth(QStringLiteral("0000"));
-        QVERIFY(qAbs(large - 2 * small) < 0.02 * large);
-        // A digit of Arial is a little over half an em: 4 digits at 20 pt, about 890 twips.
-        QVERIFY2(large > 850 && large < 930, qPrintable(QString::number(large)));
-
-        const double proportional = surface.textWidth(QStringLiteral("iiii"));
-        surface.setFontName(QStringLiteral("Courier New"));
-        QVERIFY(surface.textWidth(QStringLiteral("iiii")) > 1.5 * proportional);
-    }
-
     void aDeviceThatCannotBeOpenedIsNotActive()
     {
         QImage none;

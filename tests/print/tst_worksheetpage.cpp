@@ -64,29 +64,6 @@ private slots:
         QCOMPARE(worksheet::rightAligned(2550, 222.6), 2550 - 223);
     }
 
-    void blockOrigins_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::newRow("1") << 1 << 800.0 << 800.0;
-        QTest::newRow("4") << 4 << 8600.0 << 800.0;
-        QTest::newRow("5") << 5 << 800.0 << 2900.0;
-        QTest::newRow("24") << 24 << 8600.0 << 11300.0;
-    }
-
-    void blockOrigins()
-    {
-        QFETCH(int, n);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        RecordingSurface surface;
-        worksheet::print(surface, knownSet());
-        const QList<Printed> found = surface.withText(worksheet::numberText(n));
-        QCOMPARE(found.size(), 1);
-        QCOMPARE(found[0], (Printed {worksheet::numberText(n), x, y, "Arial", 10, false}));
-    }
-
     // The whole sequence of texts, cursor positions and fonts: the blocks row by row, each
     // line of a row left to right, then the tear line and the answer strip.
     void fullSequence()
@@ -138,8 +115,12 @@ private slots:
                     {" ", x + RecordingSurface::widthOf(text, 8), y, "Arial", 8, true});
             }
         }
-        // Anchors: a one- and a three-digit operand (222.5 and 667.5 twips wide) ending at the
-        // same x, and the strip's answer as the set gives it.
+        // Anchors: the corners of blocks 1, 4, 5 and 24; a one- and a three-digit operand
+        // (222.5 and 667.5 twips wide) ending at the same x; the strip's answer as given.
+        QVERIFY(expected.contains(describe({"  1)", 800, 800, "Arial", 10})));
+        QVERIFY(expected.contains(describe({"  4)", 8600, 800, "Arial", 10})));
+        QVERIFY(expected.contains(describe({"  5)", 800, 2900, "Arial", 10})));
+        QVERIFY(expected.contains(describe({" 24)", 8600, 11300, "Arial", 10})));
         QVERIFY(expected.contains(describe({"7", 800 + 1528, 800, "Arial", 20})));
         QVERIFY(expected.contains(describe({"123", 3400 + 1082, 800, "Arial", 20})));
         QVERIFY(expected.contains(describe({"7) 4242", 780 + 1200 * 6, 14100, "Arial", 8})));

@@ -34,24 +34,6 @@ private slots:
         QCOMPARE(csvexport::row(record), expected);
     }
 
-    void wholeFile()
-    {
-        WorkDir dir;
-        RecordIndex records;
-        records.setContent("12/5/2026 1:23:45 PM#3#81#00:03:27\r\n"
-                           "broken line#1\r\n"
-                           "\r\n"
-                           "12/6/2026#1#6#00:10:00\r\n"
-                           "12/7/2026 9:00:00 AM#6#100#00:01:59");
-        const FileResult written = csvexport::write(QStringLiteral("ann.csv"), records);
-        QVERIFY2(written.ok, qPrintable(written.message));
-        QCOMPARE(readFile(QStringLiteral("ann.csv")),
-                 QByteArray("date,level,score,speed\r\n"
-                            "2026-12-05T13:23:45,3,81,00:03:27\r\n"
-                            "2026-12-06T00:00:00,1,6,00:10:00\r\n"
-                            "2026-12-07T09:00:00,6,100,00:01:59\r\n"));
-    }
-
     void replacesAnEarlierExport()
     {
         WorkDir dir;

@@ -95,20 +95,6 @@ private slots:
                           QPoint(5, view.viewport()->height() - 2));
         QCOMPARE(view.currentRow(), -1);
     }
-
-    void resetStartsAfresh()
-    {
-        QStringListModel model(numbered(100));
-        Shown s(&model);
-        LineListView &view = s.view;
-        view.setCurrentRow(80);
-        QVERIFY(view.firstVisibleRow() > 0);
-        model.setStringList(numbered(3, QStringLiteral("other ")));
-        QCOMPARE(view.rowCount(), 3);
-        QCOMPARE(view.currentRow(), -1);
-        QCOMPARE(view.firstVisibleRow(), 0);
-        QCOMPARE(view.verticalScrollBar()->maximum(), 0);
-    }
 };
 
 QTEST_MAIN(tst_linelistview)

@@ -106,18 +106,6 @@ private slots:
         QCOMPARE(allLines(index), expected);
     }
 
-    void fieldsSplitAtTheFirstThreeSeparators()
-    {
-        RecordIndex index;
-        index.setContent("1/1/2026#1#10#00:00:01#more#and more\r\n");
-        QCOMPARE(index.size(), 1);
-        const HistoryRecord r = index.recordAt(0);
-        QCOMPARE(r.Date, QByteArray("1/1/2026"));
-        QCOMPARE(r.Level, QByteArray("1"));
-        QCOMPARE(r.Score, QByteArray("10"));
-        QCOMPARE(r.Speed, QByteArray("00:00:01#more#and more"));
-    }
-
     void laterChangesToTheFileDoNotShowThrough()
     {
         WorkDir dir;

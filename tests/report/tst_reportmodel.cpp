@@ -51,24 +51,6 @@ private slots:
         QCOMPARE(model.records().size(), 0);
     }
 
-    void recordsInFileOrderMalformedLinesSkipped()
-    {
-        WorkDir dir;
-        writeFile(QStringLiteral("ANN.hst"),
-                  "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n"
-                  "12/6/2026 9:00:00 AM#3#94\r\n"
-                  "\r\n"
-                  "12/6/2026 9:10:00 AM#4#100#00:02:01\r\n");
-        ReportModel model;
-        model.load(QStringLiteral("ANN.hst"));
-        QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(model.lineAt(0), reportline::heading());
-        QCOMPARE(model.lineAt(1),
-                 QByteArray("05/12/2026 13:23                3         81%    00:03:27"));
-        QCOMPARE(model.lineAt(2),
-                 QByteArray("06/12/2026 09:10                4        100%    00:02:01"));
-    }
-
     void shownText()
     {
         WorkDir dir;
