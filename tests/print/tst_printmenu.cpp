@@ -11,7 +11,6 @@
 
 #include <QBuffer>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPrinter>

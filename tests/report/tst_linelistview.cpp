@@ -1,7 +1,6 @@
 #include "report/linelistview.h"
 #include "support/testsupport.h"
 
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QtTest>
