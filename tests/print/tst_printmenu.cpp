@@ -223,6 +223,21 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 12).join(u'\n')));
     }
 
+    void pdfThatCannotBeWrittenIsReported()
+    {
+        RecordingPrinter printer;
+        printer.result = {printing::Status::NoPrinter, {}};
+        const QString path = m_dir->file(QStringLiteral("gone/sheet.pdf"));
+        ui::setSaveResponder([&](const ui::SaveRequest &) { return path; });
+        m_messages->answer(QMessageBox::Yes);
+        m_messages->answer(QMessageBox::Yes);
+        pressPrint();
+        QCOMPARE(m_messages->shown().size(), 3);
+        QCOMPARE(m_messages->shown().at(2).icon, QMessageBox::Warning);
+        QVERIFY2(m_messages->texts().at(2).contains(path), qPrintable(m_messages->texts().at(2)));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
     void closingShowsTheMainMenuAndReopeningStartsAfresh_data()
     {
         QTest::addColumn<bool>("byCloseBox");
