@@ -1,6 +1,8 @@
 #include "cupsqueue.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -9,15 +11,29 @@
 namespace cupsqueue {
 
 namespace {
-QString run(const QString &program, const QStringList &args, bool *ok = nullptr)
+
+std::optional<QString> lpstat(const QStringList &args)
 {
     QProcess process;
-    process.start(program, args);
-    const bool finished = process.waitForFinished(10000);
-    if (ok) {
-        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    process.start(QStringLiteral("lpstat"), args);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0) {
+        return std::nullopt;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+bool waitUntilIdle()
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 60000) {
+        if (const auto jobs = lpstat({QStringLiteral("-o")}); jobs && jobs->trimmed().isEmpty()) {
+            return true;
+        }
+        QTest::qWait(200);
+    }
+    return false;
 }
 
 // Where cups-pdf writes: its Out setting, with the job owner's home put in.
@@ -35,54 +51,39 @@ QString outDirectory()
     }
     return out.replace(QLatin1String("${HOME}"), QDir::homePath());
 }
+
 } // namespace
 
-PdfQueue find()
+QString skipReason()
 {
-    PdfQueue queue;
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull()) {
-        queue.skipReason = QStringLiteral(
-            "no default printer is reachable: scripts/run-tests starts a private print server "
-            "with a PDF queue; run the tests through it (make test)");
-        return queue;
+        return QStringLiteral("no default printer is reachable: scripts/run-tests starts a "
+                              "private print server with a PDF queue (make test)");
     }
-    queue.name = printer.printerName();
-    bool ok = false;
-    const QString device = run(QStringLiteral("lpstat"), {QStringLiteral("-v"), queue.name}, &ok);
-    if (!ok || !device.contains(QLatin1String("cups-pdf:"))) {
-        queue.skipReason = QStringLiteral("the default printer \"%1\" is not a cups-pdf queue, "
-                                          "and the tests print on PDF queues only")
-                               .arg(queue.name);
-        return queue;
+    const auto device = lpstat({QStringLiteral("-v"), printer.printerName()});
+    if (!device || !device->contains(QLatin1String("cups-pdf:"))) {
+        return QStringLiteral("the default printer \"%1\" is not a cups-pdf queue, and the "
+                              "tests print on PDF queues only")
+            .arg(printer.printerName());
     }
-    queue.outDir = outDirectory();
-    return queue;
+    return {};
 }
 
-bool waitUntilIdle(int timeoutMs)
+QStringList pdfsWrittenBy(const std::function<void()> &print)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        bool ok = false;
-        const QString jobs = run(QStringLiteral("lpstat"), {QStringLiteral("-o")}, &ok);
-        if (ok && jobs.trimmed().isEmpty()) {
-            return true;
-        }
-        QTest::qWait(200);
+    if (!waitUntilIdle()) {
+        return {};
     }
-    return false;
-}
-
-QStringList writtenSince(const PdfQueue &queue, const QDateTime &since)
-{
+    // File times may be kept in whole seconds.
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+    print();
+    if (!waitUntilIdle()) {
+        return {};
+    }
     QStringList files;
-    const QFileInfoList entries
-        = QDir(queue.outDir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-    for (const QFileInfo &info : entries) {
-        // File times may be kept in whole seconds.
-        if (info.size() > 0 && info.lastModified() >= since.addSecs(-1)) {
+    for (const QFileInfo &info : QDir(outDirectory()).entryInfoList({"*.pdf"}, QDir::Files)) {
+        if (info.size() > 0 && info.lastModified() >= start) {
             files.append(info.filePath());
         }
     }

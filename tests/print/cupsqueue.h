@@ -1,26 +1,18 @@
 #pragma once
 
-#include <QDateTime>
-#include <QString>
+#include <QStringList>
+
+#include <functional>
 
 // The default printer as the private print server of scripts/run-tests sets it up: a
-// queue that writes each job as a PDF file named after the job's title.
+// cups-pdf queue that writes each job as a PDF file. Tests never print on real paper.
 namespace cupsqueue {
 
-struct PdfQueue
-{
-    QString skipReason; // why the real-printer tests cannot run; empty when they can
-    QString name;
-    QString outDir;
-};
+// Why the real-printer tests cannot run here; empty when the default printer is such a queue.
+QString skipReason();
 
-// The default printer, if it is a PDF queue; tests never print on real paper.
-PdfQueue find();
-
-// Waits until the server has no job left; false on timeout.
-bool waitUntilIdle(int timeoutMs = 60000);
-
-// The PDF files the queue wrote since the given time.
-QStringList writtenSince(const PdfQueue &queue, const QDateTime &since);
+// Runs print with the queue idle before and after, and returns the PDF files it wrote;
+// none when the queue did not settle.
+QStringList pdfsWrittenBy(const std::function<void()> &print);
 
 } // namespace cupsqueue

