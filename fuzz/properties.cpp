@@ -5,9 +5,12 @@
 #include "records/history.h"
 #include "records/roster.h"
 #include "records/textlines.h"
+#include "report/reportline.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace fuzzprops {
@@ -162,6 +165,63 @@ bool answerText(QByteArrayView input)
     const bool keptNumeric
         = answertext::isNumeric(after.text) || after.text.isEmpty() || after.text == lastGood;
     return keptNumeric && (numeric ? after.lastGood == text : after.lastGood == lastGood);
+}
+
+// The columns where the heading's words end, and where its first word starts.
+static bool linesUpUnderTheHeading(const QByteArray &line)
+{
+    const QByteArray heading = reportline::heading();
+    if (line.size() != heading.size() || line.startsWith(' ')) {
+        return false;
+    }
+    const QList<QByteArray> headingWords = heading.simplified().split(' ');
+    const QList<QByteArray> values = line.simplified().split(' '); // date, time, level, ...
+    if (headingWords.size() != 4 || values.size() != 5) {
+        return false;
+    }
+    qsizetype from = 0;
+    qsizetype valueFrom = line.indexOf(values[1]) + values[1].size();
+    for (int i = 1; i < 4; ++i) {
+        const qsizetype wordEnd = heading.indexOf(headingWords[i], from) + headingWords[i].size();
+        const qsizetype valueEnd = line.indexOf(values[i + 1], valueFrom) + values[i + 1].size();
+        if (wordEnd != valueEnd) {
+            return false;
+        }
+        from = wordEnd;
+        valueFrom = valueEnd;
+    }
+    return true;
+}
+
+bool reportLine(QByteArrayView input)
+{
+    const QByteArray text = withoutAny(input, "\r\n");
+    const HistoryRecord any = history::parseRecord(text).value_or(HistoryRecord {text, {}, {}, {}});
+    const QByteArray line = reportline::format(any);
+    const QByteArray date = reportline::dateText(any.Date);
+    if (const auto when = history::parseDateAndTime(any.Date)) {
+        const QDateTime calendar(when->date, when->time, Qt::UTC);
+        if (date
+            != QLocale::c().toString(calendar, QStringLiteral("dd/MM/yyyy HH:mm")).toLatin1()) {
+            return false;
+        }
+    } else if (date != any.Date) {
+        return false;
+    }
+    const qsizetype level = line.indexOf(any.Level, date.size());
+    const qsizetype score = line.indexOf(any.Score, level + any.Level.size());
+    if (!line.startsWith(date) || !line.endsWith(any.Speed) || level < 0 || score < 0
+        || line.size() < date.size() + any.Level.size() + any.Score.size() + any.Speed.size()) {
+        return false;
+    }
+
+    Choices c(input);
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", c.next(100), c.next(60), c.next(60));
+    const HistoryRecord written {history::formatDate(chosenDateTime(c)),
+                                 QByteArray::number(1 + c.next(6)), QByteArray::number(c.next(101)),
+                                 QByteArray(clock)};
+    return linesUpUnderTheHeading(reportline::format(written));
 }
 
 } // namespace fuzzprops

@@ -24,4 +24,9 @@ bool studentName(QByteArrayView input);
 // value agrees with the C library's, and the filter never leaves other text in a box.
 bool answerText(QByteArrayView input);
 
+// A report line starts with the record's date as the calendar reads it (or the text as
+// written, when it is no date) and keeps the other fields intact; for a record the program
+// writes, every value ends under the last letter of its heading word.
+bool reportLine(QByteArrayView input);
+
 } // namespace fuzzprops

@@ -112,13 +112,13 @@ std::optional<DateAndTime> parseDateAndTime(QByteArrayView text)
         return std::nullopt;
     }
     if (space < 0) {
-        return DateAndTime{*day, QTime(0, 0)};
+        return DateAndTime {*day, QTime(0, 0)};
     }
     const auto time = parseClock(text.sliced(space + 1));
     if (!time) {
         return std::nullopt;
     }
-    return DateAndTime{*day, *time};
+    return DateAndTime {*day, *time};
 }
 
 std::optional<QDateTime> parseDate(QByteArrayView text)
@@ -211,6 +211,17 @@ FileResult CreateHistory(const QByteArray &student)
     return FileResult::success();
 }
 
+// Whether an append starts a line of its own; an empty or unreadable file counts as ended.
+static bool endsWithLineEnd(const QString &fileName, qint64 size)
+{
+    QFile file(fileName);
+    char last = '\n';
+    if (size > 0 && file.open(QIODevice::ReadOnly) && file.seek(size - 1)) {
+        file.getChar(&last);
+    }
+    return last == '\n' || last == '\r';
+}
+
 FileResult AppendResult(const QByteArray &student, const HistoryRecord &record)
 {
     if (!history::isSafeStudentName(student)) {
@@ -223,7 +234,11 @@ FileResult AppendResult(const QByteArray &student, const HistoryRecord &record)
         return FileResult::writeFailure(fileName, file.errorString());
     }
     const qint64 sizeBefore = file.size();
-    const QByteArray line = history::formatRecord(record) + "\r\n";
+    QByteArray line = history::formatRecord(record) + "\r\n";
+    if (!endsWithLineEnd(fileName, sizeBefore)) {
+        // A last line left open by another editor would take the record into itself.
+        line.prepend("\r\n");
+    }
     if (file.write(line) != line.size()) {
         // A short write would leave half a line that merges with the next record.
         const QString reason = file.errorString();

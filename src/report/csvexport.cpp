@@ -67,7 +67,9 @@ QByteArray row(const HistoryRecord &record)
 FileResult write(const QString &path, const RecordIndex &records)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a write that fails only when the buffer is flushed by commit() would go
+    // unseen, and a cut-off file would replace the old one as if all were well.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return FileResult::writeFailure(path, file.errorString());
     }
     constexpr qsizetype ChunkSize = 1 << 16;

@@ -28,6 +28,7 @@ void tst_FuzzCorpus::inputsKeepTheirProperty_data()
         {"date", fuzzprops::date},
         {"studentName", fuzzprops::studentName},
         {"answerText", fuzzprops::answerText},
+        {"reportLine", fuzzprops::reportLine},
     };
     int count = 0;
     for (const auto &[name, property] : properties) {

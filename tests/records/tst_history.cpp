@@ -21,6 +21,8 @@ private slots:
     void linesSplitIntoFourFields();
     void appendedRecordsFollowEachOtherInOrder();
     void appendCreatesAMissingFile();
+    void appendAfterAnUnendedLastLineStartsANewLine_data();
+    void appendAfterAnUnendedLastLineStartsANewLine();
     void failedAppendLeavesTheFileAsItWas();
     void createEmptiesTheFileButKeepsOldResults();
     void createLeavesAnEmptyFileAlone();
@@ -143,6 +145,29 @@ void tst_History::appendCreatesAMissingFile()
     WorkDir dir;
     QVERIFY(AppendResult("BEN", {"1/2/2026 3:04:05 PM", "2", "50", "00:01:00"}).ok);
     QCOMPARE(readFile("BEN.hst"), QByteArray("1/2/2026 3:04:05 PM#2#50#00:01:00\r\n"));
+}
+
+void tst_History::appendAfterAnUnendedLastLineStartsANewLine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("added"); // what the append puts after it
+    const QByteArray record = "1/3/2026 3:04:05 PM#2#75#00:02:00\r\n";
+    QTest::newRow("ended by CR LF") << QByteArray("x#1#2#3\r\n") << record;
+    QTest::newRow("ended by a lone CR") << QByteArray("x#1#2#3\r") << record;
+    QTest::newRow("ended by LF") << QByteArray("x#1#2#3\n") << record;
+    QTest::newRow("record without an end") << QByteArray("x#1#2#3") << "\r\n" + record;
+    QTest::newRow("junk without an end") << QByteArray("\xff\x00junk") << "\r\n" + record;
+}
+
+void tst_History::appendAfterAnUnendedLastLineStartsANewLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, added);
+    WorkDir dir;
+    writeFile("BEN.hst", before);
+    QVERIFY(AppendResult("BEN", {"1/3/2026 3:04:05 PM", "2", "75", "00:02:00"}).ok);
+    QCOMPARE(readFile("BEN.hst"), before + added);
+    QCOMPARE(history::readRecords("BEN.hst").last().Date, QByteArray("1/3/2026 3:04:05 PM"));
 }
 
 void tst_History::failedAppendLeavesTheFileAsItWas()
