@@ -10,10 +10,23 @@ StudentList::StudentList(QObject *parent)
 
 QString StudentList::displayName(const QByteArray &name)
 {
+    // A line of a hand-edited roster can be megabytes long; laying out all of it would
+    // freeze the window, and no person reads past the first words anyway.
+    qsizetype shownBytes = name.size();
+    if (shownBytes > MaxShownBytes) {
+        shownBytes = MaxShownBytes;
+        while (shownBytes > 0 && (uchar(name.at(shownBytes)) & 0xC0) == 0x80) {
+            --shownBytes; // not inside a UTF-8 character
+        }
+    }
+    const QByteArray shown = name.first(shownBytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(name);
+    QString text = utf8(shown);
     if (utf8.hasError()) {
-        return QString::fromLatin1(name);
+        text = QString::fromLatin1(shown);
+    }
+    if (shownBytes < name.size()) {
+        text += QChar(0x2026); // an ellipsis
     }
     return text;
 }

@@ -26,8 +26,10 @@ public:
     QString displayNameAt(int row) const { return m_entries.at(row).display; }
     QList<QByteArray> names() const;
 
-    // How a name's bytes are shown: as UTF-8 when they are valid UTF-8, else byte by byte.
+    // How a name's bytes are shown: as UTF-8 when they are valid UTF-8, else byte by byte;
+    // a name longer than anyone's is shown cut short.
     static QString displayName(const QByteArray &name);
+    static constexpr qsizetype MaxShownBytes = 256;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

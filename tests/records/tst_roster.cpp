@@ -18,6 +18,7 @@ private slots:
     void bytesComeBackUnchanged();
     void newNamesTakeTheirSortedPlace();
     void duplicateTestIsExactAndCaseSensitive();
+    void longNamesAreShownCutShortButKeptWhole();
     void deletingTheLastStudentLeavesAnEmptyFile();
     void failedSaveKeepsTheOldFile();
     void rosterThatIsADirectoryIsReportedNotClobbered();
@@ -119,6 +120,17 @@ void tst_Roster::duplicateTestIsExactAndCaseSensitive()
     QVERIFY(!list.contains("BEN"));
     QVERIFY(list.contains("ann"));
     QVERIFY(list.contains("BEN "));
+}
+
+void tst_Roster::longNamesAreShownCutShortButKeptWhole()
+{
+    const QByteArray name = QByteArray(255, 'A') + "\xC3\xAB" + QByteArray(1000, 'B');
+    const QString shown = StudentList::displayName(name);
+    QCOMPARE(shown, QString(255, QLatin1Char('A')) + QChar(0x2026));
+    StudentList list;
+    list.setNames({name});
+    QCOMPARE(list.nameAt(0), name);
+    QCOMPARE(StudentList::displayName(QByteArray(256, 'C')), QString(256, QLatin1Char('C')));
 }
 
 void tst_Roster::deletingTheLastStudentLeavesAnEmptyFile()
