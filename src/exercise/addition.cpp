@@ -147,8 +147,8 @@ Addition::Addition()
 
 void Addition::createControls()
 {
-    for (const ControlSpec &spec : Design) {
-        controls().create(spec);
+    for (const ControlSpec &row : Design) {
+        controls().create(row);
     }
     for (int n = 1; n <= Questions; ++n) {
         const QPoint d = questionOffset(n);

@@ -46,8 +46,8 @@ Dialog::Dialog(StudentList &students, QWidget *parent)
 {
     setWindowTitle(tr("Student Name"));
     setFixedSize(ui::twipsToPixels(6975), ui::twipsToPixels(2865));
-    for (const ControlSpec &spec : Design) {
-        m_controls.create(spec);
+    for (const ControlSpec &row : Design) {
+        m_controls.create(row);
     }
     m_controls.applyTabOrder();
     txtStudent = m_controls.get<QLineEdit>("txtStudent");

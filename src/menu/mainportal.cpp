@@ -70,8 +70,8 @@ MainPortal::MainPortal()
 {
     setWindowTitle(tr("Main Menu"));
     setClientSizeTwips(12000, 8610);
-    for (const ControlSpec &spec : Design) {
-        controls().create(spec);
+    for (const ControlSpec &row : Design) {
+        controls().create(row);
     }
     controls().applyTabOrder();
     Command5 = controls().get<QPushButton>("Command5");

@@ -92,8 +92,8 @@ PrintMenu::PrintMenu()
 {
     setWindowTitle(tr("Print Excerises"));
     setClientSizeTwips(12000, 8610);
-    for (const ControlSpec &spec : Design) {
-        controls().create(spec);
+    for (const ControlSpec &row : Design) {
+        controls().create(row);
     }
     // Cell by cell, each cell's controls in the order of its design rows.
     for (int n = 1; n <= worksheet::Questions; ++n) {

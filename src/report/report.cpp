@@ -52,12 +52,12 @@ report::report()
 {
     setWindowTitle(tr("Report"));
     setClientSizeTwips(12000, 8610);
-    for (const ControlSpec &spec : Design) {
+    for (const ControlSpec &row : Design) {
         // The list is a line list: it places a million lines as fast as ten.
-        if (spec.kind == K::ListBox) {
-            controls().adopt(spec, new LineListView);
+        if (row.kind == K::ListBox) {
+            controls().adopt(row, new LineListView);
         } else {
-            controls().create(spec);
+            controls().create(row);
         }
     }
     controls().applyTabOrder();

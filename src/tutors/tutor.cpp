@@ -102,8 +102,8 @@ Tutor::Tutor(QWidget *parent)
     ui::setClientSizeTwips(this, 10545, 7860);
 
     Frame1 = m_controls.create(PanelDesign);
-    for (const ControlSpec &spec : Design) {
-        m_controls.create(spec);
+    for (const ControlSpec &row : Design) {
+        m_controls.create(row);
     }
     for (int i = 0; i < PictureCount::Pictures; ++i) {
         lblsym2.append(m_controls.createElement(PictureDesign, i, PictureStep * i));
@@ -113,8 +113,8 @@ Tutor::Tutor(QWidget *parent)
         const int col = i % PictureCount::RowLength;
         lblplace.append(m_controls.createElement(PlaceDesign, i, PictureStep * col, RowStep * row));
     }
-    for (const ControlSpec &spec : CountDesign) {
-        m_controls.create(spec);
+    for (const ControlSpec &row : CountDesign) {
+        m_controls.create(row);
     }
     m_controls.applyTabOrder();
 

@@ -127,13 +127,13 @@ Tutor2::Tutor2(QWidget *parent)
     setFixedSize(ui::twipsToPixels(9810), ui::twipsToPixels(7890));
 
     Frame1 = m_controls.create(PanelDesign);
-    for (const ControlSpec &spec : ColumnDesign) {
+    for (const ControlSpec &row : ColumnDesign) {
         for (int i = 0; i < Columns; ++i) {
-            m_controls.createElement(spec, i, -ColumnAddition::ColumnStep * i);
+            m_controls.createElement(row, i, -ColumnAddition::ColumnStep * i);
         }
     }
-    for (const ControlSpec &spec : Design) {
-        m_controls.create(spec);
+    for (const ControlSpec &row : Design) {
+        m_controls.create(row);
     }
     for (int i = 0; i < Columns; ++i) {
         lineans.append(m_controls.createElement(endingAt(AnswerLineDesign, AnswerLineEnds[i]), i));

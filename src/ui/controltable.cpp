@@ -25,20 +25,20 @@ FormControls::FormControls(QWidget *host)
 {
 }
 
-QWidget *FormControls::create(const ControlSpec &spec)
+QWidget *FormControls::create(const ControlSpec &row)
 {
-    return make(spec, QString::fromLatin1(spec.name), -1, 0, 0);
+    return make(row, QString::fromLatin1(row.name), -1, 0, 0);
 }
 
-QWidget *FormControls::createElement(const ControlSpec &spec, int index, int dx, int dy)
+QWidget *FormControls::createElement(const ControlSpec &row, int index, int dx, int dy)
 {
-    return make(spec, arrayElementName(spec.name, index), index, dx, dy);
+    return make(row, arrayElementName(row.name, index), index, dx, dy);
 }
 
-QWidget *FormControls::adopt(const ControlSpec &spec, QWidget *control)
+QWidget *FormControls::adopt(const ControlSpec &row, QWidget *control)
 {
-    control->setParent(containerFor(spec));
-    return place(spec, control, QString::fromLatin1(spec.name), -1, 0, 0);
+    control->setParent(containerFor(row));
+    return place(row, control, QString::fromLatin1(row.name), -1, 0, 0);
 }
 
 QString FormControls::translated(const char *source) const
@@ -49,9 +49,9 @@ QString FormControls::translated(const char *source) const
     return QCoreApplication::translate(m_host->metaObject()->className(), source);
 }
 
-QWidget *FormControls::containerFor(const ControlSpec &spec) const
+QWidget *FormControls::containerFor(const ControlSpec &row) const
 {
-    QWidget *parent = spec.container ? find(QString::fromLatin1(spec.container)) : m_host;
+    QWidget *parent = row.container ? find(QString::fromLatin1(row.container)) : m_host;
     Q_ASSERT_X(parent, "FormControls", "container must be created before its controls");
     return parent;
 }
@@ -79,13 +79,13 @@ static Qt::Alignment horizontal(Align align)
     return Qt::AlignLeft;
 }
 
-QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int index, int dx, int dy)
+QWidget *FormControls::make(const ControlSpec &row, const QString &name, int index, int dx, int dy)
 {
-    QWidget *parent = containerFor(spec);
-    const QString caption = translated(spec.caption);
+    QWidget *parent = containerFor(row);
+    const QString caption = translated(row.caption);
 
     QWidget *w = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Button:
         w = new CommandButton(caption, parent);
         break;
@@ -93,16 +93,16 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int in
         auto *label = new QLabel(caption, parent);
         // Captions wrap at word boundaries and start at the top, as designed. Labels that
         // only ever show a number say so: wrapping costs every resize a text layout.
-        label->setWordWrap(spec.wordWrap);
-        label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
+        label->setWordWrap(row.wordWrap);
+        label->setAlignment(horizontal(row.align) | Qt::AlignTop);
         w = label;
         break;
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(caption, parent);
-        box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
-        if (spec.maxLength > 0) {
-            box->setMaxLength(spec.maxLength);
+        box->setAlignment(horizontal(row.align) | Qt::AlignVCenter);
+        if (row.maxLength > 0) {
+            box->setMaxLength(row.maxLength);
         }
         w = box;
         break;
@@ -121,49 +121,49 @@ QWidget *FormControls::make(const ControlSpec &spec, const QString &name, int in
         break;
     case ControlKind::Line: {
         auto *line = new LineControl(parent);
-        line->setBorderWidth(spec.borderWidth);
-        line->setEnds(spec.left + dx, spec.top + dy, spec.width + dx, spec.height + dy);
-        if (spec.fore.isSet()) {
-            line->setColour(spec.fore.toColor());
+        line->setBorderWidth(row.borderWidth);
+        line->setEnds(row.left + dx, row.top + dy, row.width + dx, row.height + dy);
+        if (row.fore.isSet()) {
+            line->setColour(row.fore.toColor());
         }
         w = line;
         break;
     }
     }
-    return place(spec, w, name, index, dx, dy);
+    return place(row, w, name, index, dx, dy);
 }
 
-QWidget *FormControls::place(const ControlSpec &spec, QWidget *w, const QString &name, int index,
+QWidget *FormControls::place(const ControlSpec &row, QWidget *w, const QString &name, int index,
                              int dx, int dy)
 {
     w->setObjectName(name);
     const auto withIndex = [index](QString text) {
         return index >= 0 && text.contains(QLatin1String("%1")) ? text.arg(index) : text;
     };
-    if (spec.accessibleName) {
-        w->setAccessibleName(withIndex(translated(spec.accessibleName)));
+    if (row.accessibleName) {
+        w->setAccessibleName(withIndex(translated(row.accessibleName)));
     }
-    if (spec.accessibleDescription) {
-        w->setAccessibleDescription(withIndex(translated(spec.accessibleDescription)));
+    if (row.accessibleDescription) {
+        w->setAccessibleDescription(withIndex(translated(row.accessibleDescription)));
     }
-    if (spec.kind != ControlKind::Line) {
-        m_design.insert(w, QRect(spec.left + dx, spec.top + dy, spec.width, spec.height));
-        w->setFont(fontFor(spec.font));
-        setGeometryTwips(w, spec.left + dx, spec.top + dy, spec.width, spec.height);
-        if (spec.fore.isSet()) {
-            setForeColour(w, spec.fore);
+    if (row.kind != ControlKind::Line) {
+        m_design.insert(w, QRect(row.left + dx, row.top + dy, row.width, row.height));
+        w->setFont(fontFor(row.font));
+        setGeometryTwips(w, row.left + dx, row.top + dy, row.width, row.height);
+        if (row.fore.isSet()) {
+            setForeColour(w, row.fore);
         }
-        if (spec.back.isSet()) {
-            setBackColour(w, spec.back);
+        if (row.back.isSet()) {
+            setBackColour(w, row.back);
         }
     }
-    w->setEnabled(spec.enabled);
-    if (!spec.visible) {
+    w->setEnabled(row.enabled);
+    if (!row.visible) {
         w->setVisible(false);
     }
-    if (spec.tabIndex >= 0) {
-        m_tabbed.append({spec.tabIndex, w});
-    } else if (spec.kind != ControlKind::Panel && spec.kind != ControlKind::Frame) {
+    if (row.tabIndex >= 0) {
+        m_tabbed.append({row.tabIndex, w});
+    } else if (row.kind != ControlKind::Panel && row.kind != ControlKind::Frame) {
         w->setFocusPolicy(Qt::NoFocus);
     }
     m_controls.append(w);

@@ -53,12 +53,12 @@ public:
     // Texts are translated in the context of the host's class, as its tr() does.
     explicit FormControls(QWidget *host);
 
-    QWidget *create(const ControlSpec &spec);
+    QWidget *create(const ControlSpec &row);
     // One element of a control array: named "Name(index)" and moved by (dx, dy) twips.
-    QWidget *createElement(const ControlSpec &spec, int index, int dx = 0, int dy = 0);
+    QWidget *createElement(const ControlSpec &row, int index, int dx = 0, int dy = 0);
     // A control of a class of the window's own, made by the window: it takes its place in
     // the creation order and is named, placed and styled from its row like the others.
-    QWidget *adopt(const ControlSpec &spec, QWidget *control);
+    QWidget *adopt(const ControlSpec &row, QWidget *control);
 
     const QList<QWidget *> &inCreationOrder() const { return m_controls; }
 
@@ -74,10 +74,10 @@ public:
     void applyTabOrder();
 
 private:
-    QWidget *make(const ControlSpec &spec, const QString &name, int index, int dx, int dy);
+    QWidget *make(const ControlSpec &row, const QString &name, int index, int dx, int dy);
     QString translated(const char *source) const;
-    QWidget *containerFor(const ControlSpec &spec) const;
-    QWidget *place(const ControlSpec &spec, QWidget *w, const QString &name, int index, int dx,
+    QWidget *containerFor(const ControlSpec &row) const;
+    QWidget *place(const ControlSpec &row, QWidget *w, const QString &name, int index, int dx,
                    int dy);
 
     QWidget *m_host;

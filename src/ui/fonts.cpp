@@ -25,12 +25,12 @@ void installFontSubstitutes()
     Q_UNUSED(installed);
 }
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &design)
 {
     installFontSubstitutes();
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(QString::fromLatin1(design.family));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     return font;
 }
 

@@ -31,7 +31,7 @@ inline constexpr FontSpec timesNewRoman(double points, bool bold = false)
 // Registers the substitutes once; fontFor() calls it, so callers need not.
 void installFontSubstitutes();
 
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &design);
 
 // Gives a control's font a new whole point size, keeping its face and weight.
 void setFontPoints(QWidget *w, int points);
