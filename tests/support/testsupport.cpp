@@ -2,6 +2,7 @@
 
 #include "exercise/randomsource.h"
 #include "ui/clock.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -98,6 +99,26 @@ int visibleTopLevelWindows()
         }
     }
     return count;
+}
+
+bool closeEveryWindow()
+{
+    closeAllWindows();
+    return visibleTopLevelWindows() == 0 && Windows::loaded().isEmpty();
+}
+
+namespace {
+// Sixteen different level 1 questions, none of them 0 + 0.
+const QList<double> VariedDraws = {0.13, 0.57, 0.91, 0.29, 0.74, 0.46, 0.08, 0.62,
+                                   0.85, 0.37, 0.21, 0.68, 0.52, 0.33, 0.97, 0.04};
+} // namespace
+
+WindowGround::WindowGround(QList<double> draws)
+    : clock(QDateTime(QDate(2026, 5, 12), QTime(13, 20, 0)))
+    , random(draws.isEmpty() ? VariedDraws : std::move(draws))
+{
+    writeFile(QStringLiteral("sumroll.ini"), "ANN\r\n");
+    writeFile(QStringLiteral("ANN.hst"), "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n");
 }
 
 } // namespace testsupport

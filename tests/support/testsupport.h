@@ -76,6 +76,21 @@ void writeFile(const QString &path, const QByteArray &bytes);
 void closeAllWindows();
 // Top-level windows still shown: a test that leaves one behind has leaked it.
 int visibleTopLevelWindows();
+// Closes every window; false when one stays shown or loaded afterwards (a leak).
+bool closeEveryWindow();
+
+// What a window test stands on: its own working directory holding a roster of one student,
+// ANN, with one result; message boxes answered by the test; a clock standing at
+// 12 May 2026 13:20; and random draws the test chose (by default sixteen different
+// level 1 questions). Make one in init() and drop it in cleanup() after closeEveryWindow().
+struct WindowGround
+{
+    explicit WindowGround(QList<double> draws = {});
+    WorkDir dir;
+    ScriptedMessages messages;
+    FixedClock clock;
+    ScriptedRandom random;
+};
 
 } // namespace testsupport
 
