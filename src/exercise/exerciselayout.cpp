@@ -46,7 +46,7 @@ void ExerciseLayout::record(const ui::FormControls &controls)
         {"TxtTime", RowFont},    {"Combo1", RowFont},
     };
     for (const auto &[name, base] : single) {
-        QWidget *w = controls.find(QString::fromLatin1(name));
+        auto *w = controls.get<QWidget>(QString::fromLatin1(name));
         m_controls.append({w, controls.designTwips(w), base});
     }
 
@@ -58,7 +58,7 @@ void ExerciseLayout::record(const ui::FormControls &controls)
         ArrayOfRows array;
         array.baseFont = base;
         for (int i = 1; i <= Questions; ++i) {
-            QWidget *w = controls.find(ui::arrayElementName(name, i));
+            auto *w = controls.get<QWidget>(ui::arrayElementName(name, i));
             array.elements.append(w);
             array.origins.append(controls.designTwips(w).topLeft());
         }

@@ -3,9 +3,9 @@
 #include "exercise/addmodule.h"
 #include "menu/mainportal.h"
 #include "printing.h"
-#include "ui/linecontrol.h"
 #include "ui/msgbox.h"
 #include "ui/savedialog.h"
+#include "ui/windowless.h"
 #include "ui/windows.h"
 
 #include <QComboBox>
@@ -58,25 +58,28 @@ const ControlSpec Design[] = {
 };
 
 // One preview cell at the origin (0, 0); cell n is moved to its place in Frame1. A line
-// gives its two ends in place of Left, Top, Width, Height.
+// gives its two ends in place of Left, Top, Width, Height. The cells' labels and lines are
+// windowless: Frame1 draws all 168 of them, so that resizing the window repaints one frame
+// rather than 168 widgets.
 const ControlSpec Cell[] = {
     {.name = "lblno", .kind = K::Label, .left = 0, .top = 0, .width = 375, .height = 135,
-     .font = PreviewNumber, .back = colours::White, .container = "Frame1", .align = Align::Right, .wordWrap = false},
+     .font = PreviewNumber, .back = colours::White, .container = "Frame1", .align = Align::Right,
+     .wordWrap = false, .windowless = true},
     {.name = "Label1", .kind = K::Label, .caption = "9999", .left = 480, .top = 0, .width = 495,
      .height = 255, .font = PreviewText, .back = colours::White, .container = "Frame1",
-     .align = Align::Right, .wordWrap = false},
+     .align = Align::Right, .wordWrap = false, .windowless = true},
     {.name = "Label3", .kind = K::Label, .caption = "+", .left = 120, .top = 240, .width = 255,
      .height = 225, .font = PreviewText, .back = colours::White, .container = "Frame1",
-     .align = Align::Centre, .wordWrap = false},
+     .align = Align::Centre, .wordWrap = false, .windowless = true},
     {.name = "Label2", .kind = K::Label, .caption = "9999", .left = 480, .top = 240, .width = 495,
      .height = 225, .font = PreviewText, .back = colours::White, .container = "Frame1",
-     .align = Align::Right, .wordWrap = false},
+     .align = Align::Right, .wordWrap = false, .windowless = true},
     {.name = "Line1", .kind = K::Line, .left = 120, .top = 480, .width = 1080, .height = 480,
-     .container = "Frame1"},
+     .container = "Frame1", .windowless = true},
     {.name = "Line2", .kind = K::Line, .left = 240, .top = 720, .width = 1080, .height = 720,
-     .container = "Frame1"},
+     .container = "Frame1", .windowless = true},
     {.name = "Line3", .kind = K::Line, .left = 240, .top = 780, .width = 1080, .height = 780,
-     .container = "Frame1"},
+     .container = "Frame1", .windowless = true},
 };
 // clang-format on
 

@@ -4,7 +4,10 @@
 #include "ui/proportionallayout.h"
 #include "worksheetpage.h"
 
-class LineControl;
+namespace ui {
+class WindowlessLabel;
+class WindowlessLine;
+} // namespace ui
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,11 +45,12 @@ private:
     QPushButton *CmdNew = nullptr;
     QPushButton *cmdPrint = nullptr;
     QPushButton *Command1 = nullptr;
-    ui::ControlArray<QLabel> lblno;
-    ui::ControlArray<QLabel> Label1;
-    ui::ControlArray<QLabel> Label3;
-    ui::ControlArray<QLabel> Label2;
-    ui::ControlArray<LineControl> Line1;
-    ui::ControlArray<LineControl> Line2;
-    ui::ControlArray<LineControl> Line3;
+    // The preview's cells, drawn by Frame1.
+    ui::ControlArray<ui::WindowlessLabel> lblno;
+    ui::ControlArray<ui::WindowlessLabel> Label1;
+    ui::ControlArray<ui::WindowlessLabel> Label3;
+    ui::ControlArray<ui::WindowlessLabel> Label2;
+    ui::ControlArray<ui::WindowlessLine> Line1;
+    ui::ControlArray<ui::WindowlessLine> Line2;
+    ui::ControlArray<ui::WindowlessLine> Line3;
 };

@@ -101,7 +101,7 @@ Tutor::Tutor(QWidget *parent)
     setWindowTitle(tr("Tutor"));
     ui::setClientSizeTwips(this, 10545, 7860);
 
-    Frame1 = m_controls.create(PanelDesign);
+    Frame1 = qobject_cast<QWidget *>(m_controls.create(PanelDesign));
     for (const ControlSpec &row : Design) {
         m_controls.create(row);
     }

@@ -126,7 +126,7 @@ Tutor2::Tutor2(QWidget *parent)
     setWindowTitle(tr("Tutor"));
     setFixedSize(ui::twipsToPixels(9810), ui::twipsToPixels(7890));
 
-    Frame1 = m_controls.create(PanelDesign);
+    Frame1 = qobject_cast<QWidget *>(m_controls.create(PanelDesign));
     for (const ControlSpec &row : ColumnDesign) {
         for (int i = 0; i < Columns; ++i) {
             m_controls.createElement(row, i, -ColumnAddition::ColumnStep * i);

@@ -1,5 +1,8 @@
 #include "commandbutton.h"
 
+#include "paintbands.h"
+
+#include <QPaintEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -8,7 +11,7 @@ CommandButton::CommandButton(const QString &caption, QWidget *parent)
 {
 }
 
-void CommandButton::paintEvent(QPaintEvent *)
+void CommandButton::paintEvent(QPaintEvent *event)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -16,7 +19,8 @@ void CommandButton::paintEvent(QPaintEvent *)
     const QString caption = option.text;
     // The style draws the face and the focus frame; the caption is drawn here so it can wrap.
     option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    ui::paintInBands(painter, event->rect(),
+                     [&] { painter.drawControl(QStyle::CE_PushButton, option); });
     const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                          option.palette, isEnabled(), caption, QPalette::ButtonText);

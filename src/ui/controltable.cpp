@@ -3,15 +3,16 @@
 #include "commandbutton.h"
 #include "linecontrol.h"
 #include "twips.h"
+#include "windowless.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <algorithm>
+#include <type_traits>
 
 namespace ui {
 
@@ -25,12 +26,12 @@ FormControls::FormControls(QWidget *host)
 {
 }
 
-QWidget *FormControls::create(const ControlSpec &row)
+QObject *FormControls::create(const ControlSpec &row)
 {
     return make(row, QString::fromLatin1(row.name), -1, 0, 0);
 }
 
-QWidget *FormControls::createElement(const ControlSpec &row, int index, int dx, int dy)
+QObject *FormControls::createElement(const ControlSpec &row, int index, int dx, int dy)
 {
     return make(row, arrayElementName(row.name, index), index, dx, dy);
 }
@@ -51,16 +52,16 @@ QString FormControls::translated(const char *source) const
 
 QWidget *FormControls::containerFor(const ControlSpec &row) const
 {
-    QWidget *parent = row.container ? find(QString::fromLatin1(row.container)) : m_host;
+    QWidget *parent = row.container ? get<QWidget>(QString::fromLatin1(row.container)) : m_host;
     Q_ASSERT_X(parent, "FormControls", "container must be created before its controls");
     return parent;
 }
 
-QWidget *FormControls::find(const QString &name) const
+QObject *FormControls::find(const QString &name) const
 {
-    for (QWidget *w : m_controls) {
-        if (w->objectName() == name) {
-            return w;
+    for (QObject *control : m_controls) {
+        if (control->objectName() == name) {
+            return control;
         }
     }
     return nullptr;
@@ -79,10 +80,13 @@ static Qt::Alignment horizontal(Align align)
     return Qt::AlignLeft;
 }
 
-QWidget *FormControls::make(const ControlSpec &row, const QString &name, int index, int dx, int dy)
+QObject *FormControls::make(const ControlSpec &row, const QString &name, int index, int dx, int dy)
 {
     QWidget *parent = containerFor(row);
     const QString caption = translated(row.caption);
+    if (row.windowless) {
+        return place(row, makeWindowless(row, caption, parent, dx, dy), name, index, dx, dy);
+    }
 
     QWidget *w = nullptr;
     switch (row.kind) {
@@ -114,7 +118,7 @@ QWidget *FormControls::make(const ControlSpec &row, const QString &name, int ind
         w = new QListView(parent);
         break;
     case ControlKind::Frame:
-        w = new QGroupBox(caption, parent);
+        w = new FrameControl(caption, parent);
         break;
     case ControlKind::Panel:
         w = new QWidget(parent);
@@ -133,9 +137,40 @@ QWidget *FormControls::make(const ControlSpec &row, const QString &name, int ind
     return place(row, w, name, index, dx, dy);
 }
 
-QWidget *FormControls::place(const ControlSpec &row, QWidget *w, const QString &name, int index,
-                             int dx, int dy)
+WindowlessControl *FormControls::makeWindowless(const ControlSpec &row, const QString &caption,
+                                                QWidget *parent, int dx, int dy)
 {
+    Q_ASSERT_X(qobject_cast<FrameControl *>(parent), "FormControls",
+               "a windowless control is drawn by the frame that holds it");
+    Q_ASSERT_X(row.enabled && row.tabIndex < 0, "FormControls",
+               "a windowless control is never disabled and takes no focus");
+    if (row.kind == ControlKind::Line) {
+        auto *line = new WindowlessLine(parent);
+        line->setBorderWidth(row.borderWidth);
+        line->setEnds(row.left + dx, row.top + dy, row.width + dx, row.height + dy);
+        if (row.fore.isSet()) {
+            line->setColour(row.fore.toColor());
+        }
+        return line;
+    }
+    Q_ASSERT_X(row.kind == ControlKind::Label, "FormControls", "only labels and lines are windowless");
+    auto *label = new WindowlessLabel(caption, parent);
+    label->setWordWrap(row.wordWrap);
+    label->setAlignment(horizontal(row.align) | Qt::AlignTop);
+    if (row.fore.isSet()) {
+        label->setForeColour(row.fore.toColor());
+    }
+    if (row.back.isSet()) {
+        label->setBackColour(row.back.toColor());
+    }
+    return label;
+}
+
+// Names, places and styles a control, widget or windowless, and takes it into the order.
+template<class C>
+C *FormControls::place(const ControlSpec &row, C *w, const QString &name, int index, int dx, int dy)
+{
+    constexpr bool isWidget = std::is_base_of_v<QWidget, C>;
     w->setObjectName(name);
     const auto withIndex = [index](QString text) {
         return index >= 0 && text.contains(QLatin1String("%1")) ? text.arg(index) : text;
@@ -150,21 +185,25 @@ QWidget *FormControls::place(const ControlSpec &row, QWidget *w, const QString &
         m_design.insert(w, QRect(row.left + dx, row.top + dy, row.width, row.height));
         w->setFont(fontFor(row.font));
         setGeometryTwips(w, row.left + dx, row.top + dy, row.width, row.height);
-        if (row.fore.isSet()) {
-            setForeColour(w, row.fore);
-        }
-        if (row.back.isSet()) {
-            setBackColour(w, row.back);
+        if constexpr (isWidget) { // a windowless control was given its colours when made
+            if (row.fore.isSet()) {
+                setForeColour(w, row.fore);
+            }
+            if (row.back.isSet()) {
+                setBackColour(w, row.back);
+            }
         }
     }
-    w->setEnabled(row.enabled);
     if (!row.visible) {
         w->setVisible(false);
     }
-    if (row.tabIndex >= 0) {
-        m_tabbed.append({row.tabIndex, w});
-    } else if (row.kind != ControlKind::Panel && row.kind != ControlKind::Frame) {
-        w->setFocusPolicy(Qt::NoFocus);
+    if constexpr (isWidget) {
+        w->setEnabled(row.enabled);
+        if (row.tabIndex >= 0) {
+            m_tabbed.append({row.tabIndex, w});
+        } else if (row.kind != ControlKind::Panel && row.kind != ControlKind::Frame) {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
     }
     m_controls.append(w);
     return w;

@@ -12,6 +12,7 @@
 class LineControl;
 
 namespace ui {
+class WindowlessControl;
 
 enum class ControlKind { Button, Label, TextBox, ComboBox, ListBox, Frame, Panel, Line };
 enum class Align { Left, Right, Centre };
@@ -40,33 +41,37 @@ struct ControlSpec
     int maxLength = 0; // text boxes; 0 is no limit
     int borderWidth = 1; // lines, in pixels
     bool wordWrap = true; // labels: a caption wraps at word boundaries
+    // Labels and lines in a frame: drawn by the frame, with no window of their own (see
+    // windowless.h). Such a label shows plain text and never takes the focus.
+    bool windowless = false;
     const char *accessibleName = nullptr; // what a screen reader calls the control
     const char *accessibleDescription = nullptr; // what it is for
 };
 
 // Creates a window's controls from its design table, in order, and remembers that order:
 // proportional scaling walks the controls in creation order, each element of a control
-// array counted as a control of its own and the controls inside frames included.
+// array counted as a control of its own and the controls inside frames included. A control
+// is a widget or, for a row marked windowless, a ui::WindowlessControl drawn by its frame.
 class FormControls
 {
 public:
     // Texts are translated in the context of the host's class, as its tr() does.
     explicit FormControls(QWidget *host);
 
-    QWidget *create(const ControlSpec &row);
+    QObject *create(const ControlSpec &row);
     // One element of a control array: named "Name(index)" and moved by (dx, dy) twips.
-    QWidget *createElement(const ControlSpec &row, int index, int dx = 0, int dy = 0);
+    QObject *createElement(const ControlSpec &row, int index, int dx = 0, int dy = 0);
     // A control of a class of the window's own, made by the window: it takes its place in
     // the creation order and is named, placed and styled from its row like the others.
     QWidget *adopt(const ControlSpec &row, QWidget *control);
 
-    const QList<QWidget *> &inCreationOrder() const { return m_controls; }
+    const QList<QObject *> &inCreationOrder() const { return m_controls; }
 
     // Where a control was designed, in twips within its container: more exact than its
     // place in whole pixels. Lines are placed by their ends instead.
-    QRect designTwips(const QWidget *w) const { return m_design.value(w); }
+    QRect designTwips(const QObject *control) const { return m_design.value(control); }
 
-    QWidget *find(const QString &name) const;
+    QObject *find(const QString &name) const;
     template<class T> T *get(const QString &name) const { return qobject_cast<T *>(find(name)); }
 
     // Chains the focus through the controls by their tab index, the first one holding it;
@@ -74,16 +79,18 @@ public:
     void applyTabOrder();
 
 private:
-    QWidget *make(const ControlSpec &row, const QString &name, int index, int dx, int dy);
+    QObject *make(const ControlSpec &row, const QString &name, int index, int dx, int dy);
+    WindowlessControl *makeWindowless(const ControlSpec &row, const QString &caption,
+                                      QWidget *parent, int dx, int dy);
     QString translated(const char *source) const;
     QWidget *containerFor(const ControlSpec &row) const;
-    QWidget *place(const ControlSpec &row, QWidget *w, const QString &name, int index, int dx,
-                   int dy);
+    template<class C>
+    C *place(const ControlSpec &row, C *control, const QString &name, int index, int dx, int dy);
 
     QWidget *m_host;
-    QList<QWidget *> m_controls;
+    QList<QObject *> m_controls;
     QList<QPair<int, QWidget *>> m_tabbed;
-    QHash<const QWidget *, QRect> m_design;
+    QHash<const QObject *, QRect> m_design;
 };
 
 // The elements of a control array, indexed from the array's own lower bound.
@@ -94,7 +101,7 @@ public:
         : m_lower(lowerBound)
     {
     }
-    void append(QWidget *w) { m_items.append(qobject_cast<T *>(w)); }
+    void append(QObject *control) { m_items.append(qobject_cast<T *>(control)); }
     T *operator[](int index) const { return m_items.at(index - m_lower); }
     int lowerBound() const { return m_lower; }
     int upperBound() const { return m_lower + int(m_items.size()) - 1; }

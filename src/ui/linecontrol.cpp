@@ -5,6 +5,28 @@
 #include <QPainter>
 #include <QPen>
 
+namespace ui {
+
+QRect lineBounds(double x1, double y1, double x2, double y2, int borderWidth)
+{
+    const int ax = twipsToPixels(x1);
+    const int ay = twipsToPixels(y1);
+    const int bx = twipsToPixels(x2);
+    const int by = twipsToPixels(y2);
+    return QRect(QPoint(qMin(ax, bx) - borderWidth, qMin(ay, by) - borderWidth),
+                 QPoint(qMax(ax, bx) + borderWidth, qMax(ay, by) + borderWidth));
+}
+
+void drawLine(QPainter &painter, double x1, double y1, double x2, double y2, int borderWidth,
+              const QColor &colour)
+{
+    painter.setPen(QPen(colour, borderWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPoint(twipsToPixels(x1), twipsToPixels(y1)),
+                     QPoint(twipsToPixels(x2), twipsToPixels(y2)));
+}
+
+} // namespace ui
+
 LineControl::LineControl(QWidget *parent)
     : QWidget(parent)
 {
@@ -61,21 +83,13 @@ void LineControl::setColour(const QColor &colour)
 // The widget covers the line's bounding box, widened by the pen on every side.
 void LineControl::place()
 {
-    const int ax = ui::twipsToPixels(m_x1);
-    const int ay = ui::twipsToPixels(m_y1);
-    const int bx = ui::twipsToPixels(m_x2);
-    const int by = ui::twipsToPixels(m_y2);
-    const int pad = m_borderWidth;
-    setGeometry(QRect(QPoint(qMin(ax, bx) - pad, qMin(ay, by) - pad),
-                      QPoint(qMax(ax, bx) + pad, qMax(ay, by) + pad)));
+    setGeometry(ui::lineBounds(m_x1, m_y1, m_x2, m_y2, m_borderWidth));
     update();
 }
 
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(m_colour, m_borderWidth, Qt::SolidLine, Qt::FlatCap));
-    const QPoint origin = geometry().topLeft();
-    painter.drawLine(QPoint(ui::twipsToPixels(m_x1), ui::twipsToPixels(m_y1)) - origin,
-                     QPoint(ui::twipsToPixels(m_x2), ui::twipsToPixels(m_y2)) - origin);
+    painter.translate(-geometry().topLeft()); // the ends are in the container's pixels
+    ui::drawLine(painter, m_x1, m_y1, m_x2, m_y2, m_borderWidth, m_colour);
 }

@@ -3,9 +3,20 @@
 #include <QColor>
 #include <QWidget>
 
+class QPainter;
+
+namespace ui {
+// Where a line from (x1, y1) to (x2, y2) twips falls in whole pixels: the box its pen
+// covers, widened by the pen on every side, and the line itself drawn as the toolkit does.
+QRect lineBounds(double x1, double y1, double x2, double y2, int borderWidth);
+void drawLine(QPainter &painter, double x1, double y1, double x2, double y2, int borderWidth,
+              const QColor &colour);
+} // namespace ui
+
 // A straight line placed by its two end points in twips within its container. It is a
 // widget of its own so that it takes part in the window's list of controls, but it
-// never takes the mouse or the focus.
+// never takes the mouse or the focus. A design row marked windowless makes a
+// ui::WindowlessLine instead, drawn by its frame.
 class LineControl : public QWidget
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "linecontrol.h"
 #include "twips.h"
+#include "windowless.h"
 
 #include <QComboBox>
 #include <cmath>
@@ -15,9 +16,20 @@ qint32 nearest(double value)
     return static_cast<qint32>(std::nearbyint(value));
 }
 
-bool isLineName(const QWidget *w)
+bool isLineName(const QObject *control)
 {
-    return w->objectName().startsWith(QLatin1String("Line"));
+    return control->objectName().startsWith(QLatin1String("Line"));
+}
+
+// Calls f with the control as the widget or the windowless control it is: both are placed
+// and given fonts alike.
+template<class F> void asControl(QObject *control, F &&f)
+{
+    if (control->isWidgetType()) {
+        f(static_cast<QWidget *>(control));
+    } else {
+        f(static_cast<ui::WindowlessControl *>(control));
+    }
 }
 
 } // namespace
@@ -38,25 +50,33 @@ int ProportionalLayout::scaledFontSize(qint32 designPoints, float scale)
 
 void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormControls &form)
 {
-    const QList<QWidget *> &controls = form.inCreationOrder();
+    const QList<QObject *> &controls = form.inCreationOrder();
     m_designClient = QSize(ui::widthTwips(window), ui::heightTwips(window));
     m_design.clear();
     m_design.reserve(controls.size());
-    for (const QWidget *w : controls) {
+    for (QObject *control : controls) {
         Slot slot;
-        const auto *line = qobject_cast<const LineControl *>(w);
-        if (line && isLineName(w)) {
+        const auto recordEnds = [&slot](const auto *line) {
             slot.isLine = true;
             slot.left = nearest(line->x1());
             slot.top = nearest(line->y1());
             slot.x2 = nearest(line->x2());
-        } else {
-            const QRect design = form.designTwips(w);
+        };
+        if (isLineName(control)) {
+            if (const auto *line = qobject_cast<const LineControl *>(control)) {
+                recordEnds(line);
+            } else if (const auto *line = qobject_cast<const ui::WindowlessLine *>(control)) {
+                recordEnds(line);
+            }
+        }
+        if (!slot.isLine) {
+            const QRect design = form.designTwips(control);
             slot.left = design.left();
             slot.top = design.top();
             slot.width = design.width();
             slot.height = design.height();
-            slot.fontSize = nearest(w->font().pointSizeF());
+            asControl(control,
+                      [&slot](auto *c) { slot.fontSize = nearest(c->font().pointSizeF()); });
         }
         m_design.append(slot);
     }
@@ -64,7 +84,7 @@ void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormContr
 
 void ProportionalLayout::Rescale(QWidget *window, const ui::FormControls &form) const
 {
-    const QList<QWidget *> &controls = form.inCreationOrder();
+    const QList<QObject *> &controls = form.inCreationOrder();
     if (m_design.size() != controls.size()) {
         return;
     }
@@ -74,23 +94,31 @@ void ProportionalLayout::Rescale(QWidget *window, const ui::FormControls &form) 
     const Factors f = factors(outerNow, m_designClient + extra);
 
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        QWidget *w = controls.at(i);
+        QObject *control = controls.at(i);
         const Slot &d = m_design.at(i);
         if (d.isLine) {
             // A line has no Left or Top; its ends move instead, and it stays horizontal.
-            auto *line = static_cast<LineControl *>(w);
-            line->setEnds(d.left * f.rx, d.top * f.ry, d.x2 * f.rx, d.top * f.ry);
+            const auto moveEnds = [&](auto *line) {
+                line->setEnds(d.left * f.rx, d.top * f.ry, d.x2 * f.rx, d.top * f.ry);
+            };
+            if (auto *line = qobject_cast<LineControl *>(control)) {
+                moveEnds(line);
+            } else {
+                moveEnds(static_cast<ui::WindowlessLine *>(control));
+            }
             continue;
         }
-        const int points = scaledFontSize(d.fontSize, f.fontScale());
-        if (points > 0) { // a font of 0 points is refused; the control keeps its font
-            ui::setFontPoints(w, points);
-        }
-        double height = d.height * f.ry;
-        if (auto *combo = qobject_cast<QComboBox *>(w)) {
-            // A drop-down's height follows its font; it cannot be set.
-            height = ui::pixelsToTwips(combo->sizeHint().height());
-        }
-        ui::setGeometryTwips(w, d.left * f.rx, d.top * f.ry, d.width * f.rx, height);
+        asControl(control, [&](auto *c) {
+            const int points = scaledFontSize(d.fontSize, f.fontScale());
+            if (points > 0) { // a font of 0 points is refused; the control keeps its font
+                ui::setFontPoints(c, points);
+            }
+            double height = d.height * f.ry;
+            if (auto *combo = qobject_cast<QComboBox *>(c)) {
+                // A drop-down's height follows its font; it cannot be set.
+                height = ui::pixelsToTwips(combo->sizeHint().height());
+            }
+            ui::setGeometryTwips(c, d.left * f.rx, d.top * f.ry, d.width * f.rx, height);
+        });
     }
 }

@@ -152,14 +152,14 @@ void tst_ExerciseLayout::tinyWindowKeepsOnePointFonts()
 void tst_ExerciseLayout::shrinkingAndGrowingBackRestoresTheDesign()
 {
     QList<QRect> design;
-    for (QWidget *w : std::as_const(*m_window).controls().inCreationOrder()) {
+    for (QObject *w : std::as_const(*m_window).controls().inCreationOrder()) {
         design.append(twipsOf(w->objectName()));
     }
     resizeOuterTo(7000, 5000);
     resizeOuterTo(30000, 9000);
     resizeOuterTo(12120, 9120);
     QList<QRect> after;
-    for (QWidget *w : std::as_const(*m_window).controls().inCreationOrder()) {
+    for (QObject *w : std::as_const(*m_window).controls().inCreationOrder()) {
         after.append(twipsOf(w->objectName()));
     }
     QCOMPARE(after, design);

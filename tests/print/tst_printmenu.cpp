@@ -7,6 +7,7 @@
 #include "recordingsurface.h"
 #include "support/testsupport.h"
 #include "ui/savedialog.h"
+#include "ui/windowless.h"
 #include "ui/windows.h"
 
 #include <QBuffer>
@@ -75,8 +76,10 @@ private:
     {
         worksheet::Set set;
         for (int n = 1; n <= worksheet::Questions; ++n) {
-            const QString first = control<QLabel>(QStringLiteral("Label1(%1)").arg(n))->text();
-            const QString second = control<QLabel>(QStringLiteral("Label2(%1)").arg(n))->text();
+            const QString first =
+                control<ui::WindowlessLabel>(QStringLiteral("Label1(%1)").arg(n))->text();
+            const QString second =
+                control<ui::WindowlessLabel>(QStringLiteral("Label2(%1)").arg(n))->text();
             set[std::size_t(n - 1)] = {first, second, first.toInt() + second.toInt()};
         }
         return set;
@@ -135,7 +138,7 @@ private slots:
         verifyPreview(0, 10);
 
         QStringList names;
-        for (const QWidget *c : controlsOf(m_window).inCreationOrder()) {
+        for (const QObject *c : controlsOf(m_window).inCreationOrder()) {
             names.append(c->objectName());
         }
         QStringList expected {"Frame1", "Frame2", "Label4",   "Label5",

@@ -4,6 +4,7 @@
 #include "ui/linecontrol.h"
 #include "ui/proportionallayout.h"
 #include "ui/twips.h"
+#include "ui/windowless.h"
 #include "ui/windows.h"
 
 #include <QApplication>
@@ -147,7 +148,7 @@ void tst_ProportionalLayout::linesMoveByTheirEndsAndStayHorizontal()
     auto *print = Windows::load<PrintMenu>();
     print->show();
     QVERIFY(QTest::qWaitForWindowExposed(print));
-    auto *line = print->findChild<LineControl *>("Line1(24)");
+    auto *line = print->findChild<ui::WindowlessLine *>("Line1(24)");
     QCOMPARE(QLineF(line->x1(), line->y1(), line->x2(), line->y2()),
              QLineF(4320, 6240, 5280, 6240));
     resizeTo(print, 1.5f, 2);
@@ -168,7 +169,8 @@ void tst_ProportionalLayout::shrinkingAndGrowingBackRestoresTheDesign()
     MainPortal *menu = openMenu();
     QList<QRect> before;
     QList<int> fonts;
-    for (QWidget *w : std::as_const(*menu).controls().inCreationOrder()) {
+    for (QObject *control : std::as_const(*menu).controls().inCreationOrder()) {
+        auto *w = qobject_cast<QWidget *>(control); // the main menu has no windowless controls
         before.append(twipsOf(w));
         fonts.append(w->font().pointSize());
     }
@@ -177,7 +179,8 @@ void tst_ProportionalLayout::shrinkingAndGrowingBackRestoresTheDesign()
     resizeTo(menu, 1, 1);
     QList<QRect> after;
     QList<int> fontsAfter;
-    for (QWidget *w : std::as_const(*menu).controls().inCreationOrder()) {
+    for (QObject *control : std::as_const(*menu).controls().inCreationOrder()) {
+        auto *w = qobject_cast<QWidget *>(control);
         after.append(twipsOf(w));
         fontsAfter.append(w->font().pointSize());
     }
