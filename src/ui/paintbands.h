@@ -12,7 +12,7 @@ namespace ui {
 // pixel as it would have been.
 template<class Draw> void paintInBands(QPainter &painter, const QRect &exposed, Draw &&draw)
 {
-    constexpr int Band = 64;
+    constexpr int Band = 90;
     if (exposed.height() <= Band) {
         draw();
         return;
