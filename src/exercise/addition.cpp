@@ -9,10 +9,10 @@
 #include "tutors/tutor.h"
 #include "tutors/tutor2.h"
 #include "ui/clock.h"
-#include "ui/linecontrol.h"
 #include "ui/msgbox.h"
 #include "ui/symbolglyphs.h"
 #include "ui/twips.h"
+#include "ui/windowless.h"
 #include "ui/windows.h"
 
 #include <QComboBox>
@@ -77,24 +77,24 @@ const ControlSpec Design[] = {
 const ControlSpec Row[] = {
     {.name = "lblno", .kind = K::Label, .left = 120, .top = 360, .width = 495, .height = 255,
      .font = sansSerif(8), .container = "Frame1",
-     .wordWrap = false,
+     .wordWrap = false, .windowless = true,
      .accessibleName = QT_TRANSLATE_NOOP("Addition", "Question %1")},
     {.name = "Label1", .kind = K::Label, .caption = "Label1", .left = 840, .top = 360,
      .width = 1095, .height = 345, .font = sansSerif(13.5, true), .container = "Frame1",
      .align = Align::Right,
-     .wordWrap = false,
+     .wordWrap = false, .windowless = true,
      .accessibleName = QT_TRANSLATE_NOOP("Addition", "First number of question %1")},
     {.name = "Label3", .kind = K::Label, .caption = "+", .left = 240, .top = 720, .width = 375,
      .height = 345, .font = sansSerif(13.5, true), .container = "Frame1", .align = Align::Centre,
-     .wordWrap = false,
+     .wordWrap = false, .windowless = true,
      .accessibleName = QT_TRANSLATE_NOOP("Addition", "plus")},
     {.name = "Label2", .kind = K::Label, .caption = "Label2", .left = 840, .top = 720,
      .width = 1095, .height = 345, .font = sansSerif(13.5, true), .container = "Frame1",
      .align = Align::Right,
-     .wordWrap = false,
+     .wordWrap = false, .windowless = true,
      .accessibleName = QT_TRANSLATE_NOOP("Addition", "Second number of question %1")},
     {.name = "Line1", .kind = K::Line, .left = 240, .top = 1080, .width = 2160, .height = 1080,
-     .container = "Frame1", .borderWidth = 2},
+     .container = "Frame1", .borderWidth = 2, .windowless = true},
     // Every answer box shares one tab index: they follow each other in question order.
     {.name = "Text1", .kind = K::TextBox, .caption = "Text1", .left = 600, .top = 1150,
      .width = 1335, .height = 420, .font = sansSerif(13.5, true), .container = "Frame1",

@@ -9,7 +9,10 @@
 
 #include <array>
 
-class LineControl;
+namespace ui {
+class WindowlessLabel;
+class WindowlessLine;
+} // namespace ui
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -72,11 +75,12 @@ private:
     QPushButton *cmdcheck = nullptr;
     QTimer *Timer1 = nullptr;
 
-    ui::ControlArray<QLabel> lblno;
-    ui::ControlArray<QLabel> Label1;
-    ui::ControlArray<QLabel> Label3;
-    ui::ControlArray<QLabel> Label2;
-    ui::ControlArray<LineControl> Line1;
+    // Each question's number, operands and line, drawn by Frame1.
+    ui::ControlArray<ui::WindowlessLabel> lblno;
+    ui::ControlArray<ui::WindowlessLabel> Label1;
+    ui::ControlArray<ui::WindowlessLabel> Label3;
+    ui::ControlArray<ui::WindowlessLabel> Label2;
+    ui::ControlArray<ui::WindowlessLine> Line1;
     ui::ControlArray<QLineEdit> Text1;
     ui::ControlArray<QLabel> lblmark;
     ui::ControlArray<QLabel> lblAnswer;

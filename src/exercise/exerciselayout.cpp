@@ -2,8 +2,8 @@
 
 #include "ui/controltable.h"
 #include "ui/fonts.h"
-#include "ui/linecontrol.h"
 #include "ui/twips.h"
+#include "ui/windowless.h"
 
 #include <QComboBox>
 #include <cmath>
@@ -58,7 +58,7 @@ void ExerciseLayout::record(const ui::FormControls &controls)
         ArrayOfRows array;
         array.baseFont = base;
         for (int i = 1; i <= Questions; ++i) {
-            auto *w = controls.get<QWidget>(ui::arrayElementName(name, i));
+            QObject *w = controls.find(ui::arrayElementName(name, i));
             array.elements.append(w);
             array.origins.append(controls.designTwips(w).topLeft());
         }
@@ -67,11 +67,11 @@ void ExerciseLayout::record(const ui::FormControls &controls)
     }
 
     for (int i = 1; i <= Questions; ++i) {
-        auto *line = controls.get<LineControl>(ui::arrayElementName("Line1", i));
+        auto *line = controls.get<ui::WindowlessLine>(ui::arrayElementName("Line1", i));
         m_lines.append(line);
         m_lineStarts.append(QPoint(qRound(line->x1()), qRound(line->y1())));
     }
-    const LineControl *first = m_lines.first();
+    const ui::WindowlessLine *first = m_lines.first();
     m_lineLength = qRound(first->x2() - first->x1());
 }
 
@@ -102,10 +102,11 @@ void ExerciseLayout::apply(QSize outerTwips) const
         const int width = down(f.fx, array.size.width());
         const int height = down(f.fy, array.size.height());
         for (qsizetype i = 0; i < array.elements.size(); ++i) {
-            QWidget *w = array.elements.at(i);
-            ui::setFontPoints(w, font);
-            ui::setGeometryTwips(w, down(f.fx, array.origins.at(i).x()),
-                                 down(f.fy, array.origins.at(i).y()), width, height);
+            ui::withControl(array.elements.at(i), [&](auto *w) {
+                ui::setFontPoints(w, font);
+                ui::setGeometryTwips(w, down(f.fx, array.origins.at(i).x()),
+                                     down(f.fy, array.origins.at(i).y()), width, height);
+            });
         }
     }
 }

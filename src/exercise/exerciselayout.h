@@ -5,11 +5,12 @@
 #include <QRect>
 #include <QSize>
 
-class LineControl;
+class QObject;
 class QWidget;
 namespace ui {
 class FormControls;
-}
+class WindowlessLine;
+} // namespace ui
 
 // The exercise window's own proportional layout. It scales from a fixed design outer size
 // rather than the size at load, rounds every coordinate down to whole twips (line ends to
@@ -51,7 +52,7 @@ private:
     };
     struct ArrayOfRows
     {
-        QList<QWidget *> elements;
+        QList<QObject *> elements; // widgets or windowless controls
         QList<QPoint> origins; // twips, element by element
         QSize size; // element 1's
         int baseFont = 0;
@@ -59,7 +60,7 @@ private:
 
     QList<Placed> m_controls;
     QList<ArrayOfRows> m_arrays;
-    QList<LineControl *> m_lines;
+    QList<ui::WindowlessLine *> m_lines;
     QList<QPoint> m_lineStarts;
     int m_lineLength = 0;
 };

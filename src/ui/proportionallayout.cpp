@@ -21,17 +21,6 @@ bool isLineName(const QObject *control)
     return control->objectName().startsWith(QLatin1String("Line"));
 }
 
-// Calls f with the control as the widget or the windowless control it is: both are placed
-// and given fonts alike.
-template<class F> void asControl(QObject *control, F &&f)
-{
-    if (control->isWidgetType()) {
-        f(static_cast<QWidget *>(control));
-    } else {
-        f(static_cast<ui::WindowlessControl *>(control));
-    }
-}
-
 } // namespace
 
 ProportionalLayout::Factors ProportionalLayout::factors(QSize outerNow, QSize outerDesign)
@@ -75,7 +64,7 @@ void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormContr
             slot.top = design.top();
             slot.width = design.width();
             slot.height = design.height();
-            asControl(control,
+            ui::withControl(control,
                       [&slot](auto *c) { slot.fontSize = nearest(c->font().pointSizeF()); });
         }
         m_design.append(slot);
@@ -108,7 +97,7 @@ void ProportionalLayout::Rescale(QWidget *window, const ui::FormControls &form) 
             }
             continue;
         }
-        asControl(control, [&](auto *c) {
+        ui::withControl(control, [&](auto *c) {
             const int points = scaledFontSize(d.fontSize, f.fontScale());
             if (points > 0) { // a font of 0 points is refused; the control keeps its font
                 ui::setFontPoints(c, points);

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -295,13 +296,14 @@ void WindowlessLabel::paint(QPainter &painter) const
         m_laidOut.setTextFormat(Qt::PlainText);
         m_laidOut.prepare(QTransform(), font());
         m_laidOutFont = font();
+        m_advance = QFontMetricsF(font()).horizontalAdvance(m_text);
     }
     const QSizeF size = m_laidOut.size();
     qreal x = box.x();
     if (m_alignment & Qt::AlignRight) {
-        x += box.width() - size.width();
+        x += box.width() - m_advance;
     } else if (m_alignment & Qt::AlignHCenter) {
-        x += (box.width() - size.width()) / 2;
+        x += (box.width() - m_advance) / 2;
     }
     // Text that does not fit is cut at the box, as drawText() cuts it.
     const bool overflows = size.width() > box.width() || size.height() > box.height();

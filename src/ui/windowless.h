@@ -20,6 +20,10 @@ namespace ui {
 class WindowlessControl : public QObject
 {
     Q_OBJECT
+    // Named as a widget's, so that code reading controls by property reads both alike.
+    Q_PROPERTY(QRect geometry READ geometry WRITE setGeometry)
+    Q_PROPERTY(QFont font READ font WRITE setFont)
+    Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
 public:
     // The frame that holds and draws the control.
     QWidget *container() const { return static_cast<QWidget *>(parent()); }
@@ -67,6 +71,7 @@ private:
 class WindowlessLabel : public WindowlessControl
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     WindowlessLabel(const QString &text, QWidget *container);
 
@@ -89,6 +94,7 @@ private:
     QString m_text;
     mutable QStaticText m_laidOut; // the text laid out for its font: drawn without a layout
     mutable QFont m_laidOutFont;
+    mutable qreal m_advance = 0; // how far the text advances, as drawText() aligns it
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     bool m_wordWrap = false;
     QColor m_fore;
@@ -148,5 +154,16 @@ protected:
 void setGeometryTwips(WindowlessControl *control, double left, double top, double width,
                       double height);
 void setFontPoints(WindowlessControl *control, int points);
+
+// Calls f with a form's control as the widget or the windowless control it is, so that one
+// piece of code places and styles both.
+template<class F> void withControl(QObject *control, F &&f)
+{
+    if (control->isWidgetType()) {
+        f(static_cast<QWidget *>(control));
+    } else {
+        f(static_cast<WindowlessControl *>(control));
+    }
+}
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include "support/testsupport.h"
 #include "tutors/tutor.h"
 #include "tutors/tutor2.h"
+#include "ui/windowless.h"
 #include "ui/windows.h"
 
 #include <QAbstractButton>
@@ -90,6 +91,14 @@ QList<QPair<QString, QString>> visibleTexts(QWidget *window)
         const QString description = w->accessibleDescription();
         texts.append({where + QStringLiteral(" (accessible name)"), name});
         texts.append({where + QStringLiteral(" (accessible description)"), description});
+    }
+    // Labels drawn by their frame, with no window of their own.
+    for (const ui::WindowlessLabel *label : window->findChildren<ui::WindowlessLabel *>()) {
+        if (label->isVisible()) {
+            texts.append({label->objectName(), label->text()});
+            texts.append({label->objectName() + QStringLiteral(" (accessible name)"),
+                          label->accessibleName()});
+        }
     }
     return texts;
 }

@@ -1,8 +1,8 @@
 #include "exercise/addition.h"
 #include "exercise/exerciselayout.h"
 #include "support/testsupport.h"
-#include "ui/linecontrol.h"
 #include "ui/twips.h"
+#include "ui/windowless.h"
 #include "ui/windows.h"
 
 #include <QComboBox>
@@ -33,7 +33,7 @@ private:
     QRect twipsOf(const QString &name) const;
     int points(const QString &name) const
     {
-        return m_window->findChild<QWidget *>(name)->font().pointSize();
+        return m_window->findChild<QObject *>(name)->property("font").value<QFont>().pointSize();
     }
 
     std::unique_ptr<WorkDir> m_dir;
@@ -67,8 +67,9 @@ void tst_ExerciseLayout::resizeOuterTo(int widthTwips, int heightTwips)
 
 QRect tst_ExerciseLayout::twipsOf(const QString &name) const
 {
-    const QWidget *w = m_window->findChild<QWidget *>(name);
-    return QRect(ui::leftTwips(w), ui::topTwips(w), ui::widthTwips(w), ui::heightTwips(w));
+    const QRect r = m_window->findChild<QObject *>(name)->property("geometry").toRect();
+    return QRect(ui::pixelsToTwips(r.x()), ui::pixelsToTwips(r.y()), ui::pixelsToTwips(r.width()),
+                 ui::pixelsToTwips(r.height()));
 }
 
 void tst_ExerciseLayout::fontsComeFromTheHeightAlone_data()
@@ -110,7 +111,7 @@ void tst_ExerciseLayout::designSizeGivesTheDesignBack()
     QCOMPARE(points("txtScore"), 24);
     QCOMPARE(points("lblno(1)"), 8);
     QCOMPARE(points("lblmark(16)"), 14);
-    auto *line = m_window->findChild<LineControl *>("Line1(2)");
+    auto *line = m_window->findChild<ui::WindowlessLine *>("Line1(2)");
     QCOMPARE(QLineF(line->x1(), line->y1(), line->x2(), line->y2()),
              QLineF(240 + 2520, 1080, 2160 + 2520, 1080));
 }
@@ -124,7 +125,7 @@ void tst_ExerciseLayout::twiceTheDesignSize()
     // Every element takes element 1's size at its own scaled place.
     QCOMPARE(m_window->findChild<QWidget *>("Text1(16)")->geometry(),
              ui::twipsRect(2 * (600 + 3 * 2520), 2 * (1150 + 3 * 1680), 2670, 840));
-    auto *line = m_window->findChild<LineControl *>("Line1(6)");
+    auto *line = m_window->findChild<ui::WindowlessLine *>("Line1(6)");
     QCOMPARE(
         QLineF(line->x1(), line->y1(), line->x2(), line->y2()),
         QLineF(2 * (240 + 2520), 2 * (1080 + 1680), 2 * (240 + 2520) + 3840, 2 * (1080 + 1680)));
