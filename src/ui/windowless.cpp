@@ -135,13 +135,21 @@ QAccessibleInterface *accessibleFactory(const QString &key, QObject *object)
     if (auto *control = qobject_cast<WindowlessControl *>(object)) {
         return new WindowlessAccessible(control);
     }
-    // A frame without windowless controls is a plain group box to a screen reader.
     auto *frame = qobject_cast<FrameControl *>(object);
-    if (frame && key == QLatin1String(FrameControl::staticMetaObject.className())
-        && !frame->windowlessControls().isEmpty()) {
+    if (frame && key == QLatin1String(FrameControl::staticMetaObject.className())) {
         return new FrameAccessible(frame);
     }
     return nullptr;
+}
+
+// Before any frame is asked for its interface, which is then kept for the frame's life.
+void installAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 } // namespace
@@ -152,11 +160,7 @@ WindowlessControl::WindowlessControl(QWidget *container)
     : QObject(container)
     , m_font(container->font())
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory();
 }
 
 void WindowlessControl::setGeometry(const QRect &geometry)
@@ -361,6 +365,7 @@ void WindowlessLine::paint(QPainter &painter) const
 FrameControl::FrameControl(const QString &title, QWidget *parent)
     : QGroupBox(title, parent)
 {
+    installAccessibleFactory();
 }
 
 QList<WindowlessControl *> FrameControl::windowlessControls() const
