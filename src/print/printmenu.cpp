@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -32,11 +31,11 @@ const ControlSpec Design[] = {
          QT_TRANSLATE_NOOP("PrintMenu", "Please select the level and press the \"NEW\" "
                                        "button to generate new execise. "),
      .left = 240, .top = 360, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
-     .fore = colours::Black, .container = "Frame2"},
+     .fore = colours::Black, .container = "Frame2", .windowless = true},
     {.name = "Label5", .kind = K::Label,
      .caption = QT_TRANSLATE_NOOP("PrintMenu", "Press \"PRINT\" button to print the execise."),
      .left = 240, .top = 960, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
-     .fore = colours::Black, .container = "Frame2"},
+     .fore = colours::Black, .container = "Frame2", .windowless = true},
     {.name = "Combo1", .kind = K::ComboBox, .left = 6480, .top = 3000, .width = 5055, .height = 450,
      .font = arial(14.25), .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
      .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Level"),
@@ -115,8 +114,8 @@ PrintMenu::PrintMenu()
 
     Frame1 = controls().get<QGroupBox>("Frame1");
     Frame2 = controls().get<QGroupBox>("Frame2");
-    Label4 = controls().get<QLabel>("Label4");
-    Label5 = controls().get<QLabel>("Label5");
+    Label4 = controls().get<ui::WindowlessLabel>("Label4");
+    Label5 = controls().get<ui::WindowlessLabel>("Label5");
     Combo1 = controls().get<QComboBox>("Combo1");
     CmdNew = controls().get<QPushButton>("CmdNew");
     cmdPrint = controls().get<QPushButton>("cmdPrint");

@@ -10,7 +10,6 @@ class WindowlessLine;
 } // namespace ui
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 
 // Makes paper worksheets: the user picks a level, the window draws 24 questions and
@@ -39,8 +38,8 @@ private:
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
+    ui::WindowlessLabel *Label4 = nullptr; // the instructions, drawn by Frame2
+    ui::WindowlessLabel *Label5 = nullptr;
     QComboBox *Combo1 = nullptr;
     QPushButton *CmdNew = nullptr;
     QPushButton *cmdPrint = nullptr;
