@@ -153,7 +153,8 @@ WindowlessControl *FormControls::makeWindowless(const ControlSpec &row, const QS
         }
         return line;
     }
-    Q_ASSERT_X(row.kind == ControlKind::Label, "FormControls", "only labels and lines are windowless");
+    Q_ASSERT_X(row.kind == ControlKind::Label, "FormControls",
+               "only labels and lines are windowless");
     auto *label = new WindowlessLabel(caption, parent);
     label->setWordWrap(row.wordWrap);
     label->setAlignment(horizontal(row.align) | Qt::AlignTop);

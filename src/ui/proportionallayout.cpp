@@ -65,7 +65,7 @@ void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormContr
             slot.width = design.width();
             slot.height = design.height();
             ui::withControl(control,
-                      [&slot](auto *c) { slot.fontSize = nearest(c->font().pointSizeF()); });
+                            [&slot](auto *c) { slot.fontSize = nearest(c->font().pointSizeF()); });
         }
         m_design.append(slot);
     }

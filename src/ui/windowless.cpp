@@ -289,8 +289,8 @@ void WindowlessLabel::paint(QPainter &painter) const
     painter.setPen(foreColour());
     const QRect box = geometry();
     if (m_wordWrap || (m_alignment & (Qt::AlignBottom | Qt::AlignVCenter))) {
-        const int flags = int(m_alignment) | Qt::TextForceLeftToRight
-            | (m_wordWrap ? Qt::TextWordWrap : 0);
+        const int flags
+            = int(m_alignment) | Qt::TextForceLeftToRight | (m_wordWrap ? Qt::TextWordWrap : 0);
         painter.drawText(box, flags, m_text);
         return;
     }
