@@ -3,6 +3,7 @@
 #include "exercise/addmodule.h"
 #include "menu/mainportal.h"
 #include "printing.h"
+#include "printmenuentry.h"
 #include "ui/linecontrol.h"
 #include "ui/msgbox.h"
 #include "ui/savedialog.h"
@@ -13,6 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+
+#include <type_traits>
 
 namespace {
 using namespace ui;
@@ -223,4 +226,10 @@ void PrintMenu::Command1_Click()
 void PrintMenu::Form_Unload()
 {
     Windows::load<MainPortal>()->show();
+}
+
+extern "C" Q_DECL_EXPORT void sumtrailOpenPrintMenu()
+{
+    static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
+    Windows::load<PrintMenu>()->show();
 }
