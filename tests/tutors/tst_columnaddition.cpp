@@ -2,8 +2,6 @@
 
 #include <QtTest>
 
-using Hint = ColumnAddition::Hint;
-
 namespace {
 
 ColumnAddition started(int first, int second)
@@ -30,14 +28,11 @@ private slots:
     void steps47Plus85()
     {
         ColumnAddition steps = started(47, 85);
-        QVERIFY(steps.column(2).boxShown && !steps.column(3).boxShown);
-
         steps.textChanged(0, QStringLiteral("4"));
-        QCOMPARE(steps.hint(), Hint::Wrong);
-        QVERIFY(!steps.demoShown());
-        steps.textChanged(0, QString());
+        QCOMPARE(steps.hint(), ColumnAddition::Hint::Wrong);
+        steps.textChanged(0, QString()); // erased, as the box holds one character
         steps.textChanged(0, QStringLiteral("2"));
-        QCOMPARE(steps.hint(), Hint::Right);
+        QCOMPARE(steps.hint(), ColumnAddition::Hint::Right);
         QCOMPARE(demo(steps), QStringLiteral("|7|5|12"));
         QCOMPARE(steps.column(1).carry, 1);
         QVERIFY(!steps.column(0).boxEnabled && steps.column(1).boxEnabled);
@@ -47,17 +42,26 @@ private slots:
         QCOMPARE(demo(steps), QStringLiteral("1|4|8|13"));
         steps.textChanged(2, QStringLiteral("1"));
         QCOMPARE(demo(steps), QStringLiteral("1|0|0|1"));
-        QVERIFY(steps.finished());
-        QCOMPARE(steps.hint(), Hint::Finished);
-        QVERIFY(!steps.pointerShown());
+        QCOMPARE(steps.hint(), ColumnAddition::Hint::Finished);
+    }
+
+    void thousandsColumnTakesTheLastCarry_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("999+999") << 999 << 999;
+        QTest::newRow("456+544, every column 10") << 456 << 544;
     }
 
     void thousandsColumnTakesTheLastCarry()
     {
-        ColumnAddition steps = started(999, 999);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        ColumnAddition steps = started(first, second);
+        const QString sum = QString::number(first + second);
         for (int i = 0; i < 3; ++i) {
             steps.help(); // types the right digit, as the pupil would
-            QCOMPARE(steps.column(i).text, QString(i == 0 ? "8" : "9"));
+            QCOMPARE(steps.column(i).text, sum.at(3 - i));
             QCOMPARE(steps.column(i + 1).carry, 1);
         }
         steps.textChanged(3, QStringLiteral("1")); // 0 + 0 and the carry

@@ -2,20 +2,15 @@
 
 #include <QtTest>
 
-using Shade = PictureCount::Shade;
-
 namespace {
 
 // What the tutor shows: the places, first row then second (p pink, y yellow, g grey); the
 // two counters (- while the second is hidden), the total, and the sum once finished.
 QString shown(const PictureCount &count)
 {
-    const auto letter = [](Shade s) {
-        return s == Shade::Pink ? 'p' : s == Shade::Yellow ? 'y' : 'g';
-    };
     QString s;
     for (int i = 0; i < PictureCount::Places; ++i) {
-        s += QLatin1Char(letter(count.placeShade(i)));
+        s += QStringLiteral("gpy").at(int(count.placeShade(i))); // in the order of Shade
         s += i == PictureCount::RowLength - 1 ? "|" : "";
     }
     s += QStringLiteral(" %1 + %2 = %3")
