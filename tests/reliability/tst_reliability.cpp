@@ -30,7 +30,7 @@ private slots:
     void cleanup() { QVERIFY(closeEveryWindow()); }
 
     // A roster save cut off at any moment (power gone, process killed) leaves the old roster
-    // or the new one, never part of either, and no temporary file beside it. First, while
+    // or the new one, never part of either. First, while
     // the process has no windows whose locks its forked copy could inherit.
     void killedSaveLeavesTheOldOrTheNewRoster()
     {
