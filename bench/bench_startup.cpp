@@ -210,7 +210,8 @@ int main(int argc, char **argv)
     printf("machine: %s\n", qPrintable(bench::machineDescription()));
     printf("medians of %d runs, each a fresh process, the programs taking turns;\n"
            "floor: a bare Qt Widgets window of %dx%d with 12 buttons, same build;\n"
-           "floor+libs: the same linking the chart and printing libraries as the program does;\n"
+           "floor+libs: the same linking Qt Charts and Print Support, which the program loads\n"
+           "            only when a chart or the print window is first opened;\n"
            "CPU time: processor time of the process from its start, all threads\n\n",
            runs, size.width(), size.height());
     printf("%-10s %-12s %10s %10s %12s %7s  %s\n", "platform", "what", "sumtrail", "floor",

@@ -2,10 +2,11 @@
 
 #include "dialog.h"
 #include "exercise/addition.h"
-#include "print/printmenu.h"
+#include "print/printmenuentry.h"
 #include "records/roster.h"
 #include "report/report.h"
 #include "ui/msgbox.h"
+#include "ui/ondemandlibrary.h"
 #include "ui/placement.h"
 #include "ui/windows.h"
 
@@ -185,8 +186,11 @@ void MainPortal::Command1_Click()
 
 void MainPortal::Command2_Click()
 {
-    hide();
-    Windows::load<PrintMenu>()->show();
+    using namespace printmenuentry;
+    if (QFunctionPointer open = ui::onDemandEntry(this, Library, Open)) {
+        hide();
+        reinterpret_cast<OpenFunction *>(open)();
+    }
 }
 
 void MainPortal::Command4_Click()

@@ -3,6 +3,7 @@
 #include "exercise/addmodule.h"
 #include "menu/mainportal.h"
 #include "printing.h"
+#include "printmenuentry.h"
 #include "ui/msgbox.h"
 #include "ui/savedialog.h"
 #include "ui/windowless.h"
@@ -12,6 +13,8 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
+
+#include <type_traits>
 
 namespace {
 using namespace ui;
@@ -225,4 +228,10 @@ void PrintMenu::Command1_Click()
 void PrintMenu::Form_Unload()
 {
     Windows::load<MainPortal>()->show();
+}
+
+extern "C" Q_DECL_EXPORT void sumtrailOpenPrintMenu()
+{
+    static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
+    Windows::load<PrintMenu>()->show();
 }

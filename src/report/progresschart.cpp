@@ -1,5 +1,7 @@
 #include "progresschart.h"
 
+#include "progresschartentry.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 // Unlike the fixed windows this one is meant to be resized, so it is laid out by layouts
 // rather than a design table.
@@ -147,4 +150,13 @@ void ProgressChart::showView()
         m_yAxis->setRange(0, std::max(1.0, std::ceil(highest * 1.1)));
         m_yAxis->applyNiceNumbers();
     }
+}
+
+extern "C" Q_DECL_EXPORT void sumtrailShowProgressChart(const ProgressSeries &series,
+                                                        const QString &student, QWidget *parent)
+{
+    static_assert(std::is_same_v<decltype(sumtrailShowProgressChart),
+                                 progresschartentry::ShowFunction>);
+    ProgressChart chart(series, student, parent);
+    chart.exec();
 }

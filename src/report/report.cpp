@@ -3,10 +3,11 @@
 #include "csvexport.h"
 #include "linelistview.h"
 #include "menu/mainportal.h"
-#include "progresschart.h"
+#include "progresschartentry.h"
 #include "records/history.h"
 #include "records/studentlist.h"
 #include "ui/msgbox.h"
+#include "ui/ondemandlibrary.h"
 #include "ui/savedialog.h"
 #include "ui/windows.h"
 
@@ -112,11 +113,14 @@ struct BusyCursor
 
 void report::cmdProgress_Click()
 {
+    using namespace progresschartentry;
     std::optional<BusyCursor> busy(std::in_place);
-    ProgressChart chart(ProgressSeries::build(m_lines.records()),
-                        StudentList::displayName(m_student), this);
+    const ProgressSeries series = ProgressSeries::build(m_lines.records());
+    QFunctionPointer show = ui::onDemandEntry(this, Library, Show);
     busy.reset();
-    chart.exec();
+    if (show) {
+        reinterpret_cast<ShowFunction *>(show)(series, StudentList::displayName(m_student), this);
+    }
 }
 
 void report::cmdExport_Click()

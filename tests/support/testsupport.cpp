@@ -1,58 +1,26 @@
 #include "testsupport.h"
 
-#include "exercise/randomsource.h"
-#include "ui/clock.h"
+#include "menu/mainportal.h"
 #include "ui/windows.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
-#include <QWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
 
 namespace testsupport {
-
-WorkDir::WorkDir()
-    : m_previous(QDir::currentPath())
-{
-    QDir::setCurrent(m_dir.path());
-}
-
-WorkDir::~WorkDir()
-{
-    QDir::setCurrent(m_previous);
-}
 
 ScriptedMessages::ScriptedMessages()
 {
     ui::setMessageResponder([this](const ui::MessageRequest &request) {
         m_shown.append(request);
+        m_texts.append(request.text);
         return m_answers.isEmpty() ? request.defaultButton : m_answers.takeFirst();
     });
-}
-
-ScriptedMessages::~ScriptedMessages()
-{
-    ui::setMessageResponder({});
-}
-
-QStringList ScriptedMessages::texts() const
-{
-    QStringList result;
-    for (const auto &request : m_shown) {
-        result.append(request.text);
-    }
-    return result;
-}
-
-FixedClock::FixedClock(const QDateTime &start)
-    : m_now(start)
-{
-    ui::setClock([this] { return m_now; });
-}
-
-FixedClock::~FixedClock()
-{
-    ui::setClock({});
 }
 
 ScriptedRandom::ScriptedRandom(QList<double> values)
@@ -61,18 +29,18 @@ ScriptedRandom::ScriptedRandom(QList<double> values)
     setRandomSource([this] { return m_values.at(m_draws++ % m_values.size()); });
 }
 
-ScriptedRandom::~ScriptedRandom()
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
-    setRandomSource({});
+    std::signal(SIGXFSZ, SIG_IGN); // so that the write past the limit fails, not the process
+    getrlimit(RLIMIT_FSIZE, &m_previous);
+    const rlimit lowered {bytes, m_previous.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
 }
 
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -81,6 +49,19 @@ void writeFile(const QString &path, const QByteArray &bytes)
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         f.write(bytes);
     }
+}
+
+Files snapshot(const QString &dir)
+{
+    Files result;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        result.insert(QDir(dir).relativeFilePath(path) + (it.fileInfo().isDir() ? "/" : ""),
+                      readFile(path));
+    }
+    return result;
 }
 
 void closeAllWindows()
@@ -92,13 +73,9 @@ void closeAllWindows()
 int visibleTopLevelWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    int count = 0;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible()) {
-            ++count;
-        }
-    }
-    return count;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return int(
+        std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); }));
 }
 
 bool closeEveryWindow()
@@ -107,10 +84,41 @@ bool closeEveryWindow()
     return visibleTopLevelWindows() == 0 && Windows::loaded().isEmpty();
 }
 
+MainPortal *openMenu(int picks)
+{
+    auto *menu = Windows::load<MainPortal>();
+    menu->show();
+    auto *students = menu->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    students->setFocus();
+    for (int i = 0; i < picks; ++i) {
+        QTest::keyClick(students, Qt::Key_Down);
+    }
+    return menu;
+}
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
+QWidget *act(QWidget *window, QList<const char *> buttons, const char *keys)
+{
+    window->show();
+    const qsizetype loaded = Windows::loaded().size();
+    for (const char *key = keys; *key; ++key) {
+        QTest::keyClick(window->focusWidget(), *key);
+    }
+    for (const char *button : buttons) {
+        click(window, button);
+    }
+    return Windows::loaded().size() > loaded ? Windows::loaded().constLast() : window;
+}
+
 namespace {
 // Sixteen different level 1 questions, none of them 0 + 0.
 const QList<double> VariedDraws = {0.13, 0.57, 0.91, 0.29, 0.74, 0.46, 0.08, 0.62,
                                    0.85, 0.37, 0.21, 0.68, 0.52, 0.33, 0.97, 0.04};
+
 } // namespace
 
 WindowGround::WindowGround(QList<double> draws)
@@ -119,32 +127,6 @@ WindowGround::WindowGround(QList<double> draws)
 {
     writeFile(QStringLiteral("sumroll.ini"), "ANN\r\n");
     writeFile(QStringLiteral("ANN.hst"), "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n");
-}
-
-} // namespace testsupport
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace testsupport {
-
-FileSizeLimit::FileSizeLimit(long long bytes)
-{
-    // Without this the write past the limit would kill the process instead of failing.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    m_previous = static_cast<long long>(limit.rlim_cur);
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = static_cast<rlim_t>(m_previous);
-    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 } // namespace testsupport

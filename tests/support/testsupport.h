@@ -1,29 +1,38 @@
 #pragma once
 
+#include "exercise/randomsource.h"
+#include "ui/clock.h"
 #include "ui/msgbox.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+class MainPortal;
+
 // Shared ground for the tests: a private working directory, answers to message boxes,
-// a clock and a random source the test controls, and files read and written as bytes.
+// a clock and a random source the test controls, files as bytes, and the windows opened
+// the way a person opens them.
 namespace testsupport {
 
 // Makes a fresh temporary directory the working directory for its lifetime.
 class WorkDir
 {
 public:
-    WorkDir();
-    ~WorkDir();
+    WorkDir() { QDir::setCurrent(m_dir.path()); }
+    ~WorkDir() { QDir::setCurrent(m_previous); }
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
 private:
+    QString m_previous = QDir::currentPath();
     QTemporaryDir m_dir;
-    QString m_previous;
 };
 
 // Answers every message box in place of a person and remembers what was asked.
@@ -31,23 +40,28 @@ class ScriptedMessages
 {
 public:
     ScriptedMessages();
-    ~ScriptedMessages();
+    ~ScriptedMessages() { ui::setMessageResponder({}); }
     // Answers given in turn; when they run out, the box's default button is pressed.
     void answer(QMessageBox::StandardButton button) { m_answers.append(button); }
     const QList<ui::MessageRequest> &shown() const { return m_shown; }
-    QStringList texts() const;
+    const QStringList &texts() const { return m_texts; }
 
 private:
     QList<QMessageBox::StandardButton> m_answers;
     QList<ui::MessageRequest> m_shown;
+    QStringList m_texts;
 };
 
 // A clock that stands still until the test moves it.
 class FixedClock
 {
 public:
-    explicit FixedClock(const QDateTime &start);
-    ~FixedClock();
+    explicit FixedClock(const QDateTime &start)
+        : m_now(start)
+    {
+        ui::setClock([this] { return m_now; });
+    }
+    ~FixedClock() { ui::setClock({}); }
     void set(const QDateTime &when) { m_now = when; }
     void advance(qint64 seconds) { m_now = m_now.addSecs(seconds); }
     QDateTime now() const { return m_now; }
@@ -61,7 +75,7 @@ class ScriptedRandom
 {
 public:
     explicit ScriptedRandom(QList<double> values);
-    ~ScriptedRandom();
+    ~ScriptedRandom() { setRandomSource({}); }
     int draws() const { return m_draws; }
 
 private:
@@ -69,8 +83,23 @@ private:
     int m_draws = 0;
 };
 
+// Lowers the size any file of this process may grow to, for the life of the object,
+// so that a write past it fails as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
+
+private:
+    rlimit m_previous {};
+};
+
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
+// Every file under a directory by relative path with its bytes; a directory as "name/".
+using Files = QMap<QString, QByteArray>;
+Files snapshot(const QString &dir = QStringLiteral("."));
 
 // Closes every top-level window and lets their deferred deletion run.
 void closeAllWindows();
@@ -78,6 +107,15 @@ void closeAllWindows();
 int visibleTopLevelWindows();
 // Closes every window; false when one stays shown or loaded afterwards (a leak).
 bool closeEveryWindow();
+
+// Loads and shows the main menu, then picks a student as a person does from the keyboard:
+// the list focused, the down arrow pressed `picks` times.
+MainPortal *openMenu(int picks = 0);
+// Clicks the window's button of that name with the mouse.
+void click(QWidget *window, const char *button);
+// Shows the window, types the keys where the focus is and clicks the buttons; gives back the
+// window they loaded (see Windows), if any, else this one.
+QWidget *act(QWidget *window, QList<const char *> buttons = {}, const char *keys = "");
 
 // What a window test stands on: its own working directory holding a roster of one student,
 // ANN, with one result; message boxes answered by the test; a clock standing at
@@ -90,22 +128,6 @@ struct WindowGround
     ScriptedMessages messages;
     FixedClock clock;
     ScriptedRandom random;
-};
-
-} // namespace testsupport
-
-namespace testsupport {
-
-// Lowers the size any file of this process may grow to, for the life of the object,
-// so that a write past it fails as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(long long bytes);
-    ~FileSizeLimit();
-
-private:
-    long long m_previous = -1;
 };
 
 } // namespace testsupport

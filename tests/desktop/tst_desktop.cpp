@@ -1,0 +1,205 @@
+#include "exercise/addmodule.h"
+#include "exercise/scoring.h"
+#include "menu/dialog.h"
+#include "menu/mainportal.h"
+#include "report/linelistview.h"
+#include "support/testsupport.h"
+#include "tutors/tutor.h"
+#include "tutors/tutor2.h"
+#include "ui/windowless.h"
+#include "ui/windows.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+#include <optional>
+
+using namespace testsupport;
+
+namespace {
+// A tutor for question 1, a + b, over the main menu.
+template<class T> QWidget *tutor(qint16 a, qint16 b)
+{
+    AddModule::FirstNum[1] = a;
+    AddModule::SecondNum[1] = b;
+    AddModule::SumNum[1] = qint16(a + b);
+    auto *window = new T(openMenu());
+    qint16 question = 1;
+    window->initialize(question);
+    return window;
+}
+
+// Every window a pupil meets, before and after its main action, opened on a WindowGround,
+// with the number of its controls that take the focus. Messages shown on the way are kept.
+const QList<std::tuple<const char *, int, QWidget *(*)()>> PupilWindows = {
+    {"main menu", 7, [] { return act(openMenu()); }},
+    {"main menu, ANN picked and kept", 7, [] { return act(openMenu(1), {"BtnDelStudent"}); }},
+    {"new student, refused as already there", 3, // its box is next to OK, which has the focus
+     [] { return act(new Dialog(openMenu()->students(), openMenu()), {"OKButton"}, "\tANN"); }},
+    {"exercise", 23, [] { return act(openMenu(1), {"Command1"}); }},
+    {"exercise, marked", 23, [] { return act(act(openMenu(1), {"Command1"}), {"cmdcheck"}); }},
+    {"picture tutor, counted to the end", 2,
+     [] { return act(tutor<Tutor>(7, 5), QList<const char *>(12, "cmdplus")); }},
+    {"column tutor, 4 right, 9 wrong", 4, [] { return act(tutor<Tutor2>(478, 356), {}, "49"); }},
+    {"report of ANN", 4, [] { return act(openMenu(1), {"Command4"}); }},
+    {"print", 4, [] { return act(openMenu(1), {"Command2"}); }},
+};
+
+// What a control, or the window's child of that name, tells assistive technology.
+QString accessible(QWidget *w, const char *of = nullptr, QAccessible::Text t = QAccessible::Name)
+{
+    auto *face = QAccessible::queryAccessibleInterface(of ? w->findChild<QWidget *>(of) : w);
+    return face ? face->text(t) : "(missing)";
+}
+
+// Presses Tab in the window until `target` has the focus, then Space; false when it never comes.
+bool tabAndPress(QWidget *window, const char *target)
+{
+    for (int i = 0; i < 40 && window->focusWidget()->objectName() != target; ++i) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    }
+    const bool reached = window->focusWidget()->objectName() == target;
+    QTest::keyClick(window->focusWidget(), reached ? Qt::Key_Space : Qt::Key_unknown);
+    return reached;
+}
+
+// Gives back every source text in marks, so that a text shown without them was not translated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return source && *source ? QString("\u27e6%1\u27e7").arg(source) : QString();
+    }
+};
+
+// Wording a person reads that did not come through translation, each with where it was.
+// Data is not wording: numbers, times, dates, signs and pictures, and the student's name.
+QStringList untranslated(QWidget *window)
+{
+    static const QRegularExpression ok("\u27e6[\\s\\S]*\u27e7|^[^A-Za-z]*$|^ANN$");
+    QStringList found;
+    const QWidgetList widgets = window->findChildren<QWidget *>() << window;
+    for (QWidget *w : widgets) {
+        QStringList texts {w->property("text").toString(), w->property("title").toString()};
+        texts << w->windowTitle() << w->accessibleName() << w->accessibleDescription();
+        auto *list = qobject_cast<QComboBox *>(w);
+        auto *lines = qobject_cast<LineListView *>(w);
+        QAbstractItemModel *model = list ? list->model() : lines ? lines->model() : nullptr;
+        for (int row = 0; model && row < model->rowCount(); ++row) {
+            texts.append(model->index(row, 0).data().toString());
+        }
+        for (const QString &text : texts) {
+            if (w->isVisibleTo(window) && !ok.match(text).hasMatch()) {
+                found.append(w->objectName() + ": \"" + text + '"');
+            }
+        }
+    }
+    // Labels drawn by their frame, with no window of their own.
+    for (const ui::WindowlessLabel *label : window->findChildren<ui::WindowlessLabel *>()) {
+        for (const QString &text : {label->text(), label->accessibleName()}) {
+            if (label->isVisible() && !ok.match(text).hasMatch()) {
+                found.append(label->objectName() + ": \"" + text + '"');
+            }
+        }
+    }
+    return found;
+}
+} // namespace
+
+// What the desktop asks of a program beyond the mouse and one language: every control a
+// pupil can reach says what it is, marks say right or wrong, an exercise with its tutor
+// needs no mouse, and every text a person reads comes through translation.
+class tst_Desktop : public QObject
+{
+    Q_OBJECT
+    std::optional<WindowGround> m_ground;
+private slots:
+    void init() { m_ground.emplace(); }
+    void cleanup() { QVERIFY(closeEveryWindow()); }
+
+    // With a translator that marks what it translates.
+    void everyWindowIsDescribedAndTranslated_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < PupilWindows.size(); ++row) {
+            QTest::newRow(std::get<0>(PupilWindows[row])) << row;
+        }
+    }
+    void everyWindowIsDescribedAndTranslated()
+    {
+        QFETCH(int, row);
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        QWidget *window = std::get<2>(PupilWindows[row])();
+        int focusable = 0;
+        for (QWidget *w : window->findChildren<QWidget *>(QRegularExpression("^(?!qt_).+"))) {
+            const bool reached = w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(window);
+            focusable += reached ? 1 : 0;
+            const bool described = !accessible(w).isEmpty()
+                && !accessible(w, nullptr, QAccessible::Description).isEmpty();
+            QVERIFY2(!reached || described, qPrintable(w->objectName()));
+        }
+        QCOMPARE(focusable, std::get<1>(PupilWindows[row]));
+        const QStringList found = untranslated(window)
+            + m_ground->messages.texts().filter(QRegularExpression("^(?!\u27e6)"));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+
+    void exerciseAndTutorByKeyboardAloneWithMarksAnnounced()
+    {
+        MainPortal *menu = openMenu();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu->focusWidget(), Qt::Key_Down); // the student list: ANN
+        QVERIFY(tabAndPress(menu, "Command1"));
+        QWidget *exercise = Windows::loaded().constLast();
+        QVERIFY(QTest::qWaitForWindowActive(exercise));
+        QCOMPARE(accessible(exercise, "Text1(3)"), "Answer to question 3");
+        for (int n = 1; n <= scoring::QuestionCount; ++n) { // each typed and entered; 5 wrong
+            QCOMPARE(exercise->focusWidget()->objectName(), QString("Text1(%1)").arg(n));
+            QTest::keyClicks(exercise->focusWidget(),
+                             QString::number(AddModule::SumNum[n] + (n == 5)));
+            QTest::keyClick(exercise->focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(exercise->focusWidget()->objectName(), "cmdcheck");
+        QVERIFY(!untranslated(exercise).isEmpty()); // in English: the translation check sees it
+        QVERIFY(tabAndPress(exercise, "cmdcheck"));
+        QCOMPARE(accessible(exercise, "lblmark(1)"), "Question 1 is right");
+        QCOMPARE(accessible(exercise, "lblmark(5)"), "Question 5 is wrong");
+        QCOMPARE(accessible(exercise, "Text1(1)", QAccessible::Description), "Right");
+        QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
+                 QString("Wrong; the right answer is %1").arg(AddModule::SumNum[5]));
+        QCOMPARE(exercise->focusWidget()->objectName(), "Text1(5)"); // the first one wrong
+        // The tutor for it: the picture tutor, counted up and closed from its own event loop.
+        QString tutor;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            tutor = dialog->focusWidget()->objectName(); // only the picture tutor has cmdplus
+            for (int i = 0; i < 12 && !dialog->findChild<QWidget *>("cmdexit")->isEnabled(); ++i) {
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Space);
+            }
+            tutor += " counted to " + dialog->findChild<QLabel *>("lblanswer")->text();
+            tutor += tabAndPress(dialog, "cmdexit") && !dialog->isVisible() ? " and closed"
+                                                                            : " but not closed";
+            dialog->close(); // in any case, so that the test does not hang
+        });
+        QVERIFY(tabAndPress(exercise, "cmdHelpMe"));
+        QCOMPARE(tutor, QString("cmdplus counted to %1 and closed").arg(AddModule::SumNum[5]));
+        // New questions: the boxes say again what they are for.
+        QVERIFY(tabAndPress(exercise, "CmdNew"));
+        QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
+                 "Type the sum of the two numbers");
+        QVERIFY(tabAndPress(exercise, "cmdMenu"));
+        QTRY_VERIFY(Windows::loaded() == QWidgetList {menu} && menu->isVisible());
+        const int score = scoring::scorePercent(scoring::QuestionCount - 1);
+        QVERIFY(readFile("ANN.hst").endsWith("#1#" + QByteArray::number(score) + "#00:00:00\r\n"));
+    }
+};
+
+QTEST_MAIN(tst_Desktop)
+#include "tst_desktop.moc"

@@ -1,0 +1,180 @@
+#include "menu/mainportal.h"
+#include "records/roster.h"
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using namespace testsupport;
+
+namespace {
+const QString Empty = "Press \"NEW STUDENT\" to begin", R = "sumroll.ini";
+const QByteArray Old = "1/1/2026#1#50#00:01:00\r\n"; // results of a student once deleted
+
+QString welcome(MainPortal *menu)
+{
+    return menu->findChild<QLabel *>("lblWelcome")->text();
+}
+
+// How many of Start, Print and Reports are enabled: all three only while a student is picked.
+int windowButtonsEnabled(MainPortal *menu)
+{
+    const auto on
+        = [menu](const char *name) { return menu->findChild<QWidget *>(name)->isEnabled(); };
+    return on("Command1") + on("Command2") + on("Command4");
+}
+} // namespace
+
+// The main menu and its new-student dialog, as a person uses them, and what they leave in
+// the working directory, byte for byte.
+class tst_Menu : public QObject
+{
+    Q_OBJECT
+    struct Ground
+    {
+        WorkDir dir;
+        ScriptedMessages messages;
+    };
+    std::optional<Ground> m_ground;
+private slots:
+    void init()
+    {
+        m_ground.emplace();
+        writeFile("ANN.hst", Old);
+    }
+    void cleanup() { QVERIFY(closeEveryWindow()); }
+
+    void promptsAndPicks()
+    {
+        MainPortal *menu = openMenu();
+        QCOMPARE(menu->windowTitle(), "Main Menu");
+        QCOMPARE(welcome(menu), Empty);
+        QCOMPARE(windowButtonsEnabled(menu), 0);
+        closeAllWindows();
+        writeFile(R, "ZOE\r\nann\r\n");
+        menu = openMenu();
+        QCOMPARE(welcome(menu), "Please select student to begin or press \"New Student\"");
+        QCOMPARE(menu->findChild<QComboBox *>("Combo1")->itemText(0), "ann");
+        QCOMPARE(windowButtonsEnabled(menu), 0);
+        click(menu, "BtnDelStudent"); // nothing picked: nothing asked
+        QCOMPARE(m_ground->messages.texts(), QStringList());
+        menu = openMenu(2);
+        QCOMPARE(welcome(menu), "Welcome ZOE");
+        QCOMPARE(windowButtonsEnabled(menu), 3);
+        QCOMPARE(menu->currentStudent(), std::optional<QByteArray>("ZOE"));
+        QCOMPARE(snapshot(), (Files {{R, "ZOE\r\nann\r\n"}, {"ANN.hst", Old}}));
+    }
+
+    void newStudent_data()
+    {
+        QTest::addColumn<QByteArray>("roster");
+        QTest::addColumn<QStringList>("entries"); // typed in turn, each followed by Enter
+        QTest::addColumn<int>("sizeLimit");
+        QTest::addColumn<Files>("after");
+        QTest::addColumn<QString>("message");
+        const QStringList tooLong = {QString(3000, 'A')};
+        QTest::newRow("first student, in capitals; an earlier ANN's results kept aside")
+            << QByteArray() << QStringList {"  ann  "} << 0
+            << Files {{R, "ANN\r\n"}, {"ANN.hst", ""}, {"ANN.hst.1", Old}} << "";
+        QTest::newRow("sorted in without regard to case, the rest kept as written")
+            << QByteArray("ben\r\nZOE\r\n") << QStringList {"cat"} << 0
+            << Files {{R, "ben\r\nCAT\r\nZOE\r\n"}, {"ANN.hst", Old}, {"CAT.hst", ""}} << "";
+        QTest::newRow("duplicate refused, then changed")
+            << QByteArray("BEN\r\n") << QStringList {"ben", "NY"} << 0
+            << Files {{R, "BEN\r\nBENNY\r\n"}, {"ANN.hst", Old}, {"BENNY.hst", ""}}
+            << "Student Already exist!";
+        QTest::newRow("roster cannot be saved: nothing added")
+            << QByteArray("BEN\r\n") << tooLong << 100 << Files {{R, "BEN\r\n"}, {"ANN.hst", Old}}
+            << "The file \"sumroll.ini\"";
+    }
+    void newStudent()
+    {
+        QFETCH(QByteArray, roster);
+        QFETCH(QStringList, entries);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, message);
+        if (!roster.isNull()) {
+            writeFile(R, roster);
+        }
+        MainPortal *menu = openMenu();
+        const QString prompt = welcome(menu);
+        QTimer::singleShot(0, [&] { // the dialog is modal: answered from its own event loop
+            auto *box = QApplication::activeModalWidget()->findChild<QWidget *>("txtStudent");
+            for (const QString &entry : entries) {
+                QTest::keyClicks(box, entry);
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            if (box->isVisible()) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        {
+            FileSizeLimit limit(sizeLimit > 0 ? sizeLimit : RLIM_INFINITY);
+            click(menu, "btnAddStduent");
+        }
+        QTEST(snapshot(), "after");
+        const QString said = m_ground->messages.texts().join(" | "); // all, in turn
+        QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+        QCOMPARE(menu->students().names(), roster::readNames(R)); // restored after a failure
+        QCOMPARE(welcome(menu), prompt); // nothing picked: the prompt and buttons stay
+        QCOMPARE(windowButtonsEnabled(menu), 0);
+    }
+
+    void deleteStudent_data()
+    {
+        QTest::addColumn<QByteArray>("roster");
+        QTest::addColumn<int>("picks");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("rosterBecomesADirectory"); // once loaded, so the save fails
+        QTest::addColumn<Files>("after");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown"); // greeting
+        const QByteArray annBen = "ANN\r\nBEN\r\n";
+        const QString select = "Please Select student to begin or press \"New Student\"";
+        QTest::newRow("No keeps the student")
+            << annBen << 1 << QMessageBox::No << false << Files {{R, annBen}, {"ANN.hst", Old}}
+            << "Do you want to delete user ANN?" << QString("Welcome ANN");
+        QTest::newRow("Yes rewrites the roster and keeps the history")
+            << annBen << 1 << QMessageBox::Yes << false << Files {{R, "BEN\r\n"}, {"ANN.hst", Old}}
+            << "user ANN?" << select;
+        QTest::newRow("the last student leaves an empty roster")
+            << QByteArray("ANN\r\n") << 1 << QMessageBox::Yes << false
+            << Files {{R, ""}, {"ANN.hst", Old}} << "user ANN?" << Empty;
+        QTest::newRow("roster cannot be saved: student kept")
+            << annBen << 2 << QMessageBox::Yes << true << Files {{R + "/", ""}, {"ANN.hst", Old}}
+            << "BEN? | The file \"sumroll.ini\"" << QString("Welcome BEN");
+    }
+    void deleteStudent()
+    {
+        QFETCH(QByteArray, roster);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, rosterBecomesADirectory);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QFETCH(int, picks);
+        writeFile(R, roster);
+        m_ground->messages.answer(answer);
+        MainPortal *menu = openMenu(picks);
+        const QByteArrayList listed = menu->students().names();
+        QVERIFY(!rosterBecomesADirectory || (QFile::remove(R) && QDir().mkdir(R)));
+        click(menu, "BtnDelStudent");
+        QTEST(snapshot(), "after");
+        const QString said = m_ground->messages.texts().join(" | "); // all, in turn
+        QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+        const ui::MessageRequest asked = m_ground->messages.shown().value(0);
+        QVERIFY(asked.icon == QMessageBox::Warning && asked.defaultButton == QMessageBox::No);
+        QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(welcome(menu), shown);
+        QCOMPARE(windowButtonsEnabled(menu), shown.startsWith("Welcome") ? 3 : 0);
+        QCOMPARE(menu->currentStudent().has_value(), shown.startsWith("Welcome"));
+        QCOMPARE(menu->students().names(), rosterBecomesADirectory ? listed : roster::readNames(R));
+    }
+};
+
+QTEST_MAIN(tst_Menu)
+#include "tst_menu.moc"

@@ -1,0 +1,126 @@
+#include "menu/mainportal.h"
+#include "print/printmenu.h"
+#include "support/testsupport.h"
+#include "ui/placement.h"
+#include "ui/proportionallayout.h"
+#include "ui/twips.h"
+#include "ui/windowless.h"
+#include "ui/windows.h"
+
+#include <QTest>
+
+#include <optional>
+
+using namespace testsupport;
+
+// Where a control is, in twips, and its font's size in points.
+static std::pair<QRect, int> placed(QWidget *window, const char *control)
+{
+    const QWidget *w = window->findChild<QWidget *>(control);
+    return {QRect(ui::leftTwips(w), ui::topTwips(w), ui::widthTwips(w), ui::heightTwips(w)),
+            w->font().pointSize()};
+}
+
+// Resizes as a user's drag does, to a multiple of the window's outer size at load (frame
+// and title bar included; 12000 x 8610 twips inside): a new size and a resize event.
+static void resizeTo(QWidget *window, float rx, float ry)
+{
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize target(
+        ui::twipsToPixels((12000 + ui::pixelsToTwips(frame.width())) * rx) - frame.width(),
+        ui::twipsToPixels((8610 + ui::pixelsToTwips(frame.height())) * ry) - frame.height());
+    window->resize(target);
+    QTRY_COMPARE(window->size(), target);
+    QCoreApplication::processEvents();
+}
+
+// The numbers of the screen: where a window goes beside another, and how controls and fonts
+// scale with the window they are in.
+class tst_Ui : public QObject
+{
+    Q_OBJECT
+    std::optional<WorkDir> m_dir;
+private slots:
+    void init() { m_dir.emplace(); }
+    void cleanup() { QVERIFY(closeEveryWindow()); }
+
+    void besidePosition()
+    {
+        const auto beside = [](int x, int y, int width = 800, QRect screen = {0, 0, 1920, 1040}) {
+            return ui::besidePosition(QRect(x, y, 800, 600), QSize(width, 600), screen);
+        };
+        QCOMPARE(beside(100, 50), QPoint(900, 50)); // room on the right
+        QCOMPARE(beside(1000, 50), QPoint(200, 50)); // only on the left
+        QCOMPARE(beside(500, 50), QPoint(1120, 50)); // on neither side: against the right edge
+        QCOMPARE(beside(320, 0), QPoint(1120, 0)); // just fits on the right
+        QCOMPARE(beside(100, 700), QPoint(900, 440)); // kept above the bottom
+        QCOMPARE(beside(100, -30), QPoint(900, 0)); // kept below the top
+        QCOMPARE(beside(2000, 100, 800, {1920, 0, 1920, 1080}), QPoint(2800, 100)); // second screen
+        QCOMPARE(beside(0, 0, 2000), QPoint(0, 0)); // wider than the screen: from its left edge
+    }
+
+    void fontsScaleByTheSmallerFactorRoundedDown()
+    {
+        const auto points = [](int design, float rx, float ry) {
+            return ProportionalLayout::scaledFontSize(
+                design, ProportionalLayout::Factors {rx, ry}.fontScale());
+        };
+        QCOMPARE(points(8, 1, 1), 8);
+        QCOMPARE(points(18, 2, 2), 36);
+        QCOMPARE(points(18, 2, 1), 18);
+        QCOMPARE(points(13, 1, 0.5f), 6);
+        QCOMPARE(points(10, 0.75f, 0.75f), 7);
+        QCOMPARE(points(12, 0.01f, 0.02f), 0); // minimised
+    }
+
+    void controlsScaleWithTheMainMenu()
+    {
+        MainPortal *menu = openMenu();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QCOMPARE(placed(menu, "Command1"), std::pair(QRect(240, 3960, 5775, 2655), 18));
+        QCOMPARE(placed(menu, "BtnDelStudent"), std::pair(QRect(9480, 2640, 2055, 735), 12));
+        QCOMPARE(placed(menu, "lblWelcome"),
+                 std::pair(QRect(120, 240, 11295, 1935), 18)); // in Frame1
+        QCOMPARE(placed(menu, "Frame1").second, 8); // 8.25 in the design
+        QList<std::pair<QRect, int>> design;
+        for (QObject *w : std::as_const(*menu).controls().inCreationOrder()) {
+            design.append(placed(menu, qPrintable(w->objectName())));
+        }
+        resizeTo(menu, 2, 2);
+        QCOMPARE(placed(menu, "Command1"), std::pair(QRect(480, 7920, 11550, 5310), 36));
+        QCOMPARE(placed(menu, "lblWelcome"), std::pair(QRect(240, 480, 22590, 3870), 36));
+        QCOMPARE(placed(menu, "Combo1").second, 48);
+        resizeTo(menu, 2, 1);
+        QCOMPARE(placed(menu, "Command5"), std::pair(QRect(15840, 6960, 7710, 1215), 18));
+        resizeTo(menu, 1, 0.5f);
+        QCOMPARE(placed(menu, "Command5").first.topLeft(), QPoint(7920, 3480));
+        QCOMPARE(placed(menu, "Command5").second, 9);
+        QCOMPARE(placed(menu, "btnAddStduent").second, 6);
+        resizeTo(menu, 0.4f, 0.33f);
+        resizeTo(menu, 2.7f, 1.1f);
+        resizeTo(menu, 1, 1);
+        menu->showMinimized();
+        QCoreApplication::processEvents();
+        menu->showNormal();
+        QCoreApplication::processEvents();
+        for (QObject *w : std::as_const(*menu).controls().inCreationOrder()) { // the design, back
+            QCOMPARE(placed(menu, qPrintable(w->objectName())), design.takeFirst());
+        }
+    }
+
+    void linesMoveByTheirEnds()
+    {
+        auto *print = Windows::load<PrintMenu>();
+        print->show();
+        QVERIFY(QTest::qWaitForWindowExposed(print));
+        auto *line = print->findChild<ui::WindowlessLine *>("Line1(24)");
+        const auto ends = [line] { return QLineF(line->x1(), line->y1(), line->x2(), line->y2()); };
+        QCOMPARE(ends(), QLineF(4320, 6240, 5280, 6240));
+        resizeTo(print, 1.5f, 2);
+        QCOMPARE(ends(), QLineF(6480, 12480, 7920, 12480)); // still level
+        QCOMPARE(placed(print, "CmdNew").second, 27); // Arial 18, by the smaller factor
+    }
+};
+
+QTEST_MAIN(tst_Ui)
+#include "tst_ui.moc"
