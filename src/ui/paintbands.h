@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QRect>
 
@@ -12,7 +13,9 @@ namespace ui {
 // pixel as it would have been.
 template<class Draw> void paintInBands(QPainter &painter, const QRect &exposed, Draw &&draw)
 {
-    constexpr int Band = 90;
+    // 90 rows of the device, which a high-density screen packs into fewer logical rows.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const int Band = qMax(1, int(90 / ratio));
     if (exposed.height() <= Band) {
         draw();
         return;

@@ -288,7 +288,10 @@ void WindowlessLabel::paint(QPainter &painter) const
     painter.setFont(font());
     painter.setPen(foreColour());
     const QRect box = geometry();
-    if (m_wordWrap || (m_alignment & (Qt::AlignBottom | Qt::AlignVCenter))) {
+    // A laid-out line lands where drawText() puts it on a screen of one device pixel to the
+    // pixel; on a denser one drawText() places it itself.
+    const bool plainScreen = painter.device()->devicePixelRatio() == 1;
+    if (m_wordWrap || !plainScreen || (m_alignment & (Qt::AlignBottom | Qt::AlignVCenter))) {
         const int flags
             = int(m_alignment) | Qt::TextForceLeftToRight | (m_wordWrap ? Qt::TextWordWrap : 0);
         painter.drawText(box, flags, m_text);
