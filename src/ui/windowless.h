@@ -10,7 +10,7 @@
 
 class QPainter;
 
-// Windowless controls, as the labels and lines of a classic form are: each is a named control
+// Windowless controls, for labels and lines that only show: each is a named control
 // with a place, a font and colours like any other, but it has no window of its own; the
 // frame that holds it draws it. A window of many of them resizes and repaints as cheaply
 // as its frame alone, since the toolkit keeps no repaint bookkeeping per windowless control.
