@@ -35,61 +35,9 @@ LineControl::LineControl(QWidget *parent)
     place();
 }
 
-void LineControl::setX1(double twips)
-{
-    m_x1 = twips;
-    place();
-}
-
-void LineControl::setY1(double twips)
-{
-    m_y1 = twips;
-    place();
-}
-
-void LineControl::setX2(double twips)
-{
-    m_x2 = twips;
-    place();
-}
-
-void LineControl::setY2(double twips)
-{
-    m_y2 = twips;
-    place();
-}
-
-void LineControl::setEnds(double x1, double y1, double x2, double y2)
-{
-    m_x1 = x1;
-    m_y1 = y1;
-    m_x2 = x2;
-    m_y2 = y2;
-    place();
-}
-
-void LineControl::setBorderWidth(int pixels)
-{
-    m_borderWidth = qMax(1, pixels);
-    place();
-}
-
-void LineControl::setColour(const QColor &colour)
-{
-    m_colour = colour;
-    update();
-}
-
-// The widget covers the line's bounding box, widened by the pen on every side.
-void LineControl::place()
-{
-    setGeometry(ui::lineBounds(m_x1, m_y1, m_x2, m_y2, m_borderWidth));
-    update();
-}
-
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.translate(-geometry().topLeft()); // the ends are in the container's pixels
-    ui::drawLine(painter, m_x1, m_y1, m_x2, m_y2, m_borderWidth, m_colour);
+    drawLine(painter);
 }

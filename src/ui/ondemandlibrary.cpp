@@ -31,8 +31,9 @@ QFunctionPointer onDemandEntry(QWidget *parent, const char *library, const char 
     void *handle = dlopen(path.constData(), RTLD_NOW);
     void *found = handle ? dlsym(handle, entry) : nullptr;
     if (!found) {
-        warn(parent, QCoreApplication::translate("ui", "A part of sumtrail could not be loaded: %1")
-                         .arg(QString::fromLocal8Bit(dlerror())));
+        warn(parent,
+             QCoreApplication::translate("ui", "A part of sumtrail could not be loaded: %1")
+                 .arg(QString::fromLocal8Bit(dlerror())));
         return nullptr;
     }
     return reinterpret_cast<QFunctionPointer>(found);

@@ -332,35 +332,9 @@ WindowlessLine::WindowlessLine(QWidget *container)
     place();
 }
 
-void WindowlessLine::setEnds(double x1, double y1, double x2, double y2)
-{
-    m_x1 = x1;
-    m_y1 = y1;
-    m_x2 = x2;
-    m_y2 = y2;
-    place();
-}
-
-void WindowlessLine::setBorderWidth(int pixels)
-{
-    m_borderWidth = qMax(1, pixels);
-    place();
-}
-
-void WindowlessLine::setColour(const QColor &colour)
-{
-    m_colour = colour;
-    update();
-}
-
-void WindowlessLine::place()
-{
-    setGeometry(lineBounds(m_x1, m_y1, m_x2, m_y2, m_borderWidth));
-}
-
 void WindowlessLine::paint(QPainter &painter) const
 {
-    drawLine(painter, m_x1, m_y1, m_x2, m_y2, m_borderWidth, m_colour);
+    drawLine(painter);
 }
 
 // ---- FrameControl

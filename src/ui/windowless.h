@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linecontrol.h"
+
 #include <QColor>
 #include <QFont>
 #include <QGroupBox>
@@ -52,11 +54,11 @@ public:
 
     // Draws the control with a painter on its container.
     virtual void paint(QPainter &painter) const = 0;
+    // Asks the container to draw the control's place anew.
+    void update() const;
 
 protected:
     explicit WindowlessControl(QWidget *container);
-    // Asks the container to draw the control's place anew.
-    void update() const;
 
 private:
     QRect m_geometry;
@@ -103,36 +105,13 @@ private:
 
 // A straight line placed by its two end points in twips within its container, as a
 // LineControl is.
-class WindowlessLine : public WindowlessControl
+class WindowlessLine : public WindowlessControl, public LineEnds<WindowlessLine>
 {
     Q_OBJECT
 public:
     explicit WindowlessLine(QWidget *container);
 
-    double x1() const { return m_x1; }
-    double y1() const { return m_y1; }
-    double x2() const { return m_x2; }
-    double y2() const { return m_y2; }
-    void setEnds(double x1, double y1, double x2, double y2);
-
-    // In pixels, as the toolkit draws it.
-    int borderWidth() const { return m_borderWidth; }
-    void setBorderWidth(int pixels);
-
-    QColor colour() const { return m_colour; }
-    void setColour(const QColor &colour);
-
     void paint(QPainter &painter) const override;
-
-private:
-    void place();
-
-    double m_x1 = 0;
-    double m_y1 = 0;
-    double m_x2 = 0;
-    double m_y2 = 0;
-    int m_borderWidth = 1;
-    QColor m_colour = Qt::black;
 };
 
 // A frame (group box) that draws the windowless controls it holds, in the order they were
