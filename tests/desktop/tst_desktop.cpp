@@ -25,9 +25,7 @@ namespace {
 // A tutor for question 1, a + b, over the main menu.
 template<class T> QWidget *tutor(qint16 a, qint16 b)
 {
-    AddModule::FirstNum[1] = a;
-    AddModule::SecondNum[1] = b;
-    AddModule::SumNum[1] = qint16(a + b);
+    setQuestion(1, a, b);
     auto *window = new T(openMenu());
     qint16 question = 1;
     window->initialize(question);

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "exercise/addmodule.h"
 #include "menu/mainportal.h"
 #include "ui/windows.h"
 
@@ -35,6 +36,13 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes)
     getrlimit(RLIMIT_FSIZE, &m_previous);
     const rlimit lowered {bytes, m_previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &lowered);
+}
+
+void setQuestion(qint16 n, qint16 a, qint16 b)
+{
+    AddModule::FirstNum[n] = a;
+    AddModule::SecondNum[n] = b;
+    AddModule::SumNum[n] = qint16(a + b);
 }
 
 QByteArray readFile(const QString &path)

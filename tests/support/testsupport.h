@@ -95,6 +95,9 @@ private:
     rlimit m_previous {};
 };
 
+// Makes question `n` of the current set read a + b, as a tutor is given it.
+void setQuestion(qint16 n, qint16 a, qint16 b);
+
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 // Every file under a directory by relative path with its bytes; a directory as "name/".

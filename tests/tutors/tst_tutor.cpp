@@ -1,4 +1,3 @@
-#include "exercise/addmodule.h"
 #include "support/testsupport.h"
 #include "tutors/tutor.h"
 #include "ui/sound.h"
@@ -20,9 +19,7 @@ private slots:
         int beeps = 0;
         ui::setBeepHook([&beeps] { ++beeps; });
         qint16 q = 4;
-        AddModule::FirstNum[q] = 2;
-        AddModule::SecondNum[q] = 3;
-        AddModule::SumNum[q] = 5;
+        testsupport::setQuestion(q, 2, 3);
         Tutor w;
         w.initialize(q);
         w.show();

@@ -1,4 +1,3 @@
-#include "exercise/addmodule.h"
 #include "support/testsupport.h"
 #include "tutors/tutor2.h"
 
@@ -18,9 +17,7 @@ private slots:
     void keyboardWalks47Plus85()
     {
         qint16 q = 16;
-        AddModule::FirstNum[q] = 47;
-        AddModule::SecondNum[q] = 85;
-        AddModule::SumNum[q] = 132;
+        testsupport::setQuestion(q, 47, 85);
         Tutor2 w;
         w.initialize(q);
         w.show();
