@@ -40,8 +40,7 @@ QByteArray formatDate(const QDateTime &when)
     return c.toString(when, QStringLiteral("M/d/yyyy h:mm:ss AP")).toLatin1();
 }
 
-// Reads a run of 1 to maxDigits decimal digits.
-static std::optional<int> digits(QByteArrayView text, qsizetype maxDigits)
+std::optional<int> wholeNumber(QByteArrayView text, qsizetype maxDigits)
 {
     if (text.isEmpty() || text.size() > maxDigits) {
         return std::nullopt;
@@ -63,9 +62,9 @@ static std::optional<QDate> parseDay(QByteArrayView text)
     if (b < 0) {
         return std::nullopt;
     }
-    const auto month = digits(text.first(a), 2);
-    const auto day = digits(text.sliced(a + 1, b), 2);
-    const auto year = digits(text.sliced(a + b + 2), 4);
+    const auto month = wholeNumber(text.first(a), 2);
+    const auto day = wholeNumber(text.sliced(a + 1, b), 2);
+    const auto year = wholeNumber(text.sliced(a + b + 2), 4);
     if (!month || !day || !year) {
         return std::nullopt;
     }
@@ -87,9 +86,9 @@ static std::optional<QTime> parseClock(QByteArrayView text)
         return std::nullopt;
     }
     const qsizetype b = text.sliced(a + 1).indexOf(':');
-    const auto hour = digits(text.first(a), 2);
-    const auto minute = digits(b < 0 ? text.sliced(a + 1) : text.sliced(a + 1, b), 2);
-    const auto second = b < 0 ? std::optional(0) : digits(text.sliced(a + b + 2), 2);
+    const auto hour = wholeNumber(text.first(a), 2);
+    const auto minute = wholeNumber(b < 0 ? text.sliced(a + 1) : text.sliced(a + 1, b), 2);
+    const auto second = b < 0 ? std::optional(0) : wholeNumber(text.sliced(a + b + 2), 2);
     if (!hour || !minute || !second) {
         return std::nullopt;
     }

@@ -36,6 +36,8 @@ QString fileNameFor(const QByteArray &student);
 QByteArray formatDate(const QDateTime &when);
 // Reads that form back, also a date alone or a date with a 24-hour time.
 std::optional<QDateTime> parseDate(QByteArrayView text);
+// A run of 1 to maxDigits decimal digits and nothing else, as the fields of a record are.
+std::optional<int> wholeNumber(QByteArrayView text, qsizetype maxDigits);
 // The same, as the date and the time of day written, not yet placed in the local time zone;
 // much quicker where many are read, and a time the zone skips still reads as written.
 struct DateAndTime

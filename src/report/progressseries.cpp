@@ -1,6 +1,7 @@
 #include "progressseries.h"
 
 #include "recordindex.h"
+#include "records/history.h"
 
 #include <QByteArrayView>
 
@@ -10,22 +11,6 @@
 
 namespace {
 constexpr qint64 MsecsPerDay = qint64(24) * 3600 * 1000;
-
-// A whole number of at most maxDigits decimal digits, nothing else.
-std::optional<int> wholeNumber(QByteArrayView text, qsizetype maxDigits)
-{
-    if (text.isEmpty() || text.size() > maxDigits) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 // One result placed on the chart. Results are ordered and grouped by the wall-clock time
 // as written, a plain number: turning each into a zoned moment is left to those shown.
@@ -99,9 +84,9 @@ std::optional<double> ProgressSeries::minutesOf(QByteArrayView speed)
     if (speed.size() != 8 || speed[2] != ':' || speed[5] != ':') {
         return std::nullopt;
     }
-    const auto h = wholeNumber(speed.first(2), 2);
-    const auto m = wholeNumber(speed.sliced(3, 2), 2);
-    const auto s = wholeNumber(speed.sliced(6, 2), 2);
+    const auto h = history::wholeNumber(speed.first(2), 2);
+    const auto m = history::wholeNumber(speed.sliced(3, 2), 2);
+    const auto s = history::wholeNumber(speed.sliced(6, 2), 2);
     if (!h || !m || !s || *m > 59 || *s > 59) {
         return std::nullopt;
     }
@@ -115,8 +100,8 @@ ProgressSeries ProgressSeries::build(const RecordIndex &records, qsizetype maxPo
     records.forEachLine([&](QByteArrayView line) {
         const auto f = split(line);
         const auto when = f ? history::parseDateAndTime(f->date) : std::nullopt;
-        const auto level = f ? wholeNumber(f->level, 2) : std::nullopt;
-        const auto score = f ? wholeNumber(f->score, 3) : std::nullopt;
+        const auto level = f ? history::wholeNumber(f->level, 2) : std::nullopt;
+        const auto score = f ? history::wholeNumber(f->score, 3) : std::nullopt;
         if (!when || !level || !score || *score > 100) {
             ++result.m_unplaced;
             return;
