@@ -147,9 +147,7 @@ Addition::Addition()
 
 void Addition::createControls()
 {
-    for (const ControlSpec &row : Design) {
-        controls().create(row);
-    }
+    controls().createAll(Design);
     for (int n = 1; n <= Questions; ++n) {
         const QPoint d = questionOffset(n);
         lblno.append(controls().createElement(Row[0], n, d.x(), d.y()));

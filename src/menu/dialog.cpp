@@ -46,9 +46,7 @@ Dialog::Dialog(StudentList &students, QWidget *parent)
 {
     setWindowTitle(tr("Student Name"));
     setFixedSize(ui::twipsToPixels(6975), ui::twipsToPixels(2865));
-    for (const ControlSpec &row : Design) {
-        m_controls.create(row);
-    }
+    m_controls.createAll(Design);
     m_controls.applyTabOrder();
     txtStudent = m_controls.get<QLineEdit>("txtStudent");
     CancelButton = m_controls.get<QPushButton>("CancelButton");

@@ -71,9 +71,7 @@ MainPortal::MainPortal()
 {
     setWindowTitle(tr("Main Menu"));
     setClientSizeTwips(12000, 8610);
-    for (const ControlSpec &row : Design) {
-        controls().create(row);
-    }
+    controls().createAll(Design);
     controls().applyTabOrder();
     Command5 = controls().get<QPushButton>("Command5");
     Command2 = controls().get<QPushButton>("Command2");

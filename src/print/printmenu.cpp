@@ -97,9 +97,7 @@ PrintMenu::PrintMenu()
 {
     setWindowTitle(tr("Print Excerises"));
     setClientSizeTwips(12000, 8610);
-    for (const ControlSpec &row : Design) {
-        controls().create(row);
-    }
+    controls().createAll(Design);
     // Cell by cell, each cell's controls in the order of its design rows.
     for (int n = 1; n <= worksheet::Questions; ++n) {
         const int dx = CellLeft + CellWidth * ((n - 1) % CellsAcross);

@@ -102,9 +102,7 @@ Tutor::Tutor(QWidget *parent)
     ui::setClientSizeTwips(this, 10545, 7860);
 
     Frame1 = qobject_cast<QWidget *>(m_controls.create(PanelDesign));
-    for (const ControlSpec &row : Design) {
-        m_controls.create(row);
-    }
+    m_controls.createAll(Design);
     for (int i = 0; i < PictureCount::Pictures; ++i) {
         lblsym2.append(m_controls.createElement(PictureDesign, i, PictureStep * i));
     }
@@ -113,9 +111,7 @@ Tutor::Tutor(QWidget *parent)
         const int col = i % PictureCount::RowLength;
         lblplace.append(m_controls.createElement(PlaceDesign, i, PictureStep * col, RowStep * row));
     }
-    for (const ControlSpec &row : CountDesign) {
-        m_controls.create(row);
-    }
+    m_controls.createAll(CountDesign);
     m_controls.applyTabOrder();
 
     lblop1 = m_controls.get<QLabel>("lblop1");

@@ -132,9 +132,7 @@ Tutor2::Tutor2(QWidget *parent)
             m_controls.createElement(row, i, -ColumnAddition::ColumnStep * i);
         }
     }
-    for (const ControlSpec &row : Design) {
-        m_controls.create(row);
-    }
+    m_controls.createAll(Design);
     for (int i = 0; i < Columns; ++i) {
         lineans.append(m_controls.createElement(endingAt(AnswerLineDesign, AnswerLineEnds[i]), i));
     }

@@ -31,6 +31,13 @@ QObject *FormControls::create(const ControlSpec &row)
     return make(row, QString::fromLatin1(row.name), -1, 0, 0);
 }
 
+void FormControls::createAll(std::span<const ControlSpec> rows)
+{
+    for (const ControlSpec &row : rows) {
+        create(row);
+    }
+}
+
 QObject *FormControls::createElement(const ControlSpec &row, int index, int dx, int dy)
 {
     return make(row, arrayElementName(row.name, index), index, dx, dy);

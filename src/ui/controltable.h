@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <span>
+
 class LineControl;
 
 namespace ui {
@@ -59,6 +61,8 @@ public:
     explicit FormControls(QWidget *host);
 
     QObject *create(const ControlSpec &row);
+    // Every row of a design table, in order.
+    void createAll(std::span<const ControlSpec> rows);
     // One element of a control array: named "Name(index)" and moved by (dx, dy) twips.
     QObject *createElement(const ControlSpec &row, int index, int dx = 0, int dy = 0);
     // A control of a class of the window's own, made by the window: it takes its place in
