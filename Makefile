@@ -1,43 +1,51 @@
-# Entry points: `make run` and `make test`; both install what is missing first.
+# Entry points: `make run` and `make test`; each target installs first what it needs of
+# Debian's packages (scripts/install-deps), and nothing more.
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
+# The folder the program keeps its files in, as when started from the menu.
+DATA ?= $(HOME)/sumtrail
 
-.PHONY: deps configure build run test test-asan fuzz bench package screenshots clean
+.PHONY: configure build run test test-asan fuzz bench package screenshots fresh-machine clean
 
-deps:
-	@scripts/install-deps
-
-configure: deps
+configure:
+	@scripts/install-deps build
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
 
-# The program keeps its files in the directory it is started from.
+# The program keeps its files in the folder it is started in: DATA, never the checkout.
 run: build
-	$(BUILD_DIR)/src/app/sumtrail
+	@scripts/install-deps run
+	@mkdir -p "$(DATA)"
+	cd "$(DATA)" && "$(abspath $(BUILD_DIR))/src/app/sumtrail"
 
 test: build
+	@scripts/install-deps run test
 	@scripts/run-tests $(BUILD_DIR)
 
 # A Debian package of the program, under the build folder: apt-get install ./sumtrail_*.deb
 package: build
+	@scripts/install-deps package
 	@cmake --build $(BUILD_DIR) --target package
 
 # The screenshots of docs/screenshots, taken by the program itself under a private X server.
 screenshots: build
+	@scripts/install-deps run screenshots
 	@scripts/take-screenshots $(BUILD_DIR) docs/screenshots
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
+test-asan:
+	@scripts/install-deps build run test
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMTRAIL_SANITIZE=ON >/dev/null
 	@cmake --build build-asan
 	@scripts/run-tests build-asan
 
 # Each libFuzzer target for FUZZ_SECONDS, from the committed seed inputs.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/install-deps build fuzz
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSUMTRAIL_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz --target fuzz_targets
 	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
@@ -45,10 +53,17 @@ fuzz: deps
 # Benchmarks build in a folder of their own (inside the build folder), always optimised.
 BENCH_DIR ?= $(BUILD_DIR)/bench-release
 
-bench: deps
+bench:
+	@scripts/install-deps build run bench
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMTRAIL_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR)
 	@for b in $(BENCH_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+
+# The README's `make test` on a pristine Debian 12 root, then the package installed with apt
+# on another: fails, naming the step, when install-deps lacks a package. Needs root.
+fresh-machine:
+	@scripts/install-deps fresh-machine
+	@scripts/check-fresh-machine
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz
