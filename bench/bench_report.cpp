@@ -88,7 +88,7 @@ int measureRead(const QString &dir)
     const qint64 before = bench::residentBytes();
     QElapsedTimer timer;
     timer.start();
-    QFile file(QDir(dir).filePath(history::fileNameFor(Student)));
+    QFile file(QDir(dir).filePath(QFile::decodeName(history::fileNameFor(Student))));
     if (!file.open(QIODevice::ReadOnly)) {
         return 1;
     }
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     const QByteArray history = makeHistory(records);
     {
         QFile roster(dir.filePath(QStringLiteral("sumroll.ini")));
-        QFile file(dir.filePath(history::fileNameFor(Student)));
+        QFile file(dir.filePath(QFile::decodeName(history::fileNameFor(Student))));
         if (!roster.open(QIODevice::WriteOnly) || !file.open(QIODevice::WriteOnly)
             || roster.write(QByteArray(Student) + "\r\n") < 0
             || file.write(history) != history.size()) {

@@ -247,7 +247,7 @@ void printRow(const char *what, const bench::Summary &m, const bench::Summary &f
 void writeHistory(const QString &dir)
 {
     QFile roster(QDir(dir).filePath(QStringLiteral("sumroll.ini")));
-    QFile file(QDir(dir).filePath(history::fileNameFor(Student)));
+    QFile file(QDir(dir).filePath(QFile::decodeName(history::fileNameFor(Student))));
     if (roster.open(QIODevice::WriteOnly) && file.open(QIODevice::WriteOnly)) {
         roster.write(QByteArray(Student) + "\r\n");
         QDateTime when(QDate(2024, 1, 1), QTime(9, 0));

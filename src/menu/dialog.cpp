@@ -100,18 +100,32 @@ void Dialog::OKButton_Click()
         ui::inform(this, tr("Student Already exist!"));
         return;
     }
-    const int row = m_students.insertSorted(bytes);
-    const FileResult saved = SaveRoster(m_students);
-    if (!saved.ok) {
-        m_students.removeAt(row);
-        ui::warn(this, saved.message);
+    // Against the roster as it is on disk now: another program may have added the name.
+    const roster::ChangeResult added = roster::addName(bytes);
+    if (added.outcome == roster::ChangeResult::Failed) {
+        ui::warn(this, added.message);
+        return;
+    }
+    m_students.setNames(added.names);
+    if (added.outcome == roster::ChangeResult::AlreadyListed) {
+        ui::inform(this, tr("Student Already exist!"));
         return;
     }
     const FileResult created = CreateHistory(bytes);
     if (!created.ok) {
         // Without its history file the student is not added: the roster goes back too.
-        m_students.removeAt(row);
-        SaveRoster(m_students);
+        const roster::ChangeResult undone = roster::removeName(bytes);
+        if (undone.outcome == roster::ChangeResult::Failed) {
+            // Neither message's "nothing was changed" is true any more: say what is on disk.
+            ui::warn(this,
+                     tr("The file \"%1\" could not be written: %2.\nThe student list "
+                        "could not be changed back either, so it lists %3 without a "
+                        "history file: %4")
+                         .arg(created.fileName, created.reason, StudentList::displayName(bytes),
+                              undone.message));
+            return;
+        }
+        m_students.setNames(undone.names);
         ui::warn(this, created.message);
         return;
     }

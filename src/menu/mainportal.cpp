@@ -11,9 +11,11 @@
 #include "ui/windows.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 using namespace ui;
@@ -106,11 +108,81 @@ MainPortal::MainPortal()
 void MainPortal::Form_Load()
 {
     m_layout.RecordDesign(this, controls());
-    LoadRoster(m_students);
+    m_rosterStamp = roster::stamp();
+    const QString problem = LoadRoster(m_students);
     Combo1->setCurrentIndex(-1);
     lblWelcome->setText(m_students.size() == 0
                             ? tr(PromptEmpty)
                             : tr("Please select student to begin or press \"New Student\""));
+    if (!problem.isEmpty()) {
+        m_rosterProblem = problem;
+        // Shown once the menu is up, so that the message has a window to stand over.
+        QTimer::singleShot(0, this, [this] { ui::warn(this, m_rosterProblem); });
+    }
+    // Other programs sharing the folder change the roster too: their changes show here
+    // when the menu comes back, when the list is opened, and every few seconds.
+    m_rosterCheck.setInterval(RosterCheckMs);
+    connect(&m_rosterCheck, &QTimer::timeout, this, &MainPortal::rereadRosterIfChanged);
+    m_rosterCheck.start();
+    Combo1->installEventFilter(this);
+}
+
+void MainPortal::rereadRosterIfChanged()
+{
+    const QByteArray stamp = roster::stamp();
+    if (stamp == m_rosterStamp) {
+        return;
+    }
+    const roster::ReadResult read = roster::read();
+    if (!read.whole) {
+        // Told once per problem, not every few seconds; the list stays as it was.
+        if (read.message != m_rosterProblem) {
+            m_rosterProblem = read.message;
+            ui::warn(this, read.message);
+        }
+        return;
+    }
+    m_rosterStamp = stamp;
+    m_rosterProblem.clear();
+    showRoster(read.names);
+}
+
+void MainPortal::showRoster(const QList<QByteArray> &names)
+{
+    const std::optional<QByteArray> picked = currentStudent();
+    if (names == m_students.names()) {
+        return;
+    }
+    m_students.setNames(names);
+    keepPick(picked);
+}
+
+void MainPortal::keepPick(const std::optional<QByteArray> &picked)
+{
+    const int row = picked ? int(m_students.names().indexOf(*picked)) : -1;
+    Combo1->setCurrentIndex(row);
+    if (picked && row < 0) {
+        // Deleted by another program meanwhile.
+        setWindowButtonsEnabled(false);
+        lblWelcome->setText(m_students.size() == 0
+                                ? tr(PromptEmpty)
+                                : tr("Please Select student to begin or press \"New Student\""));
+    }
+}
+
+bool MainPortal::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Combo1
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+        rereadRosterIfChanged();
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void MainPortal::showEvent(QShowEvent *event)
+{
+    rereadRosterIfChanged();
+    Form::showEvent(event);
 }
 
 std::optional<QByteArray> MainPortal::currentStudent() const
@@ -139,13 +211,12 @@ void MainPortal::Combo1_Click()
 
 void MainPortal::btnAddStduent_Click()
 {
-    const bool hadPick = Combo1->currentIndex() >= 0;
+    const std::optional<QByteArray> picked = currentStudent();
     Dialog dialog(m_students, this);
     dialog.exec();
+    m_rosterStamp = roster::stamp();
     // The list picks its first entry by itself when it stops being empty; no pick is kept.
-    if (!hadPick) {
-        Combo1->setCurrentIndex(-1);
-    }
+    keepPick(picked);
 }
 
 void MainPortal::BtnDelStudent_Click()
@@ -157,17 +228,15 @@ void MainPortal::BtnDelStudent_Click()
     if (!ui::askYesNo(this, tr("Do you want to delete user %1?").arg(Combo1->currentText()))) {
         return;
     }
-    const QByteArray removed = m_students.nameAt(row);
-    m_students.removeAt(row);
-    Combo1->setCurrentIndex(-1);
-    const FileResult saved = SaveRoster(m_students);
-    if (!saved.ok) {
-        // The roster on disk still lists the student, so the list must too.
-        const int back = m_students.insertSorted(removed);
-        Combo1->setCurrentIndex(back);
-        ui::warn(this, saved.message);
+    const roster::ChangeResult removed = roster::removeName(m_students.nameAt(row));
+    if (removed.outcome == roster::ChangeResult::Failed) {
+        // The roster on disk still lists the student, so the list does too.
+        ui::warn(this, removed.message);
         return;
     }
+    m_rosterStamp = roster::stamp();
+    m_students.setNames(removed.names);
+    Combo1->setCurrentIndex(-1);
     lblWelcome->setText(m_students.size() == 0
                             ? tr(PromptEmpty)
                             : tr("Please Select student to begin or press \"New Student\""));

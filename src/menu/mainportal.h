@@ -5,6 +5,7 @@
 #include "ui/proportionallayout.h"
 
 #include <QByteArray>
+#include <QTimer>
 #include <optional>
 
 class QComboBox;
@@ -27,6 +28,8 @@ public:
 protected:
     void Form_Unload() override;
     void Form_Resize() override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -37,8 +40,17 @@ private:
     void Command2_Click();
     void Command4_Click();
     void setWindowButtonsEnabled(bool enabled);
+    void rereadRosterIfChanged();
+    // Lists the roster as read, keeping the student picked where still listed.
+    void showRoster(const QList<QByteArray> &names);
+    void keepPick(const std::optional<QByteArray> &picked);
+
+    static constexpr int RosterCheckMs = 3000;
 
     StudentList m_students;
+    QByteArray m_rosterStamp; // the roster file as last read, to see another program's change
+    QString m_rosterProblem; // the last read problem shown
+    QTimer m_rosterCheck;
     ProportionalLayout m_layout;
 
     QPushButton *Command5 = nullptr;

@@ -1,15 +1,16 @@
 #include "printing.h"
 
 #include "paintersurface.h"
+#include "records/atomicfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace printing {
 
@@ -90,14 +91,15 @@ FileResult toPdfFile(const QString &path, const QString &title, const Page &page
         }
     }
 
-    QSaveFile file(path);
+    AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
     if (!file.open(QIODevice::WriteOnly)) {
-        return FileResult::writeFailure(path, file.errorString());
+        return file.result();
     }
-    if (file.write(buffer.data()) != buffer.size() || !file.commit()) {
-        return FileResult::writeFailure(path, file.errorString());
+    if (file.write(buffer.data()) != buffer.size()) {
+        file.cancel();
+        return file.result();
     }
-    return FileResult::success();
+    return file.commit();
 }
 
 } // namespace printing

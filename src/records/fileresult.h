@@ -8,8 +8,11 @@ struct FileResult
 {
     bool ok = true;
     QString message;
+    // For a write failure, the file and the OS's reason on their own.
+    QString fileName;
+    QString reason;
 
     static FileResult success() { return {}; }
-    static FileResult failure(const QString &message) { return {false, message}; }
+    static FileResult failure(const QString &message) { return {false, message, {}, {}}; }
     static FileResult writeFailure(const QString &fileName, const QString &reason);
 };

@@ -1,12 +1,17 @@
 #include "history.h"
 
+#include "datafile.h"
+#include "filelock.h"
+#include "linescanner.h"
 #include "studentlist.h"
-#include "textlines.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+
+#include <limits>
+#include <unistd.h>
 
 namespace history {
 
@@ -16,9 +21,9 @@ bool isSafeStudentName(const QByteArray &student)
         && student != "." && student != "..";
 }
 
-QString fileNameFor(const QByteArray &student)
+QByteArray fileNameFor(const QByteArray &student)
 {
-    return QFile::decodeName(student + Extension);
+    return student + Extension;
 }
 
 static FileResult unsafeName(const QByteArray &student)
@@ -153,30 +158,31 @@ std::optional<HistoryRecord> parseRecord(QByteArrayView line)
                           line.sliced(c + 1).toByteArray()};
 }
 
-QList<HistoryRecord> readRecords(const QString &path)
+QList<HistoryRecord> readRecords(const QByteArray &fileName)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    datafile::Opened opened = datafile::openForReading(fileName);
+    if (opened.status != datafile::Opened::Ok) {
         return {};
     }
-    const QByteArray content = file.readAll();
     QList<HistoryRecord> records;
-    forEachLine(content, [&records](QByteArrayView line) {
-        if (auto record = parseRecord(line)) {
-            records.append(std::move(*record));
-        }
-    });
+    LineScanner(*opened.file)
+        .scan(0, std::numeric_limits<qint64>::max(), [&records](qint64, QByteArrayView line) {
+            if (auto record = parseRecord(line)) {
+                records.append(std::move(*record));
+            }
+            return true;
+        });
     return records;
 }
 
 } // namespace history
 
 // The first "NAME.hst.N" that does not exist yet.
-static QString nextBackupName(const QString &fileName)
+static QByteArray nextBackupName(const QByteArray &fileName)
 {
     for (int n = 1;; ++n) {
-        const QString candidate = fileName + QLatin1Char('.') + QString::number(n);
-        if (!QFileInfo::exists(candidate)) {
+        const QByteArray candidate = fileName + '.' + QByteArray::number(n);
+        if (!datafile::exists(candidate)) {
             return candidate;
         }
     }
@@ -187,36 +193,42 @@ FileResult CreateHistory(const QByteArray &student)
     if (!history::isSafeStudentName(student)) {
         return history::unsafeName(student);
     }
-    const QString fileName = history::fileNameFor(student);
-    const QFileInfo existing(fileName);
-    QString backup;
-    if (existing.isFile() && existing.size() > 0) {
+    const QByteArray fileName = history::fileNameFor(student);
+    FileLock lock(fileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return locked;
+    }
+    const datafile::Resolved existing = datafile::resolve(fileName);
+    if (existing.status == datafile::Resolved::Refused) {
+        return FileResult::writeFailure(datafile::displayName(fileName), existing.reason);
+    }
+    if (existing.status == datafile::Resolved::Found && existing.name != fileName) {
+        // Starting it anew would empty or move another student's file.
+        return FileResult::writeFailure(
+            datafile::displayName(fileName),
+            QCoreApplication::translate("FileResult", "it is a link, not a plain file"));
+    }
+    QByteArray backup;
+    if (existing.status == datafile::Resolved::Found && existing.size > 0) {
         // Earlier results are kept beside the new, empty file rather than lost.
         backup = nextBackupName(fileName);
-        QFile old(fileName);
-        if (!old.rename(backup)) {
-            return FileResult::writeFailure(fileName, old.errorString());
+        if (const FileResult moved = datafile::rename(fileName, backup); !moved.ok) {
+            return moved;
         }
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const QString reason = file.errorString();
-        if (!backup.isEmpty()) {
-            QFile::rename(backup, fileName);
-        }
-        return FileResult::writeFailure(fileName, reason);
+    const FileResult created = datafile::create(fileName);
+    if (!created.ok && !backup.isEmpty()) {
+        datafile::rename(backup, fileName);
     }
-    file.close();
-    return FileResult::success();
+    return created;
 }
 
 // Whether an append starts a line of its own; an empty or unreadable file counts as ended.
-static bool endsWithLineEnd(const QString &fileName, qint64 size)
+static bool endsWithLineEnd(int fd, qint64 size)
 {
-    QFile file(fileName);
     char last = '\n';
-    if (size > 0 && file.open(QIODevice::ReadOnly) && file.seek(size - 1)) {
-        file.getChar(&last);
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) {
+        last = '\n';
     }
     return last == '\n' || last == '\r';
 }
@@ -226,27 +238,40 @@ FileResult AppendResult(const QByteArray &student, const HistoryRecord &record)
     if (!history::isSafeStudentName(student)) {
         return history::unsafeName(student);
     }
-    const QString fileName = history::fileNameFor(student);
-    QFile file(fileName);
-    // Unbuffered, so that a failed write is seen at once and can still be cut off.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        return FileResult::writeFailure(fileName, file.errorString());
+    const QByteArray fileName = history::fileNameFor(student);
+    // Held while the size is measured, the line written and, on failure, cut off again, so
+    // that no other program's record is cut with it.
+    FileLock lock(fileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return locked;
     }
+    datafile::Opened opened = datafile::openForAppending(fileName);
+    if (opened.status != datafile::Opened::Ok) {
+        return FileResult::failure(opened.message);
+    }
+    QFile &file = *opened.file;
+    const QString shown = datafile::displayName(fileName);
     const qint64 sizeBefore = file.size();
     QByteArray line = history::formatRecord(record) + "\r\n";
-    if (!endsWithLineEnd(fileName, sizeBefore)) {
+    if (!endsWithLineEnd(file.handle(), sizeBefore)) {
         // A last line left open by another editor would take the record into itself.
         line.prepend("\r\n");
     }
     if (file.write(line) != line.size()) {
         // A short write would leave half a line that merges with the next record.
         const QString reason = file.errorString();
-        file.resize(sizeBefore);
-        return FileResult::writeFailure(fileName, reason);
+        if (!file.resize(sizeBefore)) {
+            return FileResult::failure(
+                QCoreApplication::translate("FileResult",
+                                            "The file \"%1\" could not be written: %2.\n"
+                                            "Part of the result may be left at its end: %3.")
+                    .arg(shown, reason, file.errorString()));
+        }
+        return FileResult::writeFailure(shown, reason);
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        return FileResult::writeFailure(fileName, file.errorString());
+        return FileResult::writeFailure(shown, file.errorString());
     }
     return FileResult::success();
 }

@@ -29,7 +29,8 @@ inline constexpr const char *Extension = ".hst";
 // A student's name makes a file name only when it stays a plain name in the working
 // directory: no separators, no NUL byte, not "." or "..".
 bool isSafeStudentName(const QByteArray &student);
-QString fileNameFor(const QByteArray &student);
+// The name's own bytes and ".hst": names that differ never share a file.
+QByteArray fileNameFor(const QByteArray &student);
 
 // The fixed form of a date and time, whatever the machine's locale: month/day/year, then
 // the 12-hour time with AM or PM; the date alone at exactly midnight.
@@ -54,7 +55,7 @@ QByteArray formatRecord(const HistoryRecord &record);
 std::optional<HistoryRecord> parseRecord(QByteArrayView line);
 
 // The records of a file in file order; a missing or unreadable file gives none.
-QList<HistoryRecord> readRecords(const QString &path);
+QList<HistoryRecord> readRecords(const QByteArray &fileName);
 
 } // namespace history
 

@@ -1,29 +1,64 @@
 #include "roster.h"
 
+#include "atomicfile.h"
+#include "datafile.h"
+#include "filelock.h"
+#include "linescanner.h"
 #include "studentlist.h"
-#include "textlines.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+
+#include <limits>
+#include <sys/stat.h>
 
 namespace roster {
 
+ReadResult read(const QByteArray &fileName)
+{
+    ReadResult result;
+    datafile::Opened opened = datafile::openForReading(fileName);
+    if (opened.status == datafile::Opened::Missing) {
+        return result;
+    }
+    if (opened.status == datafile::Opened::Failed) {
+        result.whole = false;
+        result.message = opened.message;
+        return result;
+    }
+    LineScanner lines(*opened.file);
+    result.whole
+        = lines.scan(0, std::numeric_limits<qint64>::max(), [&result](qint64, QByteArrayView line) {
+              if (!line.isEmpty()) {
+                  result.names.append(line.toByteArray());
+              }
+              return true;
+          });
+    result.skippedLines = lines.skippedLines();
+    if (!result.whole) {
+        result.message = datafile::readFailure(fileName, lines.errorString());
+    }
+    return result;
+}
+
 QList<QByteArray> readNames(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    return read(QFile::encodeName(path)).names;
+}
+
+QByteArray stamp(const QByteArray &fileName)
+{
+    struct stat st
+    {
+    };
+    if (::stat(fileName.constData(), &st) != 0) {
         return {};
     }
-    // A read error part-way keeps the lines read so far, like a missing file keeps none.
-    QByteArray content;
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(1 << 20);
-        if (chunk.isEmpty()) {
-            break;
-        }
-        content += chunk;
-    }
-    return splitLines(content);
+    return QByteArray::number(qulonglong(st.st_dev)) + ' '
+        + QByteArray::number(qulonglong(st.st_ino)) + ' '
+        + QByteArray::number(qlonglong(st.st_size)) + ' '
+        + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
 }
 
 QByteArray format(const QList<QByteArray> &names)
@@ -41,36 +76,101 @@ QByteArray format(const QList<QByteArray> &names)
     return out;
 }
 
-FileResult writeNames(const QString &path, const QList<QByteArray> &names)
+static FileResult write(const QByteArray &fileName, const QList<QByteArray> &names, bool lockHeld)
 {
-    // A temporary file beside the roster is renamed over it only once fully written.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered: a buffered write that fails only when flushed on commit would go unseen
-    // and a cut-off file would replace the roster.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FileResult::writeFailure(path, file.errorString());
+    AtomicFile file(fileName);
+    file.setLockHeld(lockHeld);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.result();
     }
     const QByteArray bytes = format(names);
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::writeFailure(path, reason);
+        file.cancel();
+        return file.result();
     }
-    if (!file.commit()) {
-        return FileResult::writeFailure(path, file.errorString());
+    return file.commit();
+}
+
+FileResult writeNames(const QString &path, const QList<QByteArray> &names)
+{
+    return write(QFile::encodeName(path), names, false);
+}
+
+static ChangeResult change(const QByteArray &name, bool adding)
+{
+    const QByteArray fileName = FileName;
+    FileLock lock(fileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return {ChangeResult::Failed, {}, locked.message};
     }
-    return FileResult::success();
+    const ReadResult now = read(fileName);
+    if (!now.whole) {
+        return {ChangeResult::Failed,
+                {},
+                now.message + QLatin1Char('\n')
+                    + QCoreApplication::translate("FileResult", "Nothing was changed.")};
+    }
+    StudentList list;
+    list.setNames(now.names);
+    if (adding == list.contains(name)) {
+        return {adding ? ChangeResult::AlreadyListed : ChangeResult::NotListed, list.names(), {}};
+    }
+    if (adding) {
+        list.insertSorted(name);
+    } else {
+        list.removeAt(int(list.names().indexOf(name)));
+    }
+    const FileResult saved = write(fileName, list.names(), lock.held());
+    if (!saved.ok) {
+        return {ChangeResult::Failed, {}, saved.message};
+    }
+    return {ChangeResult::Changed, list.names(), {}};
+}
+
+ChangeResult addName(const QByteArray &name)
+{
+    return change(name, true);
+}
+
+ChangeResult removeName(const QByteArray &name)
+{
+    return change(name, false);
 }
 
 } // namespace roster
 
-void LoadRoster(StudentList &list)
+QString LoadRoster(StudentList &list)
 {
-    list.setNames(roster::readNames(QString::fromLatin1(roster::FileName)));
+    const roster::ReadResult read = roster::read();
+    list.setNames(read.names);
+    QString message = read.message;
+    if (!read.whole) {
+        message += QLatin1Char('\n')
+            + QCoreApplication::translate("FileResult",
+                                          "No change to the student list is saved until the "
+                                          "file can be read whole.");
+    }
+    if (read.skippedLines > 0) {
+        if (!message.isEmpty()) {
+            message += QLatin1Char('\n');
+        }
+        message
+            += QCoreApplication::translate(
+                   "FileResult",
+                   "%n line(s) of the file \"%1\" are too long to be "
+                   "names: they are not listed, and a change of the "
+                   "list leaves them out.",
+                   nullptr, int(qMin(read.skippedLines, qint64(std::numeric_limits<int>::max()))))
+                   .arg(QString::fromLatin1(roster::FileName));
+    }
+    return message;
 }
 
 FileResult SaveRoster(const StudentList &list)
 {
-    return roster::writeNames(QString::fromLatin1(roster::FileName), list.names());
+    FileLock lock(roster::FileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return locked;
+    }
+    return roster::write(roster::FileName, list.names(), lock.held());
 }

@@ -1,8 +1,9 @@
 #include "csvexport.h"
 
 #include "recordindex.h"
+#include "records/atomicfile.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -66,11 +67,9 @@ QByteArray row(const HistoryRecord &record)
 
 FileResult write(const QString &path, const RecordIndex &records)
 {
-    QSaveFile file(path);
-    // Unbuffered: a write that fails only when the buffer is flushed by commit() would go
-    // unseen, and a cut-off file would replace the old one as if all were well.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FileResult::writeFailure(path, file.errorString());
+    AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.result();
     }
     constexpr qsizetype ChunkSize = 1 << 16;
     QByteArray chunk = header();
@@ -89,14 +88,10 @@ FileResult write(const QString &path, const RecordIndex &records)
     });
     ok = ok && file.write(chunk) == chunk.size();
     if (!ok) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::writeFailure(path, reason);
+        file.cancel();
+        return file.result();
     }
-    if (!file.commit()) {
-        return FileResult::writeFailure(path, file.errorString());
-    }
-    return FileResult::success();
+    return file.commit();
 }
 
 } // namespace csvexport

@@ -155,8 +155,8 @@ void ProgressChart::showView()
 extern "C" Q_DECL_EXPORT void sumtrailShowProgressChart(const ProgressSeries &series,
                                                         const QString &student, QWidget *parent)
 {
-    static_assert(std::is_same_v<decltype(sumtrailShowProgressChart),
-                                 progresschartentry::ShowFunction>);
+    static_assert(
+        std::is_same_v<decltype(sumtrailShowProgressChart), progresschartentry::ShowFunction>);
     ProgressChart chart(series, student, parent);
     chart.exec();
 }

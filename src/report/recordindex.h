@@ -28,14 +28,17 @@ public:
     RecordIndex(RecordIndex &&) noexcept;
     RecordIndex &operator=(RecordIndex &&) noexcept;
 
-    // A missing or unreadable file leaves the index empty and returns false; a read that
-    // fails part-way keeps the records read before the failure.
-    bool load(const QString &path);
+    // Indexes a history file of the working folder. A missing file leaves the index empty;
+    // one that cannot be read, or not to its end, gives the message to show, and the records
+    // read before the failure stay listed.
+    QString load(const QByteArray &fileName);
     // Indexes bytes already in memory, as if they had been read from a file.
     void setContent(const QByteArray &bytes);
     void clear();
 
     qsizetype size() const { return m_count; }
+    // Lines too long to be a record, passed over.
+    qint64 skippedLines() const { return m_skippedLines; }
     bool isEmpty() const { return m_count == 0; }
     // The i-th record's line, without its line end.
     QByteArray lineAt(qsizetype i) const;
@@ -52,5 +55,6 @@ private:
     std::unique_ptr<QIODevice> m_source;
     qint64 m_end = 0; // bytes indexed
     qsizetype m_count = 0;
+    qint64 m_skippedLines = 0;
     std::vector<qint64> m_strideStarts; // where records 0, Stride, 2 * Stride... start
 };

@@ -91,7 +91,10 @@ void report::Form_Load()
     lblstudent->setText(tr("Student : ") + StudentList::displayName(m_student));
     // A name that would reach outside the working directory names no history file here.
     if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
-        m_lines.load(history::fileNameFor(m_student));
+        if (const QString problem = m_lines.load(history::fileNameFor(m_student));
+            !problem.isEmpty()) {
+            ui::warn(this, problem);
+        }
     }
 }
 

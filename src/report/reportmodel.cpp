@@ -12,11 +12,12 @@ ReportModel::ReportModel(QObject *parent)
 {
 }
 
-void ReportModel::load(const QString &path)
+QString ReportModel::load(const QByteArray &fileName)
 {
     beginResetModel();
-    m_records.load(path);
+    const QString problem = m_records.load(fileName);
     endResetModel();
+    return problem;
 }
 
 QByteArray ReportModel::lineAt(int row) const

@@ -14,8 +14,9 @@ class ReportModel : public QAbstractListModel
 public:
     explicit ReportModel(QObject *parent = nullptr);
 
-    // Lists the records of a history file; a missing or unreadable one gives the heading alone.
-    void load(const QString &path);
+    // Lists the records of a history file; a missing or unreadable one gives the heading
+    // alone. Returns the message to show when the file could not be read.
+    QString load(const QByteArray &fileName);
     const RecordIndex &records() const { return m_records; }
 
     // A line as the bytes the list shows; row 0 is the heading.

@@ -41,12 +41,17 @@ private slots:
     {
         testsupport::WorkDir dir;
         const QList<QByteArray> lines {"1/1/2026#1#10#" + QByteArray(5000, 's'),
-                                       "1/2/2026#2#20#" + QByteArray(3 << 20, 'x'),
+                                       "1/2/2026#2#20#" + QByteArray(900 << 10, 'x'),
                                        "1/3/2026#3#30#00:00:03"};
-        testsupport::writeFile("ANN.hst", lines.join("\r\n") + "\r\n");
+        // Over the longest line kept: passed over and counted, never held whole.
+        const QByteArray tooLong = "1/4/2026#4#40#" + QByteArray(3 << 20, 'y');
+        testsupport::writeFile("ANN.hst",
+                               lines.first(2).join("\r\n") + "\r\n" + tooLong + "\r" + lines.last()
+                                   + "\r\n" + tooLong);
         RecordIndex index;
-        QVERIFY(index.load("ANN.hst"));
+        QCOMPARE(index.load("ANN.hst"), QString());
         QCOMPARE(allLines(index), lines);
+        QCOMPARE(index.skippedLines(), 2);
     }
 };
 
