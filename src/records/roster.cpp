@@ -8,6 +8,19 @@
 
 namespace roster {
 
+QList<QByteArray> parseNames(QByteArrayView content)
+{
+    // An empty line names no one: as a student it would keep its results in ".hst", a
+    // hidden file, and stand in the list as a blank.
+    QList<QByteArray> names;
+    forEachLine(content, [&names](QByteArrayView line) {
+        if (!line.isEmpty()) {
+            names.append(line.toByteArray());
+        }
+    });
+    return names;
+}
+
 QList<QByteArray> readNames(const QString &path)
 {
     QFile file(path);
@@ -23,7 +36,7 @@ QList<QByteArray> readNames(const QString &path)
         }
         content += chunk;
     }
-    return splitLines(content);
+    return parseNames(content);
 }
 
 QByteArray format(const QList<QByteArray> &names)

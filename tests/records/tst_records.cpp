@@ -35,7 +35,9 @@ private slots:
         QCOMPARE(saved(""), QByteArray());
         QCOMPARE(saved("ZOE\r\nann\r\nBEN"), "ann\r\nBEN\r\nZOE\r\n"); // sorted by any case
         QCOMPARE(saved("ANN\rBEN\nCAT\r"), "ANN\r\nBEN\r\nCAT\r\n"); // lone CR, lone LF
-        QCOMPARE(saved("ANN LEE\r\n\r\n  BO \r\n"), "\r\n  BO \r\nANN LEE\r\n"); // blanks kept
+        QCOMPARE(saved("ANN LEE\r\n\r\n  BO \r\n"), "  BO \r\nANN LEE\r\n"); // blanks kept
+        QCOMPARE(saved("\r\nANN\n\nBEN\r\r\r\n"), "ANN\r\nBEN\r\n"); // empty lines name no one
+        QCOMPARE(saved("\r\n\n\r"), QByteArray());
         QCOMPARE(saved("Zo\xC3\xAB\r\n" + all + "\r\n"), all + "\r\nZo\xC3\xAB\r\n");
     }
 
