@@ -64,7 +64,15 @@ static std::optional<QDate> parseDay(QByteArrayView text)
     }
     const auto month = wholeNumber(text.first(a), 2);
     const auto day = wholeNumber(text.sliced(a + 1, b), 2);
-    const auto year = wholeNumber(text.sliced(a + b + 2), 4);
+    const QByteArrayView yearText = text.sliced(a + b + 2);
+    auto year = wholeNumber(yearText, 4);
+    // A short date writes the year of the century, one or two digits: this century's, as
+    // the results are. Three digits are no way of writing a year.
+    if (yearText.size() == 3) {
+        year.reset();
+    } else if (year && yearText.size() <= 2) {
+        *year += 2000;
+    }
     if (!month || !day || !year) {
         return std::nullopt;
     }

@@ -93,13 +93,20 @@ private slots:
               {"12/5/2026", at(0, 0), true},
               {"12/5/2026 13:23:45", at(13, 23, 45), false},
               {"12/05/2026 07:08", at(7, 8), false},
-              {"12/5/2026 12:30:00 AM", at(0, 30), false}}) {
+              {"12/5/2026 12:30:00 AM", at(0, 30), false},
+              {"12/5/26", at(0, 0), false}, // a short date: this century
+              {"12/5/26 1:23:45 PM", at(13, 23, 45), false},
+              {"1/2/05 9:05", QDateTime(QDate(2005, 1, 2), QTime(9, 5)), false},
+              {"1/2/9", QDateTime(QDate(2009, 1, 2), QTime(0, 0)), false},
+              {"1/2/99", QDateTime(QDate(2099, 1, 2), QTime(0, 0)), false},
+              {"1/2/0026", QDateTime(QDate(26, 1, 2), QTime(0, 0)), true}}) {
             QVERIFY2(!written || history::formatDate(when) == text, text);
             QVERIFY2(history::parseDate(text) == when, text);
         }
         for (const char *refused :
              {"", "yesterday", "2/30/2026", "13/1/2026 1:00:00 PM", "1/1/2026 13:00:00 PM",
-              "1/1/2026 10:60", "1/1/2026 10:00:00 PMX", "-1/1/2026"}) {
+              "1/1/2026 10:60", "1/1/2026 10:00:00 PMX", "-1/1/2026", "12/5/026",
+              "12/5/026 1:23:45 PM", "12/5/", "2/29/27", "12/5/20260"}) {
             QVERIFY2(!history::parseDate(refused), refused);
         }
         QLocale::setDefault(QLocale::c());
