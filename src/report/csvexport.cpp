@@ -10,17 +10,30 @@
 namespace csvexport {
 
 namespace {
-// A field that holds a separator, a quote or a line end is quoted, its quotes doubled.
+// A cell that starts with one of these is a formula to a spreadsheet, run when it opens the
+// file.
+bool startsAsFormula(QByteArrayView field)
+{
+    return !field.isEmpty() && QByteArrayView("=+-@\t\r").contains(field.front());
+}
+
+// A field that holds a separator, a quote or a line end is quoted, its quotes doubled. One
+// that would start a formula gets an apostrophe in front, so that it stays text.
 void appendField(QByteArray &out, QByteArrayView field)
 {
     const bool quote = std::any_of(field.begin(), field.end(), [](char c) {
         return c == ',' || c == '"' || c == '\r' || c == '\n';
     });
+    if (quote) {
+        out.append('"');
+    }
+    if (startsAsFormula(field)) {
+        out.append('\'');
+    }
     if (!quote) {
         out.append(field);
         return;
     }
-    out.append('"');
     for (char c : field) {
         if (c == '"') {
             out.append('"');

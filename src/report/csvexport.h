@@ -13,7 +13,8 @@ class RecordIndex;
 namespace csvexport {
 
 QByteArray header();
-// A date that does not read back is written as it stands rather than dropped.
+// A date that does not read back is written as it stands rather than dropped. A field that
+// a spreadsheet would run as a formula is written with an apostrophe in front.
 QByteArray row(const HistoryRecord &record);
 
 // Writes the whole file or, on failure, leaves whatever was at the path untouched.
