@@ -1,7 +1,9 @@
 #include "csvexport.h"
 
 #include "recordindex.h"
+#include "records/studentlist.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -75,6 +77,27 @@ QByteArray row(const HistoryRecord &record)
     appendField(out, record.Speed);
     out.append("\r\n");
     return out;
+}
+
+QString fileNameFor(const QByteArray &student)
+{
+    if (student.isEmpty()) {
+        return QStringLiteral("results.csv");
+    }
+    // Separators would lead out of the folder; these and control characters are refused in
+    // file names on one common system or another.
+    QString base = StudentList::displayName(student);
+    for (QChar &c : base) {
+        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c)) {
+            c = u'_';
+        }
+    }
+    const QString extension = QStringLiteral(".csv");
+    constexpr qsizetype MaxNameBytes = 255; // of a file name, on most file systems
+    while (QFile::encodeName(base + extension).size() > MaxNameBytes) {
+        base.chop(base.size() > 1 && base.back().isLowSurrogate() ? 2 : 1);
+    }
+    return base + extension;
 }
 
 FileResult write(const QString &path, const RecordIndex &records)

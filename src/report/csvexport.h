@@ -17,6 +17,10 @@ QByteArray header();
 // a spreadsheet would run as a formula is written with an apostrophe in front.
 QByteArray row(const HistoryRecord &record);
 
+// The name offered for a student's file: one plain file name in the working folder, whatever
+// the roster's line holds.
+QString fileNameFor(const QByteArray &student);
+
 // Writes the whole file or, on failure, leaves whatever was at the path untouched.
 FileResult write(const QString &path, const RecordIndex &records);
 
