@@ -1,3 +1,4 @@
+#include "records/filesizelimit.h"
 #include "records/history.h"
 #include "records/roster.h"
 #include "records/studentlist.h"
@@ -5,7 +6,11 @@
 
 #include <QTest>
 
+#include <csignal>
+#include <cstring>
 #include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -78,6 +83,46 @@ private slots:
         LoadRoster(list);
         QCOMPARE(list.size(), 0);
         QVERIFY(!SaveRoster(list).ok && QFileInfo("sumroll.ini").isDir());
+    }
+
+    // Past a file-size limit a write fails as on a full disk, and the result says which file
+    // and why, rather than the limit's signal ending the program. In a child process that
+    // starts as the program does, so that the limit and the signal stay its own.
+    void writePastTheSizeLimitIsAFailureNotTheEnd()
+    {
+        writeFile("BEN.hst", m_line);
+        int ends[2];
+        QVERIFY(pipe(ends) == 0);
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            close(ends[0]);
+            std::signal(SIGXFSZ, SIG_DFL); // as inherited by a program started from a shell
+            filesizelimit::failWritesPastTheLimit();
+            rlimit limit {};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = rlim_t(m_line.size()); // reached already
+            const rlimit noCore {0, 0}; // should the signal end the child after all
+            setrlimit(RLIMIT_FSIZE, &limit);
+            setrlimit(RLIMIT_CORE, &noCore);
+            const FileResult appended = AppendResult("BEN", m_record);
+            const QByteArray said = appended.ok ? "written" : appended.message.toUtf8();
+            const bool told = write(ends[1], said.constData(), size_t(said.size())) == said.size();
+            _exit(told ? 0 : 1);
+        }
+        close(ends[1]);
+        QByteArray said;
+        char buffer[4096];
+        for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) {
+            said.append(buffer, n);
+        }
+        close(ends[0]);
+        int status = 0;
+        QCOMPARE(waitpid(pid, &status, 0), pid);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
+                 WIFSIGNALED(status) ? strsignal(WTERMSIG(status)) : "no message");
+        QVERIFY2(said.contains("\"BEN.hst\"") && said.contains(strerror(EFBIG)), said);
+        QCOMPARE(readFile("BEN.hst"), m_line);
     }
 
     void datesAreWrittenInOneFormAndReadInSeveral()

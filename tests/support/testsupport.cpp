@@ -2,6 +2,7 @@
 
 #include "exercise/addmodule.h"
 #include "menu/mainportal.h"
+#include "records/filesizelimit.h"
 #include "ui/windows.h"
 
 #include <QApplication>
@@ -10,8 +11,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
-
-#include <csignal>
 
 namespace testsupport {
 
@@ -32,7 +31,7 @@ ScriptedRandom::ScriptedRandom(QList<double> values)
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
-    std::signal(SIGXFSZ, SIG_IGN); // so that the write past the limit fails, not the process
+    filesizelimit::failWritesPastTheLimit(); // as the program does
     getrlimit(RLIMIT_FSIZE, &m_previous);
     const rlimit lowered {bytes, m_previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &lowered);
