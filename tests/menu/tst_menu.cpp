@@ -71,6 +71,32 @@ private slots:
         QCOMPARE(snapshot(), (Files {{R, "\r\nZOE\r\n\r\nann\r\n\n"}, {"ANN.hst", Old}}));
     }
 
+    // A roster line is a name, whatever it holds: the greeting and the question whether to
+    // delete show it as written, never as markup.
+    void namesAreShownAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("bold") << QByteArray("<b>ANN</b>");
+        QTest::newRow("image") << QByteArray("<img src=\"/any/file.png\">");
+        QTest::newRow("entity and link") << QByteArray("A &amp; <a href=\"x\">B</a>");
+    }
+    void namesAreShownAsWritten()
+    {
+        QFETCH(QByteArray, name);
+        writeFile(R, name + "\r\n");
+        MainPortal *menu = openMenu(1);
+        const auto *greeting = menu->findChild<QLabel *>("lblWelcome");
+        QCOMPARE(greeting->text(), "Welcome " + QString::fromLatin1(name));
+        QCOMPARE(greeting->textFormat(), Qt::PlainText);
+        ui::setMessageResponder({}); // the real box, as a person meets it
+        SeenMessage asked;
+        readNextMessageBox(asked, QMessageBox::No);
+        click(menu, "BtnDelStudent");
+        QCOMPARE(asked.text, "Do you want to delete user " + QString::fromLatin1(name) + "?");
+        QCOMPARE(asked.shownAs, Qt::PlainText);
+        QCOMPARE(readFile(R), name + "\r\n");
+    }
+
     void newStudent_data()
     {
         QTest::addColumn<QByteArray>("roster");

@@ -9,8 +9,10 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace testsupport {
 
@@ -20,6 +22,35 @@ ScriptedMessages::ScriptedMessages()
         m_shown.append(request);
         m_texts.append(request.text);
         return m_answers.isEmpty() ? request.defaultButton : m_answers.takeFirst();
+    });
+}
+
+void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            if (modal) {
+                modal->close();
+            }
+            return;
+        }
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        seen.defaultButton = box->standardButton(box->defaultButton());
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->text() == box->text()) {
+                seen.shownAs = label->textFormat();
+            }
+        }
+        if (QAbstractButton *button = box->button(press)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            box->close();
+        }
     });
 }
 

@@ -52,6 +52,20 @@ private:
     QStringList m_texts;
 };
 
+// What a real message box showed a person, read as it opened.
+struct SeenMessage
+{
+    QString title;
+    QString text;
+    Qt::TextFormat shownAs = Qt::AutoText; // of the label that shows the text
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+// Reads the next real message box as it opens, then clicks its button `press`. No responder
+// may be installed meanwhile.
+void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press);
+
 // A clock that stands still until the test moves it.
 class FixedClock
 {
