@@ -17,14 +17,17 @@ namespace fuzzprops {
 
 bool roster(QByteArrayView input)
 {
-    const QList<QByteArray> names = splitLines(input);
+    const QList<QByteArray> names = roster::parseNames(input);
     const QByteArray written = roster::format(names);
-    if (splitLines(written) != names) {
+    if (roster::parseNames(written) != names || splitLines(written).contains(QByteArray())) {
         return false;
     }
     const bool canonical = [input] {
         if (!input.isEmpty() && !input.endsWith("\r\n")) {
             return false;
+        }
+        if (input.startsWith("\r\n") || input.contains("\r\n\r\n")) {
+            return false; // an empty line, which names no one
         }
         for (qsizetype i = 0; i < input.size(); ++i) {
             const bool crlf = input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n';

@@ -7,8 +7,8 @@
 // input a fuzzer once found failing.
 namespace fuzzprops {
 
-// Reading a roster and writing it back gives a file that reads as the same names, and a
-// file already in the written form comes back byte for byte.
+// Reading a roster and writing it back gives a file that reads as the same names and holds
+// no empty line, and a file already in the written form comes back byte for byte.
 bool roster(QByteArrayView input);
 // A line splits into a record only when writing that record gives the line back, and a
 // record the program writes always reads back as the same fields.

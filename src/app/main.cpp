@@ -1,4 +1,5 @@
 #include "menu/mainportal.h"
+#include "records/filesizelimit.h"
 #include "ui/fonts.h"
 #include "ui/startupprobe.h"
 #include "ui/windows.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    filesizelimit::failWritesPastTheLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sumtrail"));
     // The main menu decides when the program ends: closing it unloads every window.

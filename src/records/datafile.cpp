@@ -61,6 +61,13 @@ Resolved resolve(const QByteArray &name)
     {
     };
     if (::lstat(name.constData(), &st) != 0) {
+        struct stat folder
+        {
+        };
+        if (errno == ENOENT && ::stat(".", &folder) == 0 && folder.st_nlink == 0) {
+            // Not a file that is not there yet: the folder itself was removed meanwhile.
+            return {Resolved::Refused, name, 0, tr("the folder it was in no longer exists")};
+        }
         if (errno == ENOENT) {
             return {Resolved::Missing, name, 0, {}};
         }

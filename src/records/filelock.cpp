@@ -40,19 +40,15 @@ FileResult FileLock::lock()
         m_held = true;
         return FileResult::success();
     }
-    switch (m_lock->error()) {
-    case QLockFile::PermissionError:
-        return FileResult::success();
-    case QLockFile::LockFailedError:
+    if (m_lock->error() == QLockFile::LockFailedError) {
         return FileResult::writeFailure(
             datafile::displayName(m_fileName),
             QCoreApplication::translate("FileResult",
                                         "sumtrail on this or another computer is changing it; "
                                         "please try again in a moment"));
-    default:
-        return FileResult::writeFailure(
-            datafile::displayName(m_fileName),
-            QCoreApplication::translate("FileResult", "its lock \"%1\" could not be made")
-                .arg(datafile::displayName(lockName)));
     }
+    // No lock file could be made at all (a folder this account may not write in, a full
+    // disk): the change goes ahead as it would without locks, and its own write tells the
+    // user what is wrong.
+    return FileResult::success();
 }

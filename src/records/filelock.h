@@ -19,8 +19,8 @@ public:
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
-    // Where the folder does not let this account make files, no other account of the same
-    // kind can change the file either, and the lock is done without: held() stays false.
+    // Fails only when another program holds the lock past the wait. Where no lock file can
+    // be made at all, the lock is done without and held() stays false.
     FileResult lock();
     bool held() const { return m_held; }
 

@@ -69,7 +69,13 @@ static std::optional<QDate> parseDay(QByteArrayView text)
     }
     const auto month = wholeNumber(text.first(a), 2);
     const auto day = wholeNumber(text.sliced(a + 1, b), 2);
-    const auto year = wholeNumber(text.sliced(a + b + 2), 4);
+    const QByteArrayView yearText = text.sliced(a + b + 2);
+    // A short date writes the year of the century, one or two digits: this century's, as
+    // the results are. Three digits are no way of writing a year.
+    const std::optional<int> written
+        = yearText.size() == 3 ? std::nullopt : wholeNumber(yearText, 4);
+    const std::optional<int> year
+        = written && yearText.size() <= 2 ? std::optional(*written + 2000) : written;
     if (!month || !day || !year) {
         return std::nullopt;
     }

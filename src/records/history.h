@@ -35,7 +35,8 @@ QByteArray fileNameFor(const QByteArray &student);
 // The fixed form of a date and time, whatever the machine's locale: month/day/year, then
 // the 12-hour time with AM or PM; the date alone at exactly midnight.
 QByteArray formatDate(const QDateTime &when);
-// Reads that form back, also a date alone or a date with a 24-hour time.
+// Reads that form back, also a date alone or a date with a 24-hour time. A year of one or
+// two digits is one of 2000 to 2099; one of three is refused.
 std::optional<QDateTime> parseDate(QByteArrayView text);
 // A run of 1 to maxDigits decimal digits and nothing else, as the fields of a record are.
 std::optional<int> wholeNumber(QByteArrayView text, qsizetype maxDigits);

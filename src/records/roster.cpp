@@ -5,6 +5,7 @@
 #include "filelock.h"
 #include "linescanner.h"
 #include "studentlist.h"
+#include "textlines.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,6 +14,19 @@
 #include <sys/stat.h>
 
 namespace roster {
+
+QList<QByteArray> parseNames(QByteArrayView content)
+{
+    // An empty line names no one: as a student it would keep its results in ".hst", a
+    // hidden file, and stand in the list as a blank.
+    QList<QByteArray> names;
+    forEachLine(content, [&names](QByteArrayView line) {
+        if (!line.isEmpty()) {
+            names.append(line.toByteArray());
+        }
+    });
+    return names;
+}
 
 ReadResult read(const QByteArray &fileName)
 {
@@ -29,7 +43,7 @@ ReadResult read(const QByteArray &fileName)
     LineScanner lines(*opened.file);
     result.whole
         = lines.scan(0, std::numeric_limits<qint64>::max(), [&result](qint64, QByteArrayView line) {
-              if (!line.isEmpty()) {
+              if (!line.isEmpty()) { // as parseNames()
                   result.names.append(line.toByteArray());
               }
               return true;

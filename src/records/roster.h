@@ -3,6 +3,7 @@
 #include "fileresult.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -30,6 +31,9 @@ QList<QByteArray> readNames(const QString &path);
 // What the file looks like from outside (which file, its size and time), to tell cheaply
 // whether another program has changed it; empty when it is missing.
 QByteArray stamp(const QByteArray &fileName = FileName);
+
+// The names in a roster's bytes: every line but an empty one.
+QList<QByteArray> parseNames(QByteArrayView content);
 
 QByteArray format(const QList<QByteArray> &names);
 // Replaces the file as a whole: it holds either the old list or the new one, never a mix.

@@ -2,6 +2,7 @@
 
 #include "recordindex.h"
 #include "records/atomicfile.h"
+#include "records/studentlist.h"
 
 #include <QFile>
 
@@ -11,17 +12,30 @@
 namespace csvexport {
 
 namespace {
-// A field that holds a separator, a quote or a line end is quoted, its quotes doubled.
+// A cell that starts with one of these is a formula to a spreadsheet, run when it opens the
+// file.
+bool startsAsFormula(QByteArrayView field)
+{
+    return !field.isEmpty() && QByteArrayView("=+-@\t\r").contains(field.front());
+}
+
+// A field that holds a separator, a quote or a line end is quoted, its quotes doubled. One
+// that would start a formula gets an apostrophe in front, so that it stays text.
 void appendField(QByteArray &out, QByteArrayView field)
 {
     const bool quote = std::any_of(field.begin(), field.end(), [](char c) {
         return c == ',' || c == '"' || c == '\r' || c == '\n';
     });
+    if (quote) {
+        out.append('"');
+    }
+    if (startsAsFormula(field)) {
+        out.append('\'');
+    }
     if (!quote) {
         out.append(field);
         return;
     }
-    out.append('"');
     for (char c : field) {
         if (c == '"') {
             out.append('"');
@@ -63,6 +77,27 @@ QByteArray row(const HistoryRecord &record)
     appendField(out, record.Speed);
     out.append("\r\n");
     return out;
+}
+
+QString fileNameFor(const QByteArray &student)
+{
+    if (student.isEmpty()) {
+        return QStringLiteral("results.csv");
+    }
+    // Separators would lead out of the folder; these and control characters are refused in
+    // file names on one common system or another.
+    QString base = StudentList::displayName(student);
+    for (QChar &c : base) {
+        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c)) {
+            c = u'_';
+        }
+    }
+    const QString extension = QStringLiteral(".csv");
+    constexpr qsizetype MaxNameBytes = 255; // of a file name, on most file systems
+    while (QFile::encodeName(base + extension).size() > MaxNameBytes) {
+        base.chop(base.size() > 1 && base.back().isLowSurrogate() ? 2 : 1);
+    }
+    return base + extension;
 }
 
 FileResult write(const QString &path, const RecordIndex &records)

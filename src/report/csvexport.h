@@ -13,8 +13,13 @@ class RecordIndex;
 namespace csvexport {
 
 QByteArray header();
-// A date that does not read back is written as it stands rather than dropped.
+// A date that does not read back is written as it stands rather than dropped. A field that
+// a spreadsheet would run as a formula is written with an apostrophe in front.
 QByteArray row(const HistoryRecord &record);
+
+// The name offered for a student's file: one plain file name in the working folder, whatever
+// the roster's line holds.
+QString fileNameFor(const QByteArray &student);
 
 // Writes the whole file or, on failure, leaves whatever was at the path untouched.
 FileResult write(const QString &path, const RecordIndex &records);

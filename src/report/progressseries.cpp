@@ -11,6 +11,9 @@
 
 namespace {
 constexpr qint64 MsecsPerDay = qint64(24) * 3600 * 1000;
+// The levels an exercise is set at; a record of any other level was not written by one.
+constexpr int FirstLevel = 1;
+constexpr int LastLevel = 6;
 
 // One result placed on the chart. Results are ordered and grouped by the wall-clock time
 // as written, a plain number: turning each into a zoned moment is left to those shown.
@@ -102,7 +105,8 @@ ProgressSeries ProgressSeries::build(const RecordIndex &records, qsizetype maxPo
         const auto when = f ? history::parseDateAndTime(f->date) : std::nullopt;
         const auto level = f ? history::wholeNumber(f->level, 2) : std::nullopt;
         const auto score = f ? history::wholeNumber(f->score, 3) : std::nullopt;
-        if (!when || !level || !score || *score > 100) {
+        if (!when || !level || *level < FirstLevel || *level > LastLevel || !score
+            || *score > 100) {
             ++result.m_unplaced;
             return;
         }

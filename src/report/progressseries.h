@@ -36,7 +36,8 @@ public:
     // Ordered by level.
     const QList<Series> &series() const { return m_series; }
     bool isEmpty() const { return m_series.isEmpty(); }
-    // Results that could not be placed: a date, level or score that does not read back.
+    // Results that could not be placed: a date, level or score that does not read back, or
+    // a level no exercise is set at (1 to 6).
     qsizetype unplaced() const { return m_unplaced; }
     // Whether some level is shown as daily means.
     bool dailyMeans() const { return m_dailyMeans; }

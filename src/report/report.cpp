@@ -128,11 +128,10 @@ void report::cmdProgress_Click()
 
 void report::cmdExport_Click()
 {
-    const QString suggested = m_student.isEmpty()
-        ? QStringLiteral("results.csv")
-        : StudentList::displayName(m_student) + QStringLiteral(".csv");
-    const QString path = ui::askSaveFileName(
-        this, {tr("Export results"), suggested, tr("CSV files (*.csv);;All files (*)")});
+    const QString path
+        = ui::askSaveFileName(this,
+                              {tr("Export results"), csvexport::fileNameFor(m_student),
+                               tr("CSV files (*.csv);;All files (*)")});
     if (path.isEmpty()) {
         return;
     }

@@ -102,6 +102,9 @@ QObject *FormControls::make(const ControlSpec &row, const QString &name, int ind
         break;
     case ControlKind::Label: {
         auto *label = new QLabel(caption, parent);
+        // Labels show students' names, which come from a file anyone can edit: as written,
+        // never read as markup. No caption of the design is markup either.
+        label->setTextFormat(Qt::PlainText);
         // Captions wrap at word boundaries and start at the top, as designed. Labels that
         // only ever show a number say so: wrapping costs every resize a text layout.
         label->setWordWrap(row.wordWrap);

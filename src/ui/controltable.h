@@ -44,7 +44,7 @@ struct ControlSpec
     int borderWidth = 1; // lines, in pixels
     bool wordWrap = true; // labels: a caption wraps at word boundaries
     // Labels and lines in a frame: drawn by the frame, with no window of their own (see
-    // windowless.h). Such a label shows plain text and never takes the focus.
+    // windowless.h). Such a label never takes the focus. Every label shows plain text.
     bool windowless = false;
     const char *accessibleName = nullptr; // what a screen reader calls the control
     const char *accessibleDescription = nullptr; // what it is for

@@ -22,6 +22,9 @@ QMessageBox::StandardButton msgBox(QWidget *parent, const MessageRequest &reques
     }
     QMessageBox box(request.icon, QString::fromLatin1(AppTitle), request.text, request.buttons,
                     parent);
+    // Messages name students and files, both taken from files anyone can edit: shown as
+    // written, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(request.defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -6,7 +6,8 @@
 #include <functional>
 
 // Every message the program shows goes through here: a real message box titled with the
-// application title, or, in tests, a responder that answers in place of a person.
+// application title, its text plain, or, in tests, a responder that answers in place of a
+// person.
 namespace ui {
 
 inline constexpr const char *AppTitle = "sumtrail";

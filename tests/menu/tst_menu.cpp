@@ -56,9 +56,10 @@ private slots:
         QCOMPARE(welcome(menu), Empty);
         QCOMPARE(windowButtonsEnabled(menu), 0);
         closeAllWindows();
-        writeFile(R, "ZOE\r\nann\r\n");
+        writeFile(R, "\r\nZOE\r\n\r\nann\r\n\n"); // empty lines name no one
         menu = openMenu();
         QCOMPARE(welcome(menu), "Please select student to begin or press \"New Student\"");
+        QCOMPARE(menu->findChild<QComboBox *>("Combo1")->count(), 2);
         QCOMPARE(menu->findChild<QComboBox *>("Combo1")->itemText(0), "ann");
         QCOMPARE(windowButtonsEnabled(menu), 0);
         click(menu, "BtnDelStudent"); // nothing picked: nothing asked
@@ -67,7 +68,33 @@ private slots:
         QCOMPARE(welcome(menu), "Welcome ZOE");
         QCOMPARE(windowButtonsEnabled(menu), 3);
         QCOMPARE(menu->currentStudent(), std::optional<QByteArray>("ZOE"));
-        QCOMPARE(snapshot(), (Files {{R, "ZOE\r\nann\r\n"}, {"ANN.hst", Old}}));
+        QCOMPARE(snapshot(), (Files {{R, "\r\nZOE\r\n\r\nann\r\n\n"}, {"ANN.hst", Old}}));
+    }
+
+    // A roster line is a name, whatever it holds: the greeting and the question whether to
+    // delete show it as written, never as markup.
+    void namesAreShownAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("bold") << QByteArray("<b>ANN</b>");
+        QTest::newRow("image") << QByteArray("<img src=\"/any/file.png\">");
+        QTest::newRow("entity and link") << QByteArray("A &amp; <a href=\"x\">B</a>");
+    }
+    void namesAreShownAsWritten()
+    {
+        QFETCH(QByteArray, name);
+        writeFile(R, name + "\r\n");
+        MainPortal *menu = openMenu(1);
+        const auto *greeting = menu->findChild<QLabel *>("lblWelcome");
+        QCOMPARE(greeting->text(), "Welcome " + QString::fromLatin1(name));
+        QCOMPARE(greeting->textFormat(), Qt::PlainText);
+        ui::setMessageResponder({}); // the real box, as a person meets it
+        SeenMessage asked;
+        readNextMessageBox(asked, QMessageBox::No);
+        click(menu, "BtnDelStudent");
+        QCOMPARE(asked.text, "Do you want to delete user " + QString::fromLatin1(name) + "?");
+        QCOMPARE(asked.shownAs, Qt::PlainText);
+        QCOMPARE(readFile(R), name + "\r\n");
     }
 
     void newStudent_data()
@@ -83,6 +110,9 @@ private slots:
             << Files {{R, "ANN\r\n"}, {"ANN.hst", ""}, {"ANN.hst.1", Old}} << "";
         QTest::newRow("sorted in without regard to case, the rest kept as written")
             << QByteArray("ben\r\nZOE\r\n") << QStringList {"cat"} << 0
+            << Files {{R, "ben\r\nCAT\r\nZOE\r\n"}, {"ANN.hst", Old}, {"CAT.hst", ""}} << "";
+        QTest::newRow("empty lines left out of the saved roster")
+            << QByteArray("\r\n\r\nben\r\n\nZOE\r\r\n") << QStringList {"cat"} << 0
             << Files {{R, "ben\r\nCAT\r\nZOE\r\n"}, {"ANN.hst", Old}, {"CAT.hst", ""}} << "";
         QTest::newRow("duplicate refused, then changed")
             << QByteArray("BEN\r\n") << QStringList {"ben", "NY"} << 0

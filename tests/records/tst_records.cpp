@@ -1,3 +1,4 @@
+#include "records/filesizelimit.h"
 #include "records/history.h"
 #include "records/roster.h"
 #include "records/studentlist.h"
@@ -5,7 +6,11 @@
 
 #include <QTest>
 
+#include <csignal>
+#include <cstring>
 #include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -35,8 +40,9 @@ private slots:
         QCOMPARE(saved(""), QByteArray());
         QCOMPARE(saved("ZOE\r\nann\r\nBEN"), "ann\r\nBEN\r\nZOE\r\n"); // sorted by any case
         QCOMPARE(saved("ANN\rBEN\nCAT\r"), "ANN\r\nBEN\r\nCAT\r\n"); // lone CR, lone LF
-        // Blanks in a name are kept; an empty line is no name.
-        QCOMPARE(saved("ANN LEE\r\n\r\n  BO \r\n"), "  BO \r\nANN LEE\r\n");
+        QCOMPARE(saved("ANN LEE\r\n\r\n  BO \r\n"), "  BO \r\nANN LEE\r\n"); // blanks kept
+        QCOMPARE(saved("\r\nANN\n\nBEN\r\r\r\n"), "ANN\r\nBEN\r\n"); // empty lines name no one
+        QCOMPARE(saved("\r\n\n\r"), QByteArray());
         QCOMPARE(saved("Zo\xC3\xAB\r\n" + all + "\r\n"), all + "\r\nZo\xC3\xAB\r\n");
     }
 
@@ -79,6 +85,46 @@ private slots:
         QVERIFY(!SaveRoster(list).ok && QFileInfo("sumroll.ini").isDir());
     }
 
+    // Past a file-size limit a write fails as on a full disk, and the result says which file
+    // and why, rather than the limit's signal ending the program. In a child process that
+    // starts as the program does, so that the limit and the signal stay its own.
+    void writePastTheSizeLimitIsAFailureNotTheEnd()
+    {
+        writeFile("BEN.hst", m_line);
+        int ends[2];
+        QVERIFY(pipe(ends) == 0);
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            close(ends[0]);
+            std::signal(SIGXFSZ, SIG_DFL); // as inherited by a program started from a shell
+            filesizelimit::failWritesPastTheLimit();
+            rlimit limit {};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = rlim_t(m_line.size()); // reached already
+            const rlimit noCore {0, 0}; // should the signal end the child after all
+            setrlimit(RLIMIT_FSIZE, &limit);
+            setrlimit(RLIMIT_CORE, &noCore);
+            const FileResult appended = AppendResult("BEN", m_record);
+            const QByteArray said = appended.ok ? "written" : appended.message.toUtf8();
+            const bool told = write(ends[1], said.constData(), size_t(said.size())) == said.size();
+            _exit(told ? 0 : 1);
+        }
+        close(ends[1]);
+        QByteArray said;
+        char buffer[4096];
+        for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) {
+            said.append(buffer, n);
+        }
+        close(ends[0]);
+        int status = 0;
+        QCOMPARE(waitpid(pid, &status, 0), pid);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
+                 WIFSIGNALED(status) ? strsignal(WTERMSIG(status)) : "no message");
+        QVERIFY2(said.contains("\"BEN.hst\"") && said.contains(strerror(EFBIG)), said);
+        QCOMPARE(readFile("BEN.hst"), m_line);
+    }
+
     void datesAreWrittenInOneFormAndReadInSeveral()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the locale is no matter
@@ -92,13 +138,20 @@ private slots:
               {"12/5/2026", at(0, 0), true},
               {"12/5/2026 13:23:45", at(13, 23, 45), false},
               {"12/05/2026 07:08", at(7, 8), false},
-              {"12/5/2026 12:30:00 AM", at(0, 30), false}}) {
+              {"12/5/2026 12:30:00 AM", at(0, 30), false},
+              {"12/5/26", at(0, 0), false}, // a short date: this century
+              {"12/5/26 1:23:45 PM", at(13, 23, 45), false},
+              {"1/2/05 9:05", QDateTime(QDate(2005, 1, 2), QTime(9, 5)), false},
+              {"1/2/9", QDateTime(QDate(2009, 1, 2), QTime(0, 0)), false},
+              {"1/2/99", QDateTime(QDate(2099, 1, 2), QTime(0, 0)), false},
+              {"1/2/0026", QDateTime(QDate(26, 1, 2), QTime(0, 0)), true}}) {
             QVERIFY2(!written || history::formatDate(when) == text, text);
             QVERIFY2(history::parseDate(text) == when, text);
         }
         for (const char *refused :
              {"", "yesterday", "2/30/2026", "13/1/2026 1:00:00 PM", "1/1/2026 13:00:00 PM",
-              "1/1/2026 10:60", "1/1/2026 10:00:00 PMX", "-1/1/2026"}) {
+              "1/1/2026 10:60", "1/1/2026 10:00:00 PMX", "-1/1/2026", "12/5/026",
+              "12/5/026 1:23:45 PM", "12/5/", "2/29/27", "12/5/20260"}) {
             QVERIFY2(!history::parseDate(refused), refused);
         }
         QLocale::setDefault(QLocale::c());

@@ -14,6 +14,35 @@ private slots:
         QCOMPARE(csvexport::row({"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"}),
                  QByteArray("2026-12-05T13:23:45,3,81,00:03:27\r\n"));
     }
+
+    // A field a spreadsheet would run as a formula keeps its text behind an apostrophe, in
+    // whichever column it stands; every other field is written as before.
+    void formulasAreWrittenAsText_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("equals") << QByteArray("=1+2") << QByteArray("'=1+2");
+        QTest::newRow("plus") << QByteArray("+1") << QByteArray("'+1");
+        QTest::newRow("minus") << QByteArray("-1") << QByteArray("'-1");
+        QTest::newRow("at") << QByteArray("@SUM(A1)") << QByteArray("'@SUM(A1)");
+        QTest::newRow("tab") << QByteArray("\t=1") << QByteArray("'\t=1");
+        QTest::newRow("carriage return, quoted") << QByteArray("\r=1") << QByteArray("\"'\r=1\"");
+        QTest::newRow("formula with quotes and a separator")
+            << QByteArray("=HYPERLINK(\"http://x\",\"a\")")
+            << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"a\"\")\"");
+        QTest::newRow("sign inside") << QByteArray("00:0-1=2") << QByteArray("00:0-1=2");
+        QTest::newRow("apostrophe already") << QByteArray("'=1") << QByteArray("'=1");
+        QTest::newRow("blank first") << QByteArray(" =1") << QByteArray(" =1");
+        QTest::newRow("line feed first, quoted") << QByteArray("\n=1") << QByteArray("\"\n=1\"");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+    }
+    void formulasAreWrittenAsText()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QByteArray, written);
+        QCOMPARE(csvexport::row({field, field, field, field}),
+                 written + ',' + written + ',' + written + ',' + written + "\r\n");
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_csvexport)

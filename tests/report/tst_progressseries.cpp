@@ -42,6 +42,36 @@ private slots:
                                 {at(12, 5, 13, 23, 45), 81, 3 + 27 / 60.0}}));
         QVERIFY(!s.dailyMeans());
     }
+
+    // A level no exercise is set at is as unreadable as a broken date: no series of its own.
+    void onlyLevelsOneToSixAreCharted_data()
+    {
+        QTest::addColumn<QByteArray>("level");
+        QTest::addColumn<QList<int>>("levels"); // of the series, beside a result of level 2
+        QTest::newRow("1") << QByteArray("1") << QList<int> {1, 2};
+        QTest::newRow("6") << QByteArray("6") << QList<int> {2, 6};
+        QTest::newRow("06") << QByteArray("06") << QList<int> {2, 6};
+        QTest::newRow("0") << QByteArray("0") << QList<int> {2};
+        QTest::newRow("00") << QByteArray("00") << QList<int> {2};
+        QTest::newRow("7") << QByteArray("7") << QList<int> {2};
+        QTest::newRow("99") << QByteArray("99") << QList<int> {2};
+        QTest::newRow("-1") << QByteArray("-1") << QList<int> {2};
+        QTest::newRow("none") << QByteArray() << QList<int> {2};
+    }
+    void onlyLevelsOneToSixAreCharted()
+    {
+        QFETCH(QByteArray, level);
+        QFETCH(QList<int>, levels);
+        const ProgressSeries s = build("12/1/2026 9:00:00 AM#2#50#00:10:30\r\n"
+                                       "12/2/2026 9:00:00 AM#"
+                                       + level + "#75#00:05:00\r\n");
+        QList<int> charted;
+        for (const ProgressSeries::Series &series : s.series()) {
+            charted.append(series.level);
+        }
+        QCOMPARE(charted, levels);
+        QCOMPARE(s.unplaced(), 2 - levels.size());
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_progressseries)

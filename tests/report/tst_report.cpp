@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -16,6 +17,16 @@
 #include <optional>
 
 using testsupport::readFile;
+
+namespace {
+// The report opened from the menu for the one student of a roster that names only them.
+report *reportFor(const QByteArray &student)
+{
+    testsupport::closeAllWindows();
+    testsupport::writeFile("sumroll.ini", student + "\r\n");
+    return qobject_cast<report *>(testsupport::act(testsupport::openMenu(1), {"Command4"}));
+}
+} // namespace
 
 // The report as a teacher meets it: from the main menu, by mouse and keyboard.
 class tst_report : public QObject
@@ -59,6 +70,56 @@ private slots:
                  (QStringList {"Date                        Level       Score       Speed",
                                "05/12/2026 13:23                3         81%    00:03:27",
                                "someday                1        100%    00:00:59"}));
+    }
+
+    // The heading shows the name as written, never as markup.
+    void headingShowsTheNameAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("bold") << QByteArray("<b>ANN</b>");
+        QTest::newRow("image") << QByteArray("<img src=\"/any/file.png\">");
+    }
+    void headingShowsTheNameAsWritten()
+    {
+        QFETCH(QByteArray, name);
+        const auto *heading = reportFor(name)->findChild<QLabel *>("lblstudent");
+        QCOMPARE(heading->text(), "Student : " + QString::fromLatin1(name));
+        QCOMPARE(heading->textFormat(), Qt::PlainText);
+    }
+
+    // Whatever the roster's line holds, the export offers a plain file name, one that stays
+    // in the working folder and that common systems allow.
+    void exportOffersAPlainFileName_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("plain") << QByteArray("ANN LEE") << "ANN LEE.csv";
+        QTest::newRow("parent folder") << QByteArray("../x") << ".._x.csv";
+        QTest::newRow("absolute path") << QByteArray("/tmp/a") << "_tmp_a.csv";
+        QTest::newRow("subfolder") << QByteArray("a/b") << "a_b.csv";
+        QTest::newRow("backslash") << QByteArray("a\\b") << "a_b.csv";
+        QTest::newRow("refused elsewhere")
+            << QByteArray("a:b*c?d\"e<f>g|h") << "a_b_c_d_e_f_g_h.csv";
+        QTest::newRow("control characters")
+            << QByteArray("a\tb\x01\x7f\xc2\x85") << QString("a_b___") + ".csv";
+        QTest::newRow("too long for a file name")
+            << QByteArray(1000, 'A') << QString(251, 'A') + ".csv";
+        QTest::newRow("long, in two-byte characters")
+            << QByteArray("\xc3\xab").repeated(200) << QString(125, QChar(0xeb)) + ".csv";
+    }
+    void exportOffersAPlainFileName()
+    {
+        QFETCH(QByteArray, name);
+        report *window = reportFor(name);
+        QStringList offered;
+        ui::setSaveResponder([&](const ui::SaveRequest &request) {
+            offered.append(request.suggestedName);
+            return QString(); // cancelled
+        });
+        QTest::mouseClick(window->findChild<QPushButton *>("cmdExport"), Qt::LeftButton);
+        QTEST(offered.value(0), "offered");
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(QFileInfo(offered.constFirst()).fileName(), offered.constFirst());
     }
 
     void exportWritesTheCsvFileOrSaysWhyNot()

@@ -2,16 +2,22 @@
 
 #include "exercise/addmodule.h"
 #include "menu/mainportal.h"
+#include "records/filesizelimit.h"
 #include "ui/windows.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
-#include <csignal>
+#include <algorithm>
+#include <cstdio>
+#include <dirent.h>
+#include <ftw.h>
 
 namespace testsupport {
 
@@ -24,6 +30,35 @@ ScriptedMessages::ScriptedMessages()
     });
 }
 
+void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            if (modal) {
+                modal->close();
+            }
+            return;
+        }
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        seen.defaultButton = box->standardButton(box->defaultButton());
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->text() == box->text()) {
+                seen.shownAs = label->textFormat();
+            }
+        }
+        if (QAbstractButton *button = box->button(press)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            box->close();
+        }
+    });
+}
+
 ScriptedRandom::ScriptedRandom(QList<double> values)
     : m_values(std::move(values))
 {
@@ -32,7 +67,7 @@ ScriptedRandom::ScriptedRandom(QList<double> values)
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
-    std::signal(SIGXFSZ, SIG_IGN); // so that the write past the limit fails, not the process
+    filesizelimit::failWritesPastTheLimit(); // as the program does
     getrlimit(RLIMIT_FSIZE, &m_previous);
     const rlimit lowered {bytes, m_previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &lowered);
@@ -49,6 +84,33 @@ QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QList<QByteArray> fileNamesIn(const QByteArray &dir)
+{
+    QList<QByteArray> names;
+    if (DIR *d = opendir(dir.constData())) {
+        while (const dirent *entry = readdir(d)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..") {
+                names.append(name);
+            }
+        }
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void removeTree(const QString &dir)
+{
+    nftw(
+        QFile::encodeName(dir).constData(),
+        [](const char *path, const struct stat *, int, FTW *) {
+            ::remove(path); // what cannot be removed is left; the walk goes on
+            return 0;
+        },
+        16, FTW_DEPTH | FTW_PHYS);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -96,6 +158,8 @@ MainPortal *openMenu(int picks)
 {
     auto *menu = Windows::load<MainPortal>();
     menu->show();
+    // What the menu has to say once it is up (a roster it could not read) is said now.
+    QCoreApplication::processEvents();
     auto *students = menu->findChild<QComboBox *>(QStringLiteral("Combo1"));
     students->setFocus();
     for (int i = 0; i < picks; ++i) {

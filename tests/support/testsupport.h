@@ -21,12 +21,20 @@ class MainPortal;
 // the way a person opens them.
 namespace testsupport {
 
+// Removes a directory and all in it by the names' bytes.
+void removeTree(const QString &dir);
+
 // Makes a fresh temporary directory the working directory for its lifetime.
 class WorkDir
 {
 public:
     WorkDir() { QDir::setCurrent(m_dir.path()); }
-    ~WorkDir() { QDir::setCurrent(m_previous); }
+    // Qt cannot remove names that are not valid UTF-8: they are removed by their bytes.
+    ~WorkDir()
+    {
+        QDir::setCurrent(m_previous);
+        removeTree(m_dir.path());
+    }
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
@@ -51,6 +59,20 @@ private:
     QList<ui::MessageRequest> m_shown;
     QStringList m_texts;
 };
+
+// What a real message box showed a person, read as it opened.
+struct SeenMessage
+{
+    QString title;
+    QString text;
+    Qt::TextFormat shownAs = Qt::AutoText; // of the label that shows the text
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+// Reads the next real message box as it opens, then clicks its button `press`. No responder
+// may be installed meanwhile.
+void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press);
 
 // A clock that stands still until the test moves it.
 class FixedClock
@@ -99,6 +121,9 @@ private:
 void setQuestion(qint16 n, qint16 a, qint16 b);
 
 QByteArray readFile(const QString &path);
+// The names in a directory as bytes, "." and ".." left out: Qt's listing leaves out
+// names that are not valid UTF-8.
+QList<QByteArray> fileNamesIn(const QByteArray &dir);
 void writeFile(const QString &path, const QByteArray &bytes);
 // Every file under a directory by relative path with its bytes; a directory as "name/".
 using Files = QMap<QString, QByteArray>;
