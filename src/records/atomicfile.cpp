@@ -139,20 +139,13 @@ qint64 AtomicFile::writeData(const char *data, qint64 size)
     if (m_fd < 0 || !m_error.isEmpty()) {
         return -1;
     }
-    qint64 written = 0;
-    while (written < size) {
-        const ssize_t n = ::write(m_fd, data + written, size_t(size - written));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            fail(n < 0 ? qt_error_string(errno) : qt_error_string(ENOSPC));
-            setErrorString(m_error);
-            return -1;
-        }
-        written += n;
+    QString reason;
+    if (!datafile::writeAll(m_fd, QByteArrayView(data, size), &reason)) {
+        fail(reason);
+        setErrorString(m_error);
+        return -1;
     }
-    return written;
+    return size;
 }
 
 FileResult AtomicFile::commit()

@@ -235,6 +235,23 @@ FileResult rename(const QByteArray &from, const QByteArray &to)
     return FileResult::success();
 }
 
+bool writeAll(int fd, QByteArrayView bytes, QString *reason)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, size_t(bytes.size() - written));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            *reason = osReason(n < 0 ? errno : ENOSPC);
+            return false;
+        }
+        written += n;
+    }
+    return true;
+}
+
 bool exists(const QByteArray &name)
 {
     struct stat st

@@ -3,6 +3,7 @@
 #include "fileresult.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 
@@ -47,6 +48,10 @@ FileResult create(const QByteArray &name);
 // Renames a plain file of the folder to a name that is free.
 FileResult rename(const QByteArray &from, const QByteArray &to);
 bool exists(const QByteArray &name);
+
+// Writes every byte or says why not, with the system's reason (a full disk, a size limit)
+// even where part of the bytes went through first.
+bool writeAll(int fd, QByteArrayView bytes, QString *reason);
 
 // "could not be read" with the file and the reason.
 QString readFailure(const QByteArray &name, const QString &reason);

@@ -263,9 +263,9 @@ FileResult AppendResult(const QByteArray &student, const HistoryRecord &record)
         // A last line left open by another editor would take the record into itself.
         line.prepend("\r\n");
     }
-    if (file.write(line) != line.size()) {
+    QString reason;
+    if (!datafile::writeAll(file.handle(), line, &reason)) {
         // A short write would leave half a line that merges with the next record.
-        const QString reason = file.errorString();
         if (!file.resize(sizeBefore)) {
             return FileResult::failure(
                 QCoreApplication::translate("FileResult",

@@ -88,8 +88,16 @@ private slots:
     // Past a file-size limit a write fails as on a full disk, and the result says which file
     // and why, rather than the limit's signal ending the program. In a child process that
     // starts as the program does, so that the limit and the signal stay its own.
+    void writePastTheSizeLimitIsAFailureNotTheEnd_data()
+    {
+        QTest::addColumn<int>("room"); // bytes the limit leaves for the new line
+        QTest::newRow("limit reached already") << 0;
+        // Part of the line goes through first: the reason must still be the limit's.
+        QTest::newRow("limit reached part-way through the line") << 5;
+    }
     void writePastTheSizeLimitIsAFailureNotTheEnd()
     {
+        QFETCH(int, room);
         writeFile("BEN.hst", m_line);
         int ends[2];
         QVERIFY(pipe(ends) == 0);
@@ -101,7 +109,7 @@ private slots:
             filesizelimit::failWritesPastTheLimit();
             rlimit limit {};
             getrlimit(RLIMIT_FSIZE, &limit);
-            limit.rlim_cur = rlim_t(m_line.size()); // reached already
+            limit.rlim_cur = rlim_t(m_line.size() + room);
             const rlimit noCore {0, 0}; // should the signal end the child after all
             setrlimit(RLIMIT_FSIZE, &limit);
             setrlimit(RLIMIT_CORE, &noCore);
