@@ -134,19 +134,24 @@ static ChangeResult change(const QByteArray &name, bool adding)
     const QByteArray fileName = FileName;
     FileLock lock(fileName);
     if (const FileResult locked = lock.lock(); !locked.ok) {
-        return {ChangeResult::Failed, {}, locked.message};
+        return {ChangeResult::Failed,
+                {},
+                locked.message,
+                FileResult::writeProblem(locked.fileName, locked.reason)};
     }
     const ReadResult now = read(fileName);
     if (!now.whole) {
         return {ChangeResult::Failed,
                 {},
                 now.message + QLatin1Char('\n')
-                    + QCoreApplication::translate("FileResult", "Nothing was changed.")};
+                    + QCoreApplication::translate("FileResult", "Nothing was changed."),
+                now.message};
     }
     StudentList list;
     list.setNames(now.names);
     if (adding == list.contains(name)) {
-        return {adding ? ChangeResult::AlreadyListed : ChangeResult::NotListed, list.names(), {}};
+        return {
+            adding ? ChangeResult::AlreadyListed : ChangeResult::NotListed, list.names(), {}, {}};
     }
     if (adding) {
         list.insertSorted(name);
@@ -155,9 +160,12 @@ static ChangeResult change(const QByteArray &name, bool adding)
     }
     const FileResult saved = write(fileName, list.names(), lock.held());
     if (!saved.ok) {
-        return {ChangeResult::Failed, {}, saved.message};
+        return {ChangeResult::Failed,
+                {},
+                saved.message,
+                FileResult::writeProblem(saved.fileName, saved.reason)};
     }
-    return {ChangeResult::Changed, list.names(), {}};
+    return {ChangeResult::Changed, list.names(), {}, {}};
 }
 
 ChangeResult addName(const QByteArray &name)

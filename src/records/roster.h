@@ -50,7 +50,8 @@ struct ChangeResult
     enum Outcome { Changed, AlreadyListed, NotListed, Failed };
     Outcome outcome = Failed;
     QList<QByteArray> names; // the roster as it is on disk now, unless Failed
-    QString message; // when Failed
+    QString message; // when Failed: what went wrong, and that the roster is as it was
+    QString problem; // when Failed: what went wrong alone
 };
 // Inserts the name at its place in the sorted list, unless it is listed by then.
 ChangeResult addName(const QByteArray &name);
