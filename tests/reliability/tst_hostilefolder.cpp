@@ -147,9 +147,10 @@ private slots:
             QCOMPARE(reportLines(act(menu, {"Command4"})).size(), used ? 2 : 0);
         }
 
-        const QString said = messages.texts().join(" | ");
         QCOMPARE(messages.texts().size(), used ? 0 : 2); // start-up and add; check and report
-        QCOMPARE(said.count("\"" + file + "\""), messages.texts().size());
+        for (const QString &text : messages.texts()) {
+            QVERIFY2(text.contains("\"" + file + "\""), qPrintable(text));
+        }
         QCOMPARE(kindAt(file), shape); // a link stays a link, and so on
         QCOMPARE(snapshot(root.file("outside")), outsideBefore);
         QVERIFY(!QFileInfo::exists(gone));
@@ -172,7 +173,7 @@ private slots:
         QTest::addColumn<QByteArray>("first");
         QTest::addColumn<QByteArray>("second");
         QTest::newRow("JOS\\xC9 and JOS\\xC8") << QByteArray("JOS\xC9") << QByteArray("JOS\xC8");
-        QTest::newRow("E acute in UTF-8 and in Latin-1, shown alike")
+        QTest::newRow("E acute in UTF-8 and in Latin-1")
             << QByteArray("JOS\xC3\x89") << QByteArray("JOS\xC9");
         QTest::newRow("ann and ANN") << QByteArray("ann") << QByteArray("ANN");
     }
