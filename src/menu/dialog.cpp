@@ -116,13 +116,14 @@ void Dialog::OKButton_Click()
         // Without its history file the student is not added: the roster goes back too.
         const roster::ChangeResult undone = roster::removeName(bytes);
         if (undone.outcome == roster::ChangeResult::Failed) {
-            // Neither message's "nothing was changed" is true any more: say what is on disk.
+            // Neither message's "nothing was changed" is true any more: say what is on disk,
+            // with each problem alone.
             ui::warn(this,
                      tr("The file \"%1\" could not be written: %2.\nThe student list "
                         "could not be changed back either, so it lists %3 without a "
                         "history file: %4")
                          .arg(created.fileName, created.reason, StudentList::displayName(bytes),
-                              undone.message));
+                              undone.problem));
             return;
         }
         m_students.setNames(undone.names);

@@ -116,8 +116,9 @@ void MainPortal::Form_Load()
                             : tr("Please select student to begin or press \"New Student\""));
     if (!problem.isEmpty()) {
         m_rosterProblem = problem;
-        // Shown once the menu is up, so that the message has a window to stand over.
-        QTimer::singleShot(0, this, [this] { ui::warn(this, m_rosterProblem); });
+        // Shown once the menu is up, so that the message has a window to stand over; as it
+        // was read, whatever a later read finds meanwhile.
+        QTimer::singleShot(0, this, [this, problem] { ui::warn(this, problem); });
     }
     // Other programs sharing the folder change the roster too: their changes show here
     // when the menu comes back, when the list is opened, and every few seconds.
@@ -136,9 +137,10 @@ void MainPortal::rereadRosterIfChanged()
     const roster::ReadResult read = roster::read();
     if (!read.whole) {
         // Told once per problem, not every few seconds; the list stays as it was.
-        if (read.message != m_rosterProblem) {
-            m_rosterProblem = read.message;
-            ui::warn(this, read.message);
+        const QString problem = roster::problemToTell(read);
+        if (problem != m_rosterProblem) {
+            m_rosterProblem = problem;
+            ui::warn(this, problem);
         }
         return;
     }

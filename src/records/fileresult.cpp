@@ -2,15 +2,20 @@
 
 #include <QCoreApplication>
 
+QString FileResult::writeProblem(const QString &fileName, const QString &reason)
+{
+    return QCoreApplication::translate("FileResult", "The file \"%1\" could not be written: %2.")
+        .arg(fileName, reason);
+}
+
 FileResult FileResult::writeFailure(const QString &fileName, const QString &reason)
 {
     // A file name made from a junk roster line can be megabytes long: show its start.
     constexpr qsizetype Shown = 256;
     const QString name = fileName.size() > Shown ? fileName.first(Shown) + QChar(0x2026) : fileName;
-    FileResult result = failure(QCoreApplication::translate("FileResult",
-                                                            "The file \"%1\" could not be "
-                                                            "written: %2.\nNothing was changed.")
-                                    .arg(name, reason));
+    FileResult result
+        = failure(writeProblem(name, reason) + QLatin1Char('\n')
+                  + QCoreApplication::translate("FileResult", "Nothing was changed."));
     result.fileName = name;
     result.reason = reason;
     return result;

@@ -15,4 +15,7 @@ struct FileResult
     static FileResult success() { return {}; }
     static FileResult failure(const QString &message) { return {false, message, {}, {}}; }
     static FileResult writeFailure(const QString &fileName, const QString &reason);
+    // That failure's first sentence alone, for a message that goes on to say what it means
+    // where that is not that nothing was changed.
+    static QString writeProblem(const QString &fileName, const QString &reason);
 };

@@ -75,8 +75,10 @@ bool LineScanner::scan(qint64 from, qint64 limit, const OnLine &onLine, qint64 c
             const char *const lineEnd = std::min(lf, cr);
             const char *next = lineEnd;
             if (lineEnd == end) {
-                if (!atEnd) {
-                    break; // the line goes on in the next read
+                if (!atEnd || m_failed) {
+                    // The line goes on in the next read, or a failed read cut it short: a
+                    // part of a name or a record is neither.
+                    break;
                 }
             } else if (*lineEnd == '\n') {
                 next = lineEnd + 1;

@@ -24,7 +24,8 @@ public:
     explicit LineScanner(QIODevice &device, qint64 maxLine = DefaultMaxLine);
 
     // Reads from an offset up to a limit (a line cut by the limit counts as ended there).
-    // Returns false when a read failed; what was read before is kept.
+    // Returns false when a read failed: the lines read whole before it are kept, the one it
+    // cut short is neither passed on nor counted.
     bool scan(qint64 from, qint64 limit, const OnLine &onLine, qint64 chunk = qint64(1) << 16);
 
     qint64 skippedLines() const { return m_skipped; }

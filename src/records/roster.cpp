@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <atomic>
+#include <ctime>
 #include <limits>
 #include <sys/stat.h>
 
@@ -68,11 +70,28 @@ QByteArray stamp(const QByteArray &fileName)
     if (::stat(fileName.constData(), &st) != 0) {
         return {};
     }
-    return QByteArray::number(qulonglong(st.st_dev)) + ' '
+    const auto time = [](const timespec &t) {
+        return QByteArray::number(qlonglong(t.tv_sec)) + '.'
+            + QByteArray::number(qlonglong(t.tv_nsec));
+    };
+    // The change time too: a program can set the modification time back, as a copy that
+    // keeps times does, but not that one.
+    QByteArray stamp = QByteArray::number(qulonglong(st.st_dev)) + ' '
         + QByteArray::number(qulonglong(st.st_ino)) + ' '
-        + QByteArray::number(qlonglong(st.st_size)) + ' '
-        + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
-        + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+        + QByteArray::number(qlonglong(st.st_size)) + ' ' + time(st.st_mtim) + ' '
+        + time(st.st_ctim);
+    // A file system's clock may tick as seldom as every two seconds (every few milliseconds
+    // on a local disk): a change within the tick of the last one keeps every time. Until a
+    // change is older than that, the stamp is one that equals no other.
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 ageNs = (qint64(now.tv_sec) - qint64(st.st_ctim.tv_sec)) * 1000000000
+        + (now.tv_nsec - st.st_ctim.tv_nsec);
+    if (ageNs < UnsettledSeconds * qint64(1000000000)) {
+        static std::atomic<quint64> unsettled {0};
+        stamp += " unsettled " + QByteArray::number(++unsettled);
+    }
+    return stamp;
 }
 
 QByteArray format(const QList<QByteArray> &names)
@@ -115,19 +134,24 @@ static ChangeResult change(const QByteArray &name, bool adding)
     const QByteArray fileName = FileName;
     FileLock lock(fileName);
     if (const FileResult locked = lock.lock(); !locked.ok) {
-        return {ChangeResult::Failed, {}, locked.message};
+        return {ChangeResult::Failed,
+                {},
+                locked.message,
+                FileResult::writeProblem(locked.fileName, locked.reason)};
     }
     const ReadResult now = read(fileName);
     if (!now.whole) {
         return {ChangeResult::Failed,
                 {},
                 now.message + QLatin1Char('\n')
-                    + QCoreApplication::translate("FileResult", "Nothing was changed.")};
+                    + QCoreApplication::translate("FileResult", "Nothing was changed."),
+                now.message};
     }
     StudentList list;
     list.setNames(now.names);
     if (adding == list.contains(name)) {
-        return {adding ? ChangeResult::AlreadyListed : ChangeResult::NotListed, list.names(), {}};
+        return {
+            adding ? ChangeResult::AlreadyListed : ChangeResult::NotListed, list.names(), {}, {}};
     }
     if (adding) {
         list.insertSorted(name);
@@ -136,9 +160,12 @@ static ChangeResult change(const QByteArray &name, bool adding)
     }
     const FileResult saved = write(fileName, list.names(), lock.held());
     if (!saved.ok) {
-        return {ChangeResult::Failed, {}, saved.message};
+        return {ChangeResult::Failed,
+                {},
+                saved.message,
+                FileResult::writeProblem(saved.fileName, saved.reason)};
     }
-    return {ChangeResult::Changed, list.names(), {}};
+    return {ChangeResult::Changed, list.names(), {}, {}};
 }
 
 ChangeResult addName(const QByteArray &name)
@@ -151,12 +178,8 @@ ChangeResult removeName(const QByteArray &name)
     return change(name, false);
 }
 
-} // namespace roster
-
-QString LoadRoster(StudentList &list)
+QString problemToTell(const ReadResult &read)
 {
-    const roster::ReadResult read = roster::read();
-    list.setNames(read.names);
     QString message = read.message;
     if (!read.whole) {
         message += QLatin1Char('\n')
@@ -175,9 +198,18 @@ QString LoadRoster(StudentList &list)
                    "names: they are not listed, and a change of the "
                    "list leaves them out.",
                    nullptr, int(qMin(read.skippedLines, qint64(std::numeric_limits<int>::max()))))
-                   .arg(QString::fromLatin1(roster::FileName));
+                   .arg(QString::fromLatin1(FileName));
     }
     return message;
+}
+
+} // namespace roster
+
+QString LoadRoster(StudentList &list)
+{
+    const roster::ReadResult read = roster::read();
+    list.setNames(read.names);
+    return roster::problemToTell(read);
 }
 
 FileResult SaveRoster(const StudentList &list)

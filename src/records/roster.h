@@ -27,10 +27,15 @@ struct ReadResult
     QString message;
 };
 ReadResult read(const QByteArray &fileName = FileName);
+// What to tell the user of a read: why it was not whole, lines passed over; else empty.
+QString problemToTell(const ReadResult &read);
 QList<QByteArray> readNames(const QString &path);
-// What the file looks like from outside (which file, its size and time), to tell cheaply
-// whether another program has changed it; empty when it is missing.
+// What the file looks like from outside (which file, its size and times), to tell cheaply
+// whether another program has changed it; empty when it is missing. A file changed less
+// than UnsettledSeconds ago gives a stamp equal to no other, so that it is read again until
+// a change can no longer hide in the same tick of the file system's clock.
 QByteArray stamp(const QByteArray &fileName = FileName);
+inline constexpr int UnsettledSeconds = 2;
 
 // The names in a roster's bytes: every line but an empty one.
 QList<QByteArray> parseNames(QByteArrayView content);
@@ -45,7 +50,8 @@ struct ChangeResult
     enum Outcome { Changed, AlreadyListed, NotListed, Failed };
     Outcome outcome = Failed;
     QList<QByteArray> names; // the roster as it is on disk now, unless Failed
-    QString message; // when Failed
+    QString message; // when Failed: what went wrong, and that the roster is as it was
+    QString problem; // when Failed: what went wrong alone
 };
 // Inserts the name at its place in the sorted list, unless it is listed by then.
 ChangeResult addName(const QByteArray &name);

@@ -16,7 +16,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -144,6 +147,55 @@ private slots:
         QVERIFY(!pdfs.isEmpty()); // the newest is this one: an older one has other questions
         QCOMPARE(pdfWords(pdfs[0].filePath()), pageWords(previewSet()));
         QFile::remove(pdfs[0].filePath());
+    }
+
+    // A worksheet saved as a PDF over an earlier one, when the new file cannot be written
+    // whole: the earlier one stays byte for byte, no temporary file is left, and the message
+    // names the file and the reason.
+    void failedPdfSaveKeepsTheEarlierOne_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("error");
+        QTest::newRow("file-size limit") << "size limit" << EFBIG;
+        QTest::newRow("read-only folder") << "read-only folder" << EACCES;
+    }
+    void failedPdfSaveKeepsTheEarlierOne()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, error);
+        printing::setPrinterStandIn([](const QString &, const printing::Page &) {
+            return printing::PrintResult {printing::Status::NoPrinter, {}};
+        });
+        const QString pdf = QDir().absoluteFilePath("worksheet.pdf");
+        ui::setSaveResponder([pdf](const ui::SaveRequest &) { return pdf; });
+        const auto saveAsPdf = [this] {
+            m_ground->messages.answer(QMessageBox::Yes); // to print
+            m_ground->messages.answer(QMessageBox::Yes); // to a PDF file instead
+            QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+        };
+        saveAsPdf();
+        const QByteArray earlier = testsupport::readFile(pdf);
+        QVERIFY(earlier.startsWith("%PDF-"));
+        QTest::mouseClick(button("CmdNew"), Qt::LeftButton); // another sheet
+        const testsupport::Files before = testsupport::snapshot();
+        {
+            std::optional<testsupport::FileSizeLimit> limit;
+            std::optional<testsupport::ActingAsNobody> nobody;
+            if (fault == "size limit") {
+                limit.emplace(rlim_t(earlier.size() / 2));
+            } else {
+                QVERIFY(::chmod(".", 0555) == 0);
+                nobody.emplace();
+            }
+            saveAsPdf();
+        }
+        QVERIFY(::chmod(".", 0700) == 0);
+        QCOMPARE(testsupport::snapshot(), before);
+        QCOMPARE(m_ground->messages.texts().size(), 5);
+        QCOMPARE(m_ground->messages.shown().constLast().icon, QMessageBox::Warning);
+        QCOMPARE(m_ground->messages.texts().constLast(),
+                 "The file \"" + pdf + "\" could not be written: "
+                     + QString::fromLocal8Bit(std::strerror(error)) + ".\nNothing was changed.");
     }
 
     void linesScaleByTheirEnds()

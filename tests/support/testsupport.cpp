@@ -16,8 +16,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <ftw.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -71,6 +74,20 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes)
     getrlimit(RLIMIT_FSIZE, &m_previous);
     const rlimit lowered {bytes, m_previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &lowered);
+}
+
+ActingAsNobody::ActingAsNobody()
+{
+    if (const passwd *nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr) {
+        m_acting = setegid(nobody->pw_gid) == 0 && seteuid(nobody->pw_uid) == 0;
+    }
+}
+
+ActingAsNobody::~ActingAsNobody()
+{
+    if (m_acting && (seteuid(0) != 0 || setegid(0) != 0)) {
+        std::abort(); // every later test would run as nobody
+    }
 }
 
 void setQuestion(qint16 n, qint16 a, qint16 b)
@@ -171,6 +188,20 @@ MainPortal *openMenu(int picks)
 void click(QWidget *window, const char *button)
 {
     QTest::mouseClick(window->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
+void addStudent(QWidget *menu, const char *name)
+{
+    // The dialog is modal: it is filled in from its own event loop.
+    QTimer::singleShot(0, [name] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QTest::keyClicks(dialog->findChild<QWidget *>(QStringLiteral("txtStudent")), name);
+        click(dialog, "OKButton");
+        if (dialog->isVisible()) {
+            click(dialog, "CancelButton");
+        }
+    });
+    click(menu, "btnAddStduent");
 }
 
 QWidget *act(QWidget *window, QList<const char *> buttons, const char *keys)

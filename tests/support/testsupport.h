@@ -29,6 +29,12 @@ class WorkDir
 {
 public:
     WorkDir() { QDir::setCurrent(m_dir.path()); }
+    // Inside a folder of the test's choice, for the file system it needs.
+    explicit WorkDir(const QString &parent)
+        : m_dir(parent + QStringLiteral("/sumtrail-XXXXXX"))
+    {
+        QDir::setCurrent(m_dir.path());
+    }
     // Qt cannot remove names that are not valid UTF-8: they are removed by their bytes.
     ~WorkDir()
     {
@@ -117,6 +123,20 @@ private:
     rlimit m_previous {};
 };
 
+// Acts as the account "nobody" for the life of the object: root, whom permission bits do not
+// stop, then meets them as a pupil's account does.
+class ActingAsNobody
+{
+public:
+    ActingAsNobody();
+    ~ActingAsNobody();
+    ActingAsNobody(const ActingAsNobody &) = delete;
+    ActingAsNobody &operator=(const ActingAsNobody &) = delete;
+
+private:
+    bool m_acting = false;
+};
+
 // Makes question `n` of the current set read a + b, as a tutor is given it.
 void setQuestion(qint16 n, qint16 a, qint16 b);
 
@@ -141,6 +161,9 @@ bool closeEveryWindow();
 MainPortal *openMenu(int picks = 0);
 // Clicks the window's button of that name with the mouse.
 void click(QWidget *window, const char *button);
+// Adds a student through the menu's new-student dialog: the name typed, OK clicked, and the
+// dialog cancelled when it stays open after a refusal.
+void addStudent(QWidget *menu, const char *name);
 // Shows the window, types the keys where the focus is and clicks the buttons; gives back the
 // window they loaded (see Windows), if any, else this one.
 QWidget *act(QWidget *window, QList<const char *> buttons = {}, const char *keys = "");
