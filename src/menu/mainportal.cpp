@@ -155,8 +155,15 @@ void MainPortal::showRoster(const QList<QByteArray> &names)
     if (names == m_students.names()) {
         return;
     }
+    const bool wasEmpty = m_students.size() == 0;
     m_students.setNames(names);
     keepPick(picked);
+    // With no one picked the greeting is a prompt, which depends on whether anyone is listed.
+    if (!picked && wasEmpty != (m_students.size() == 0)) {
+        lblWelcome->setText(m_students.size() == 0
+                                ? tr(PromptEmpty)
+                                : tr("Please select student to begin or press \"New Student\""));
+    }
 }
 
 void MainPortal::keepPick(const std::optional<QByteArray> &picked)

@@ -125,6 +125,12 @@ private slots:
         QTest::newRow("the roster removed during an exercise, seen back in the menu")
             << annBen << 1 << "removed" << QByteArray() << "exercise" << QStringList {} << ""
             << "Press \"NEW STUDENT\" to begin" << 0;
+        QTest::newRow("the roster emptied, no one picked: the prompt to add")
+            << annBen << 0 << "in place" << QByteArray() << "click" << QStringList {} << ""
+            << "Press \"NEW STUDENT\" to begin" << 0;
+        QTest::newRow("the first names put in, no one picked: the prompt to pick")
+            << QByteArray() << 0 << "renamed over" << annBen << "click"
+            << QStringList {"ANN", "BEN"} << "" << select << 0;
         QTest::newRow("a folder put in its place: told once, the list kept")
             << annBen << 1 << "made a folder" << QByteArray() << "two clicks"
             << QStringList {"ANN", "BEN"} << "ANN"
