@@ -1,3 +1,4 @@
+#include "records/filelock.h"
 #include "records/filesizelimit.h"
 #include "records/history.h"
 #include "records/roster.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -19,6 +21,11 @@
 // once, for tst_sharedfolder to check the folder against.
 //
 // folderworker FOLDER LOG WORKER SEED OPERATIONS MILLISECONDS
+// folderworker FOLDER --hold FILE MILLISECONDS LINE
+//
+// With --hold it is another program in the middle of a change: it takes FILE's lock, reads
+// the file, says "held" on its output, and after MILLISECONDS writes the file back with LINE
+// added before it lets go.
 //
 // A log line is tab-separated: operation, student, outcome, milliseconds taken, the record
 // line of an append, and the message of a refusal.
@@ -59,6 +66,25 @@ private:
     QFile m_file;
 };
 
+int hold(const QByteArray &fileName, int ms, const QByteArray &line)
+{
+    FileLock lock(fileName);
+    if (!lock.lock().ok || !lock.held()) {
+        std::fprintf(stderr, "folderworker: no lock on %s\n", fileName.constData());
+        return 1;
+    }
+    QFile file(QFile::decodeName(fileName));
+    if (!file.open(QIODevice::ReadWrite)) {
+        return 1;
+    }
+    const QByteArray content = file.readAll();
+    std::printf("held\n");
+    std::fflush(stdout);
+    QThread::msleep(ms);
+    const QByteArray changed = content + line + "\r\n";
+    return file.seek(0) && file.write(changed) == changed.size() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,6 +93,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("sumtrail"));
     filesizelimit::failWritesPastTheLimit(); // as the program does
     const QStringList args = QCoreApplication::arguments();
+    if (args.value(2) == QLatin1String("--hold")) {
+        bool ok = false;
+        const int ms = args.value(4).toInt(&ok);
+        if (args.size() != 6 || !ok || !QDir::setCurrent(args.at(1))) {
+            std::fprintf(stderr, "usage: folderworker FOLDER --hold FILE MILLISECONDS LINE\n");
+            return 2;
+        }
+        return hold(QFile::encodeName(args.at(3)), ms, args.at(5).toUtf8());
+    }
     bool ok[4] = {};
     const int worker = args.value(3).toInt(&ok[0]);
     const quint32 seed = args.value(4).toUInt(&ok[1]);
