@@ -255,9 +255,11 @@ private slots:
         QByteArrayList wrong, busy; // outcomes no shared folder may give; locks busy too long
         int operations = 0, adds = 0, deletes = 0, appends = 0, full = 0;
         qint64 longest = 0;
+        int overASecond = 0; // a wait for a lock; an operation itself takes milliseconds
         const QByteArray tooLarge = std::strerror(EFBIG);
         for (const Operation &op : done) {
             longest = qMax(longest, op.ms);
+            overASecond += op.ms > 1000;
             operations += op.operation != "create"; // the second half of an add
             const bool ok = op.outcome == "ok";
             // The lock's message when its wait ran out: allowed, and counted.
@@ -365,10 +367,10 @@ private slots:
 
         std::printf("outcome: %d processes (seed %u), %d operations in %lld ms: %d adds, %d "
                     "deletes, %d appends, %d appends refused on a full disk and cut back; %lld "
-                    "refused because the lock stayed busy; longest operation %lld ms; roster of "
-                    "%lld names, %lld histories; faults found: %lld\n",
+                    "refused because the lock stayed busy; %d took over 1 s, the longest %lld ms; "
+                    "roster of %lld names, %lld histories; faults found: %lld\n",
                     processes, seed, operations, ms, adds, deletes, appends, full,
-                    qlonglong(busy.size()), longest, qlonglong(names.size()),
+                    qlonglong(busy.size()), overASecond, longest, qlonglong(names.size()),
                     qlonglong(histories.size()), qlonglong(faults.size()));
         for (const QByteArray &line : busy) {
             std::printf("lock busy: %s\n", line.constData());
