@@ -211,7 +211,7 @@ private slots:
         writeFile(folder + "/ANN.hst", before.join("\r\n") + "\r\n");
 
         const int processes = 4;
-        const int perWorker = SUMTRAIL_SANITIZED ? 250 : 1500; // each, unless time runs out
+        const int perWorker = SUMTRAIL_SANITIZED ? 750 : 1500; // each, unless time runs out
         const qint64 budgetMs = 30000;
         const quint32 seed = QRandomGenerator::global()->generate();
         const auto logName
