@@ -1,0 +1,196 @@
+#include "records/filelock.h"
+#include "records/filesizelimit.h"
+#include "records/history.h"
+#include "records/roster.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cstdio>
+#include <sys/resource.h>
+
+// One of several programs sharing a data folder, as sumtrail does on computers that share a
+// file server: it adds students of its own and deletes some of them again, and appends
+// results to ANN's history and to its students', at random, each through the records layer
+// as the windows call it. Every operation and its outcome is a line of its log, written at
+// once, for tst_sharedfolder to check the folder against.
+//
+// folderworker FOLDER LOG WORKER SEED OPERATIONS MILLISECONDS
+// folderworker FOLDER --hold FILE MILLISECONDS LINE
+//
+// With --hold it is another program in the middle of a change: it takes FILE's lock, reads
+// the file, says "held" on its output, and after MILLISECONDS writes the file back with LINE
+// added before it lets go.
+//
+// A log line is tab-separated: operation, student, outcome, milliseconds taken, the record
+// line of an append, and the message of a refusal.
+//   add         roster::addName of a name no one used before: ok, listed or refused
+//   create      CreateHistory after an add, as the new-student dialog does: ok or refused
+//   delete      roster::removeName of one of its names still listed: ok, notlisted or refused
+//   append      AppendResult to ANN or to one of its names still listed: ok or refused
+//   fullappend  AppendResult to ANN on a disk that is full for this worker (a size limit
+//               below the file's size): refused, and cut back without cutting anyone else's
+namespace {
+
+// Below ANN's history as the test starts it, above a lock file's few lines.
+constexpr rlim_t FullDiskBytes = 4096;
+
+class Log
+{
+public:
+    explicit Log(const QString &path)
+        : m_file(path)
+    {
+    }
+    bool open()
+    {
+        return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    }
+    // Unbuffered: a line written is in the file even if the worker dies after it.
+    bool write(const char *operation, const QByteArray &student, const char *outcome, qint64 ms,
+               const QByteArray &record = {}, const QString &message = {})
+    {
+        QByteArray said = message.toUtf8(); // a message may run over several lines
+        said.replace('\r', ' ').replace('\n', " | ");
+        const QByteArray line = QByteArray(operation) + '\t' + student + '\t' + outcome + '\t'
+            + QByteArray::number(ms) + '\t' + record + '\t' + said + '\n';
+        return m_file.write(line) == line.size();
+    }
+
+private:
+    QFile m_file;
+};
+
+int hold(const QByteArray &fileName, int ms, const QByteArray &line)
+{
+    FileLock lock(fileName);
+    if (!lock.lock().ok || !lock.held()) {
+        std::fprintf(stderr, "folderworker: no lock on %s\n", fileName.constData());
+        return 1;
+    }
+    QFile file(QFile::decodeName(fileName));
+    if (!file.open(QIODevice::ReadWrite)) {
+        return 1;
+    }
+    const QByteArray content = file.readAll();
+    std::printf("held\n");
+    std::fflush(stdout);
+    QThread::msleep(ms);
+    const QByteArray changed = content + line + "\r\n";
+    return file.seek(0) && file.write(changed) == changed.size() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sumtrail"));
+    filesizelimit::failWritesPastTheLimit(); // as the program does
+    const QStringList args = QCoreApplication::arguments();
+    if (args.value(2) == QLatin1String("--hold")) {
+        bool ok = false;
+        const int ms = args.value(4).toInt(&ok);
+        if (args.size() != 6 || !ok || !QDir::setCurrent(args.at(1))) {
+            std::fprintf(stderr, "usage: folderworker FOLDER --hold FILE MILLISECONDS LINE\n");
+            return 2;
+        }
+        return hold(QFile::encodeName(args.at(3)), ms, args.at(5).toUtf8());
+    }
+    bool ok[4] = {};
+    const int worker = args.value(3).toInt(&ok[0]);
+    const quint32 seed = args.value(4).toUInt(&ok[1]);
+    const int operations = args.value(5).toInt(&ok[2]);
+    const qint64 budgetMs = args.value(6).toLongLong(&ok[3]);
+    if (args.size() != 7 || !ok[0] || !ok[1] || !ok[2] || !ok[3]) {
+        std::fprintf(stderr,
+                     "usage: folderworker FOLDER LOG WORKER SEED OPERATIONS MILLISECONDS\n");
+        return 2;
+    }
+    Log log(args.at(2));
+    if (!log.open() || !QDir::setCurrent(args.at(1))) {
+        std::fprintf(stderr, "folderworker: cannot open %s or enter %s\n", qPrintable(args.at(2)),
+                     qPrintable(args.at(1)));
+        return 2;
+    }
+
+    QRandomGenerator random(seed);
+    QList<QByteArray> mine; // added by this worker and not deleted since
+    int names = 0;
+    // Unique across workers and operations, so that each line of a history says who wrote it.
+    const QDateTime start(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+    const auto record = [&](int operation) {
+        const QDateTime when = start.addSecs(qint64(worker) * 10000000 + operation);
+        return HistoryRecord {history::formatDate(when), QByteArray::number(1 + operation % 6),
+                              QByteArray::number(operation % 101), "00:03:27"};
+    };
+    QElapsedTimer elapsed;
+    elapsed.start();
+    bool logged = true;
+    for (int operation = 0; operation < operations && elapsed.elapsed() < budgetMs && logged;
+         ++operation) {
+        QElapsedTimer took;
+        took.start();
+        const quint32 draw = random.bounded(100);
+        if (draw < 30 || (draw < 45 && mine.isEmpty())) {
+            const QByteArray name = 'W' + QByteArray::number(worker) + 'N'
+                + QByteArray::number(names++).rightJustified(4, '0');
+            const roster::ChangeResult added = roster::addName(name);
+            if (added.outcome == roster::ChangeResult::Changed) {
+                logged = log.write("add", name, "ok", took.restart());
+                const FileResult created = CreateHistory(name);
+                logged = logged
+                    && log.write("create", name, created.ok ? "ok" : "refused", took.elapsed(), {},
+                                 created.message);
+                mine.append(name);
+            } else {
+                logged = log.write("add", name,
+                                   added.outcome == roster::ChangeResult::Failed ? "refused"
+                                                                                 : "listed",
+                                   took.elapsed(), {}, added.message);
+            }
+        } else if (draw < 45) {
+            const qsizetype which = random.bounded(mine.size());
+            const QByteArray name = mine.at(which);
+            const roster::ChangeResult removed = roster::removeName(name);
+            const char *outcome = "refused";
+            if (removed.outcome == roster::ChangeResult::Changed) {
+                outcome = "ok";
+                mine.removeAt(which);
+            } else if (removed.outcome == roster::ChangeResult::NotListed) {
+                outcome = "notlisted";
+                mine.removeAt(which);
+            }
+            logged = log.write("delete", name, outcome, took.elapsed(), {}, removed.message);
+        } else if (draw < 90) {
+            const QByteArray name = draw < 75 || mine.isEmpty()
+                ? QByteArray("ANN")
+                : mine.at(random.bounded(mine.size()));
+            const HistoryRecord written = record(operation);
+            const FileResult appended = AppendResult(name, written);
+            logged = log.write("append", name, appended.ok ? "ok" : "refused", took.elapsed(),
+                               history::formatRecord(written), appended.message);
+        } else {
+            // Lowered for this append alone, as the size limit of the reliability tests is.
+            rlimit previous {};
+            getrlimit(RLIMIT_FSIZE, &previous);
+            const rlimit full {FullDiskBytes, previous.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &full);
+            const HistoryRecord written = record(operation);
+            const FileResult appended = AppendResult("ANN", written);
+            setrlimit(RLIMIT_FSIZE, &previous);
+            logged = log.write("fullappend", "ANN", appended.ok ? "ok" : "refused", took.elapsed(),
+                               history::formatRecord(written), appended.message);
+        }
+    }
+    if (!logged) {
+        std::fprintf(stderr, "folderworker %d: its log could not be written\n", worker);
+        return 1;
+    }
+    return 0;
+}
