@@ -130,6 +130,10 @@ void MainPortal::Form_Load()
 
 void MainPortal::rereadRosterIfChanged()
 {
+    // Not while another window is in front: the menu reads again when it is shown.
+    if (!isVisible()) {
+        return;
+    }
     const QByteArray stamp = roster::stamp();
     if (stamp == m_rosterStamp) {
         return;
