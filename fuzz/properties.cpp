@@ -3,10 +3,12 @@
 #include "exercise/answertext.h"
 #include "menu/studentname.h"
 #include "records/history.h"
+#include "records/linescanner.h"
 #include "records/roster.h"
 #include "records/textlines.h"
 #include "report/reportline.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
@@ -225,6 +227,38 @@ bool reportLine(QByteArrayView input)
                                  QByteArray::number(1 + c.next(6)), QByteArray::number(c.next(101)),
                                  QByteArray(clock)};
     return linesUpUnderTheHeading(reportline::format(written));
+}
+
+bool lineScanner(QByteArrayView input)
+{
+    Choices choose(input);
+    const qint64 chunk = 2 + choose.next(62);
+    const qint64 maxLine = choose.next(24);
+    const QByteArray text = choose.rest().toByteArray();
+    QList<QByteArray> expected;
+    qint64 tooLong = 0;
+    for (const QByteArray &line : splitLines(text)) {
+        if (line.size() > maxLine) {
+            ++tooLong;
+        } else {
+            expected.append(line);
+        }
+    }
+    QBuffer device;
+    device.setData(text);
+    device.open(QIODevice::ReadOnly);
+    LineScanner scanner(device, maxLine);
+    QList<QByteArray> found;
+    bool atTheirOffsets = true;
+    const bool read = scanner.scan(
+        0, text.size(),
+        [&](qint64 offset, QByteArrayView line) {
+            atTheirOffsets = atTheirOffsets && text.sliced(offset).startsWith(line);
+            found.append(line.toByteArray());
+            return true;
+        },
+        chunk);
+    return read && atTheirOffsets && found == expected && scanner.skippedLines() == tooLong;
 }
 
 } // namespace fuzzprops

@@ -29,4 +29,9 @@ bool answerText(QByteArrayView input);
 // writes, every value ends under the last letter of its heading word.
 bool reportLine(QByteArrayView input);
 
+// Reading a file line by line in chunks of any size gives the lines splitLines() gives,
+// each at its offset, less those over the line limit, which are counted; however the
+// chunks cut the line ends.
+bool lineScanner(QByteArrayView input);
+
 } // namespace fuzzprops

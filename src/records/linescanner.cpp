@@ -38,14 +38,15 @@ bool LineScanner::scan(qint64 from, qint64 limit, const OnLine &onLine, qint64 c
     bool atEnd = false;
     for (;;) {
         if (filled == buffer.size()) {
-            if (filled > m_maxLine) {
-                // The line so far is over the limit: drop it and read on to its end. A CR
-                // last in the buffer may be that end, waiting for an LF: it stays.
-                const qint64 kept = buffer.at(filled - 1) == '\r' ? 1 : 0;
+            // A CR last in the buffer may be the line's end, waiting for an LF.
+            const qint64 pendingEnd = buffer.at(filled - 1) == '\r' ? 1 : 0;
+            if (filled - pendingEnd > m_maxLine) {
+                // The line so far is over the limit: drop it and read on to its end; a
+                // pending CR stays, as it may be that end.
                 buffer[0] = buffer.at(filled - 1);
                 skipping = true;
-                bufferStart += filled - kept;
-                filled = kept;
+                bufferStart += filled - pendingEnd;
+                filled = pendingEnd;
             } else {
                 buffer.resize(std::min(buffer.size() * 2, m_maxLine + chunk + 1));
             }
@@ -98,6 +99,9 @@ bool LineScanner::scan(qint64 from, qint64 limit, const OnLine &onLine, qint64 c
             p = next;
         }
         if (atEnd) {
+            if (skipping && !m_failed) {
+                ++m_skipped; // a long last line without an end, dropped before it ended
+            }
             return !m_failed;
         }
         // The unfinished line moves to the front of the buffer.

@@ -25,7 +25,8 @@ private slots:
                {"date", fuzzprops::date},
                {"studentName", fuzzprops::studentName},
                {"answerText", fuzzprops::answerText},
-               {"reportLine", fuzzprops::reportLine}};
+               {"reportLine", fuzzprops::reportLine},
+               {"lineScanner", fuzzprops::lineScanner}};
         for (const auto &[name, property] : properties) {
             QVERIFY2(!QDir(SUMTRAIL_FUZZ_DIR "/corpus/" + name).isEmpty(),
                      "every property has seeds");
