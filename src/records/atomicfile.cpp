@@ -120,7 +120,9 @@ void AtomicFile::removeStaleTemporaries() const
         struct stat st
         {
         };
-        if (name.startsWith(prefix)
+        // Exactly the prefix and mkostemp's six characters: a student's file whose name
+        // happens to begin the same is no temporary file.
+        if (name.startsWith(prefix) && name.size() == prefix.size() + 6
             && ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0
             && S_ISREG(st.st_mode) && (m_lockHeld || now - st.st_mtime > StaleSeconds)) {
             ::unlinkat(::dirfd(dir), entry->d_name, 0);

@@ -256,7 +256,10 @@ private slots:
     {
         QTest::addColumn<QString>("save");
         QTest::addColumn<QList<QByteArray>>("left"); // besides the roster
-        const QList<QByteArray> kept = {".ANN.hst.saving-C0FFEE", ".sumroll.ini.saving-folder"};
+        // Another file's temporary, a folder, and a student's history whose name begins as
+        // a temporary file's does.
+        const QList<QByteArray> kept = {".ANN.hst.saving-C0FFEE", ".sumroll.ini.saving-folder",
+                                        ".sumroll.ini.saving-ABCDEF.hst"};
         QTest::newRow("a name added, under the lock") << "add" << kept;
         QTest::newRow("a name removed, under the lock") << "remove" << kept;
         QTest::newRow("saved without the lock: only the old ones")
@@ -272,11 +275,12 @@ private slots:
         writeFile(prefix + "NEW123", "ANN\r\n"); // a save that may still be running
         writeFile(prefix + "OLD456", "ANN\r\nB");
         writeFile(".ANN.hst.saving-C0FFEE", "another file's");
+        writeFile(".sumroll.ini.saving-ABCDEF.hst", "a student's results");
         QVERIFY(QDir().mkpath(prefix + "folder/inside"));
         const timespec eleventhMinute[2]
             = {{::time(nullptr) - 11 * 60, 0}, {::time(nullptr) - 11 * 60, 0}};
         for (const char *old : {".sumroll.ini.saving-OLD456", ".ANN.hst.saving-C0FFEE",
-                                ".sumroll.ini.saving-folder"}) {
+                                ".sumroll.ini.saving-folder", ".sumroll.ini.saving-ABCDEF.hst"}) {
             QVERIFY(::utimensat(AT_FDCWD, old, eleventhMinute, 0) == 0);
         }
         const bool saved = save == "add"
