@@ -110,8 +110,7 @@ int measure(const QString &what)
                     }
                     const roster::ChangeResult added = roster::addName(name);
                     students.setNames(added.names);
-                    return added.outcome == roster::ChangeResult::Changed
-                        && CreateHistory(name).ok;
+                    return added.outcome == roster::ChangeResult::Changed && CreateHistory(name).ok;
                 });
             } else if (what == QLatin1String("delete")) {
                 m = timed([&students] {

@@ -13,8 +13,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -17,16 +17,19 @@
 
 namespace roster {
 
+// An empty line names no one: as a student it would keep its results in ".hst", a hidden
+// file, and stand in the list as a blank.
+static void appendName(QList<QByteArray> &names, QByteArrayView line)
+{
+    if (!line.isEmpty()) {
+        names.append(line.toByteArray());
+    }
+}
+
 QList<QByteArray> parseNames(QByteArrayView content)
 {
-    // An empty line names no one: as a student it would keep its results in ".hst", a
-    // hidden file, and stand in the list as a blank.
     QList<QByteArray> names;
-    forEachLine(content, [&names](QByteArrayView line) {
-        if (!line.isEmpty()) {
-            names.append(line.toByteArray());
-        }
-    });
+    forEachLine(content, [&names](QByteArrayView line) { appendName(names, line); });
     return names;
 }
 
@@ -45,9 +48,7 @@ ReadResult read(const QByteArray &fileName)
     LineScanner lines(*opened.file);
     result.whole
         = lines.scan(0, std::numeric_limits<qint64>::max(), [&result](qint64, QByteArrayView line) {
-              if (!line.isEmpty()) { // as parseNames()
-                  result.names.append(line.toByteArray());
-              }
+              appendName(result.names, line);
               return true;
           });
     result.skippedLines = lines.skippedLines();
@@ -210,13 +211,4 @@ QString LoadRoster(StudentList &list)
     const roster::ReadResult read = roster::read();
     list.setNames(read.names);
     return roster::problemToTell(read);
-}
-
-FileResult SaveRoster(const StudentList &list)
-{
-    FileLock lock(roster::FileName);
-    if (const FileResult locked = lock.lock(); !locked.ok) {
-        return locked;
-    }
-    return roster::write(roster::FileName, list.names(), lock.held());
 }

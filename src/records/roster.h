@@ -63,4 +63,3 @@ ChangeResult removeName(const QByteArray &name);
 // Fills the list from the roster file; returns the message to show when it was not read
 // whole or had lines that were skipped, else an empty text.
 QString LoadRoster(StudentList &list);
-FileResult SaveRoster(const StudentList &list);

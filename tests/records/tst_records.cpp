@@ -31,7 +31,8 @@ private slots:
             writeFile("sumroll.ini", content);
             StudentList list;
             LoadRoster(list);
-            return SaveRoster(list).ok ? readFile("sumroll.ini") : "not saved";
+            return roster::writeNames(roster::FileName, list.names()).ok ? readFile("sumroll.ini")
+                                                                         : "not saved";
         };
         QByteArray all; // every byte but the line ends
         for (char b = 1; b != 0; ++b) {
@@ -73,16 +74,18 @@ private slots:
         LoadRoster(list);
         list.insertSorted(QByteArray(4096, 'B'));
         std::optional<FileSizeLimit> limit(m_line.size() + 4);
-        const FileResult roster = SaveRoster(list), history = AppendResult("BEN", m_record);
+        const FileResult saved = roster::writeNames(roster::FileName, list.names()),
+                         history = AppendResult("BEN", m_record);
         limit.reset();
-        QVERIFY(!roster.ok && roster.message.contains("sumroll.ini"));
+        QVERIFY(!saved.ok && saved.message.contains("sumroll.ini"));
         QVERIFY(!history.ok && history.message.contains("BEN.hst"));
         QCOMPARE(snapshot(),
                  (Files {{"sumroll.ini", "ANN\r\n"}, {"BEN.hst", m_line}})); // no temporary file
         QVERIFY(QFile::remove("sumroll.ini") && QDir().mkdir("sumroll.ini"));
         LoadRoster(list);
         QCOMPARE(list.size(), 0);
-        QVERIFY(!SaveRoster(list).ok && QFileInfo("sumroll.ini").isDir());
+        QVERIFY(!roster::writeNames(roster::FileName, list.names()).ok
+                && QFileInfo("sumroll.ini").isDir());
     }
 
     // Past a file-size limit a write fails as on a full disk, and the result says which file
