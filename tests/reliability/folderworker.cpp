@@ -89,8 +89,9 @@ int hold(const QByteArray &fileName, int ms, const QByteArray &line)
 
 int main(int argc, char *argv[])
 {
+    // The application name stays the executable's: QLockFile takes a lock whose holder's
+    // executable is not named as the application that wrote it for a stale one.
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("sumtrail"));
     filesizelimit::failWritesPastTheLimit(); // as the program does
     const QStringList args = QCoreApplication::arguments();
     if (args.value(2) == QLatin1String("--hold")) {
