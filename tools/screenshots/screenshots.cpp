@@ -37,13 +37,20 @@ bool write(const QString &name, const QByteArray &bytes)
 class Shooter
 {
 public:
-    explicit Shooter(QString folder)
+    Shooter(QString folder, QSizeF stretch)
         : m_folder(std::move(folder))
+        , m_stretch(stretch)
     {
     }
 
     void shoot(QWidget *window, const char *name)
     {
+        if (m_stretch != QSizeF(1, 1)) {
+            // An odd aspect shows what the windows' own scaling does with the controls.
+            window->resize(qRound(window->width() * m_stretch.width()),
+                           qRound(window->height() * m_stretch.height()));
+            QApplication::processEvents();
+        }
         window->raise();
         window->activateWindow();
         if (!QTest::qWaitForWindowExposed(window)) {
@@ -63,6 +70,7 @@ public:
 
 private:
     QString m_folder;
+    QSizeF m_stretch;
     bool m_failed = false;
 };
 
@@ -97,8 +105,17 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("sumtrail"));
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: sumtrail_screenshots OUTPUT_FOLDER\n");
+    // --stretch WxH resizes every window by those factors before it is shot.
+    QSizeF stretch(1, 1);
+    if (argc == 4 && qstrcmp(argv[2], "--stretch") == 0) {
+        const QList<QByteArray> factors = QByteArray(argv[3]).split('x');
+        if (factors.size() == 2) {
+            stretch = QSizeF(factors[0].toDouble(), factors[1].toDouble());
+        }
+        argc = 2;
+    }
+    if (argc != 2 || stretch.isEmpty()) {
+        std::fprintf(stderr, "usage: sumtrail_screenshots OUTPUT_FOLDER [--stretch WxH]\n");
         return 2;
     }
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -127,12 +144,21 @@ int main(int argc, char *argv[])
           "11/12/2026 9:40:09 AM#2#75#00:04:47\r\n"
           "11/16/2026 9:58:30 AM#2#88#00:04:02\r\n"
           "11/19/2026 10:20:16 AM#3#69#00:06:15\r\n");
-    Shooter shooter(output);
+    Shooter shooter(output, stretch);
 
     MainPortal *menu = Windows::load<MainPortal>();
     menu->show();
     QTest::keyClick(child<QComboBox>(menu, "Combo1"), Qt::Key_Down);
     shooter.shoot(menu, "mainmenu");
+
+    QTimer::singleShot(0, [&shooter] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            QTest::keyClicks(dialog->focusWidget(), QStringLiteral("Dana"));
+            shooter.shoot(dialog, "newstudent");
+            dialog->close();
+        }
+    });
+    click(menu, "btnAddStduent");
 
     // An exercise at level 2, marked: three answers wrong, the clock at 3 min 41 s.
     click(menu, "Command1");
