@@ -2,12 +2,12 @@
 // against the floor of merely reading the same file line by line.
 
 #include "benchsupport.h"
-#include "menu/mainportal.h"
-#include "records/history.h"
-#include "report/linelistview.h"
-#include "report/report.h"
-#include "ui/fonts.h"
-#include "ui/windows.h"
+#include "core/records/history.h"
+#include "gui/base/fonts.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "gui/report/linelistview.h"
+#include "gui/report/report.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,10 +3,10 @@
 // and of writing it once.
 
 #include "benchsupport.h"
-#include "menu/mainportal.h"
-#include "records/history.h"
-#include "records/roster.h"
-#include "records/studentlist.h"
+#include "core/records/history.h"
+#include "core/records/roster.h"
+#include "core/records/studentlist.h"
+#include "gui/menu/mainportal.h"
 
 #include <QApplication>
 #include <QDir>

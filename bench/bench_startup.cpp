@@ -4,7 +4,7 @@
 // private Xvfb server.
 
 #include "benchsupport.h"
-#include "menu/mainportal.h"
+#include "gui/menu/mainportal.h"
 
 #include <QApplication>
 #include <QDir>

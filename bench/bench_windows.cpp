@@ -2,10 +2,10 @@
 // of the exercise window, against a bare window of the same size with a dozen buttons.
 
 #include "benchsupport.h"
-#include "menu/mainportal.h"
-#include "records/history.h"
-#include "ui/fonts.h"
-#include "ui/windows.h"
+#include "core/records/history.h"
+#include "gui/base/fonts.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // per question for sets of 16, 24 and 122, against one draw without the test.
 
 #include "benchsupport.h"
-#include "exercise/addmodule.h"
-#include "print/printing.h"
-#include "print/worksheetpage.h"
+#include "core/exercise/addmodule.h"
+#include "core/print/worksheetpage.h"
+#include "gui/print/printing.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,7 +2,7 @@
 // window of the main menu's size with a dozen buttons. Built by the same build as the
 // program, linking Qt Widgets only.
 
-#include "ui/startupprobe.h"
+#include "gui/base/startupprobe.h"
 
 #include <QApplication>
 #include <QGridLayout>

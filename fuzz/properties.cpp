@@ -1,12 +1,12 @@
 #include "properties.h"
 
-#include "exercise/answertext.h"
-#include "menu/studentname.h"
-#include "records/history.h"
-#include "records/linescanner.h"
-#include "records/roster.h"
-#include "records/textlines.h"
-#include "report/reportline.h"
+#include "core/exercise/answertext.h"
+#include "core/records/history.h"
+#include "core/records/linescanner.h"
+#include "core/records/roster.h"
+#include "core/records/studentname.h"
+#include "core/records/textlines.h"
+#include "core/report/reportline.h"
 
 #include <QBuffer>
 #include <QLocale>

@@ -1,8 +1,8 @@
-#include "menu/mainportal.h"
-#include "records/filesizelimit.h"
-#include "ui/fonts.h"
-#include "ui/startupprobe.h"
-#include "ui/windows.h"
+#include "core/records/filesizelimit.h"
+#include "gui/base/fonts.h"
+#include "gui/base/startupprobe.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
 
 #include <QApplication>
 

@@ -35,13 +35,13 @@ python3 -c 'import sys, xml.etree.ElementTree as t; r = t.parse(sys.argv[1]).get
 # The installed program starts from its own libraries without mapping printing or charts,
 # and those libraries, loaded on first use, find everything they need.
 libdir=$(dirname "$(find "$root/lib" -name libsumtrail_core.so)")
-for lib in core print chart; do
+for lib in core gui print chart; do
     [ -f "$libdir/libsumtrail_$lib.so" ] || fail "not installed: libsumtrail_$lib.so"
 done
 ! ldd "$libdir"/libsumtrail_*.so | grep -q 'not found' || fail "a program library lacks a dependency"
 mapped=$(cd "$scratch" && QT_QPA_PLATFORM=offscreen SUMTRAIL_STARTUP_PROBE=1 LD_DEBUG=files \
     "$root/bin/sumtrail" 2>&1 | sed -n 's/.*calling init: //p')
-grep -q "^$scratch/.*/libsumtrail_core.so$" <<<"$mapped" || fail "program did not start from its installed core library"
+grep -q "^$scratch/.*/libsumtrail_gui.so$" <<<"$mapped" || fail "program did not start from its installed libraries"
 ! grep -qE 'Charts|PrintSupport' <<<"$mapped" || fail "start-up maps Qt Charts or Qt Print Support"
 
 # The launcher, in a tree of its own whose program reports where it was started.

@@ -1,13 +1,13 @@
-#include "exercise/addmodule.h"
-#include "exercise/scoring.h"
-#include "menu/dialog.h"
-#include "menu/mainportal.h"
-#include "report/linelistview.h"
+#include "core/exercise/addmodule.h"
+#include "core/exercise/scoring.h"
+#include "gui/base/windowless.h"
+#include "gui/base/windows.h"
+#include "gui/menu/dialog.h"
+#include "gui/menu/mainportal.h"
+#include "gui/report/linelistview.h"
+#include "gui/tutors/tutor.h"
+#include "gui/tutors/tutor2.h"
 #include "support/testsupport.h"
-#include "tutors/tutor.h"
-#include "tutors/tutor2.h"
-#include "ui/windowless.h"
-#include "ui/windows.h"
 
 #include <QAccessible>
 #include <QApplication>

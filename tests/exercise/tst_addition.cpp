@@ -1,10 +1,10 @@
-#include "exercise/addition.h"
-#include "exercise/addmodule.h"
-#include "menu/mainportal.h"
+#include "core/exercise/addmodule.h"
+#include "gui/base/symbolglyphs.h"
+#include "gui/base/twips.h"
+#include "gui/base/windows.h"
+#include "gui/exercise/addition.h"
+#include "gui/menu/mainportal.h"
 #include "support/testsupport.h"
-#include "ui/symbolglyphs.h"
-#include "ui/twips.h"
-#include "ui/windows.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "exercise/addmodule.h"
-#include "exercise/randomsource.h"
-#include "support/testsupport.h"
+#include "core/exercise/addmodule.h"
+#include "core/exercise/randomsource.h"
+#include "support/testfiles.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "exercise/answertext.h"
+#include "core/exercise/answertext.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "exercise/elapsedtime.h"
+#include "core/exercise/elapsedtime.h"
 
 #include <QTest>
 #include <QTimeZone>

@@ -1,4 +1,4 @@
-#include "exercise/scoring.h"
+#include "core/exercise/scoring.h"
 
 #include <QTest>
 

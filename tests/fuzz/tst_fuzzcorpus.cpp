@@ -1,5 +1,5 @@
 #include "properties.h"
-#include "support/testsupport.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "menu/mainportal.h"
-#include "records/roster.h"
+#include "core/records/roster.h"
+#include "gui/menu/mainportal.h"
 #include "support/testsupport.h"
 
 #include <QApplication>

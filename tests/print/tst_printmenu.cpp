@@ -1,12 +1,12 @@
-#include "exercise/randomsource.h"
-#include "menu/mainportal.h"
-#include "print/printing.h"
-#include "print/printmenu.h"
+#include "core/exercise/randomsource.h"
+#include "gui/base/savedialog.h"
+#include "gui/base/twips.h"
+#include "gui/base/windowless.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "gui/print/printing.h"
+#include "gui/print/printmenu.h"
 #include "support/testsupport.h"
-#include "ui/savedialog.h"
-#include "ui/twips.h"
-#include "ui/windowless.h"
-#include "ui/windows.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "print/printsurface.h"
-#include "print/worksheetpage.h"
+#include "core/print/printsurface.h"
+#include "core/print/worksheetpage.h"
 
 #include <QTest>
 

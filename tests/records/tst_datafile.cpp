@@ -1,8 +1,8 @@
-#include "records/atomicfile.h"
-#include "records/linescanner.h"
-#include "records/roster.h"
-#include "records/studentlist.h"
-#include "support/testsupport.h"
+#include "core/records/atomicfile.h"
+#include "core/records/linescanner.h"
+#include "core/records/roster.h"
+#include "core/records/studentlist.h"
+#include "support/testfiles.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "records/filesizelimit.h"
-#include "records/history.h"
-#include "records/roster.h"
-#include "records/studentlist.h"
-#include "support/testsupport.h"
+#include "core/records/filesizelimit.h"
+#include "core/records/history.h"
+#include "core/records/roster.h"
+#include "core/records/studentlist.h"
+#include "support/testfiles.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "records/filelock.h"
-#include "records/filesizelimit.h"
-#include "records/history.h"
-#include "records/roster.h"
+#include "core/records/filelock.h"
+#include "core/records/filesizelimit.h"
+#include "core/records/history.h"
+#include "core/records/roster.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

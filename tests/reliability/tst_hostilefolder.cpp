@@ -1,8 +1,8 @@
-#include "menu/mainportal.h"
-#include "records/history.h"
-#include "records/studentlist.h"
-#include "report/linelistview.h"
-#include "report/reportline.h"
+#include "core/records/history.h"
+#include "core/records/studentlist.h"
+#include "core/report/reportline.h"
+#include "gui/menu/mainportal.h"
+#include "gui/report/linelistview.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "menu/mainportal.h"
-#include "report/linelistview.h"
+#include "gui/menu/mainportal.h"
+#include "gui/report/linelistview.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>

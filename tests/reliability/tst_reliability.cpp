@@ -1,11 +1,11 @@
-#include "menu/mainportal.h"
-#include "records/history.h"
-#include "records/roster.h"
-#include "records/textlines.h"
-#include "report/linelistview.h"
+#include "core/records/history.h"
+#include "core/records/roster.h"
+#include "core/records/textlines.h"
+#include "gui/base/savedialog.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "gui/report/linelistview.h"
 #include "support/testsupport.h"
-#include "ui/savedialog.h"
-#include "ui/windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

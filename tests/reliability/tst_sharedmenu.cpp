@@ -1,4 +1,4 @@
-#include "menu/mainportal.h"
+#include "gui/menu/mainportal.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemView>

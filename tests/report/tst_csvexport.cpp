@@ -1,4 +1,4 @@
-#include "report/csvexport.h"
+#include "core/report/csvexport.h"
 
 #include <QtTest>
 

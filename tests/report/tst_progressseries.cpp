@@ -1,5 +1,5 @@
-#include "report/progressseries.h"
-#include "report/recordindex.h"
+#include "core/report/progressseries.h"
+#include "core/report/recordindex.h"
 
 #include <QtTest>
 

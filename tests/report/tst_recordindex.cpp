@@ -1,5 +1,5 @@
-#include "report/recordindex.h"
-#include "support/testsupport.h"
+#include "core/report/recordindex.h"
+#include "support/testfiles.h"
 
 #include <QtTest>
 

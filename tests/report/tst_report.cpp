@@ -1,10 +1,10 @@
-#include "menu/mainportal.h"
-#include "report/linelistview.h"
-#include "report/progresschart.h"
-#include "report/report.h"
+#include "gui/base/savedialog.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "gui/report/linelistview.h"
+#include "gui/report/progresschart.h"
+#include "gui/report/report.h"
 #include "support/testsupport.h"
-#include "ui/savedialog.h"
-#include "ui/windows.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,5 +1,5 @@
-#include "records/history.h"
-#include "report/reportline.h"
+#include "core/records/history.h"
+#include "core/report/reportline.h"
 
 #include <QtTest>
 

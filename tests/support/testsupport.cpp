@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "exercise/addmodule.h"
-#include "menu/mainportal.h"
-#include "records/filesizelimit.h"
-#include "ui/windows.h"
+#include "core/exercise/addmodule.h"
+#include "core/records/filesizelimit.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,93 +62,11 @@ void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press)
     });
 }
 
-ScriptedRandom::ScriptedRandom(QList<double> values)
-    : m_values(std::move(values))
-{
-    setRandomSource([this] { return m_values.at(m_draws++ % m_values.size()); });
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes)
-{
-    filesizelimit::failWritesPastTheLimit(); // as the program does
-    getrlimit(RLIMIT_FSIZE, &m_previous);
-    const rlimit lowered {bytes, m_previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &lowered);
-}
-
-ActingAsNobody::ActingAsNobody()
-{
-    if (const passwd *nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr) {
-        m_acting = setegid(nobody->pw_gid) == 0 && seteuid(nobody->pw_uid) == 0;
-    }
-}
-
-ActingAsNobody::~ActingAsNobody()
-{
-    if (m_acting && (seteuid(0) != 0 || setegid(0) != 0)) {
-        std::abort(); // every later test would run as nobody
-    }
-}
-
 void setQuestion(qint16 n, qint16 a, qint16 b)
 {
     AddModule::FirstNum[n] = a;
     AddModule::SecondNum[n] = b;
     AddModule::SumNum[n] = qint16(a + b);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QList<QByteArray> fileNamesIn(const QByteArray &dir)
-{
-    QList<QByteArray> names;
-    if (DIR *d = opendir(dir.constData())) {
-        while (const dirent *entry = readdir(d)) {
-            const QByteArray name(entry->d_name);
-            if (name != "." && name != "..") {
-                names.append(name);
-            }
-        }
-        closedir(d);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void removeTree(const QString &dir)
-{
-    nftw(
-        QFile::encodeName(dir).constData(),
-        [](const char *path, const struct stat *, int, FTW *) {
-            ::remove(path); // what cannot be removed is left; the walk goes on
-            return 0;
-        },
-        16, FTW_DEPTH | FTW_PHYS);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        f.write(bytes);
-    }
-}
-
-Files snapshot(const QString &dir)
-{
-    Files result;
-    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        result.insert(QDir(dir).relativeFilePath(path) + (it.fileInfo().isDir() ? "/" : ""),
-                      readFile(path));
-    }
-    return result;
 }
 
 void closeAllWindows()

@@ -1,53 +1,19 @@
 #pragma once
 
-#include "exercise/randomsource.h"
-#include "ui/clock.h"
-#include "ui/msgbox.h"
+#include "testfiles.h"
 
-#include <QByteArray>
+#include "gui/base/clock.h"
+#include "gui/base/msgbox.h"
+
 #include <QDateTime>
-#include <QDir>
 #include <QList>
-#include <QMap>
 #include <QString>
-#include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 class MainPortal;
 
-// Shared ground for the tests: a private working directory, answers to message boxes,
-// a clock and a random source the test controls, files as bytes, and the windows opened
-// the way a person opens them.
+// Shared ground for the window tests: answers to message boxes, a clock the test controls,
+// and the windows opened the way a person opens them.
 namespace testsupport {
-
-// Removes a directory and all in it by the names' bytes.
-void removeTree(const QString &dir);
-
-// Makes a fresh temporary directory the working directory for its lifetime.
-class WorkDir
-{
-public:
-    WorkDir() { QDir::setCurrent(m_dir.path()); }
-    // Inside a folder of the test's choice, for the file system it needs.
-    explicit WorkDir(const QString &parent)
-        : m_dir(parent + QStringLiteral("/sumtrail-XXXXXX"))
-    {
-        QDir::setCurrent(m_dir.path());
-    }
-    // Qt cannot remove names that are not valid UTF-8: they are removed by their bytes.
-    ~WorkDir()
-    {
-        QDir::setCurrent(m_previous);
-        removeTree(m_dir.path());
-    }
-    QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return m_dir.filePath(name); }
-
-private:
-    QString m_previous = QDir::currentPath();
-    QTemporaryDir m_dir;
-};
 
 // Answers every message box in place of a person and remembers what was asked.
 class ScriptedMessages
@@ -98,56 +64,8 @@ private:
     QDateTime m_now;
 };
 
-// A random source that yields the given values in turn, round and round.
-class ScriptedRandom
-{
-public:
-    explicit ScriptedRandom(QList<double> values);
-    ~ScriptedRandom() { setRandomSource({}); }
-    int draws() const { return m_draws; }
-
-private:
-    QList<double> m_values;
-    int m_draws = 0;
-};
-
-// Lowers the size any file of this process may grow to, for the life of the object,
-// so that a write past it fails as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous {};
-};
-
-// Acts as the account "nobody" for the life of the object: root, whom permission bits do not
-// stop, then meets them as a pupil's account does.
-class ActingAsNobody
-{
-public:
-    ActingAsNobody();
-    ~ActingAsNobody();
-    ActingAsNobody(const ActingAsNobody &) = delete;
-    ActingAsNobody &operator=(const ActingAsNobody &) = delete;
-
-private:
-    bool m_acting = false;
-};
-
 // Makes question `n` of the current set read a + b, as a tutor is given it.
 void setQuestion(qint16 n, qint16 a, qint16 b);
-
-QByteArray readFile(const QString &path);
-// The names in a directory as bytes, "." and ".." left out: Qt's listing leaves out
-// names that are not valid UTF-8.
-QList<QByteArray> fileNamesIn(const QByteArray &dir);
-void writeFile(const QString &path, const QByteArray &bytes);
-// Every file under a directory by relative path with its bytes; a directory as "name/".
-using Files = QMap<QString, QByteArray>;
-Files snapshot(const QString &dir = QStringLiteral("."));
 
 // Closes every top-level window and lets their deferred deletion run.
 void closeAllWindows();

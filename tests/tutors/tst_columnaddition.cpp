@@ -1,4 +1,4 @@
-#include "tutors/columnaddition.h"
+#include "core/tutors/columnaddition.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "tutors/picturecount.h"
+#include "core/tutors/picturecount.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
+#include "gui/base/sound.h"
+#include "gui/tutors/tutor.h"
 #include "support/testsupport.h"
-#include "tutors/tutor.h"
-#include "ui/sound.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
+#include "gui/tutors/tutor2.h"
 #include "support/testsupport.h"
-#include "tutors/tutor2.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
+#include "gui/base/msgbox.h"
 #include "support/testsupport.h"
-#include "ui/msgbox.h"
 
 #include <QTest>
 

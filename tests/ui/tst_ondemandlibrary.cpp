@@ -1,5 +1,5 @@
+#include "gui/base/ondemandlibrary.h"
 #include "support/testsupport.h"
-#include "ui/ondemandlibrary.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
-#include "menu/mainportal.h"
-#include "print/printmenu.h"
+#include "gui/base/placement.h"
+#include "gui/base/proportionallayout.h"
+#include "gui/base/twips.h"
+#include "gui/base/windowless.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "gui/print/printmenu.h"
 #include "support/testsupport.h"
-#include "ui/placement.h"
-#include "ui/proportionallayout.h"
-#include "ui/twips.h"
-#include "ui/windowless.h"
-#include "ui/windows.h"
 
 #include <QTest>
 

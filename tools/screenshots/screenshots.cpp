@@ -1,18 +1,18 @@
 // Takes the README's screenshots: drives the real windows through a short scripted run in
 // a scratch working directory and saves each window as the screen shows it. Run it under
 // an X server (scripts/take-screenshots starts a private one).
-#include "exercise/addition.h"
-#include "exercise/addmodule.h"
-#include "exercise/randomsource.h"
-#include "menu/mainportal.h"
-#include "print/printmenu.h"
-#include "report/report.h"
-#include "tutors/tutor.h"
-#include "tutors/tutor2.h"
-#include "ui/clock.h"
-#include "ui/fonts.h"
-#include "ui/msgbox.h"
-#include "ui/windows.h"
+#include "core/exercise/addmodule.h"
+#include "core/exercise/randomsource.h"
+#include "gui/base/clock.h"
+#include "gui/base/fonts.h"
+#include "gui/base/msgbox.h"
+#include "gui/base/windows.h"
+#include "gui/exercise/addition.h"
+#include "gui/menu/mainportal.h"
+#include "gui/print/printmenu.h"
+#include "gui/report/report.h"
+#include "gui/tutors/tutor.h"
+#include "gui/tutors/tutor2.h"
 
 #include <QApplication>
 #include <QComboBox>

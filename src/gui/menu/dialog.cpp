@@ -1,0 +1,134 @@
+#include "dialog.h"
+
+#include "core/records/history.h"
+#include "core/records/roster.h"
+#include "core/records/studentlist.h"
+#include "core/records/studentname.h"
+#include "gui/base/msgbox.h"
+#include "gui/base/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+// clang-format off
+const ControlSpec Design[] = {
+    {.name = "txtStudent", .kind = K::TextBox, .left = 240, .top = 1200, .width = 6255,
+     .height = 615, .font = sansSerif(13.5, true), .fore = colours::LightPink,
+     .back = colours::DarkPurple, .tabIndex = 1,
+     .accessibleName = QT_TRANSLATE_NOOP("Dialog", "Student Name"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("Dialog", "Type the name of the new student")},
+    {.name = "CancelButton", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Dialog", "Cancel"),
+     .left = 240, .top = 1920, .width = 3135, .height = 735, .tabIndex = 2,
+     .accessibleDescription = QT_TRANSLATE_NOOP("Dialog", "Close without adding a student")},
+    {.name = "OKButton", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Dialog", "OK"),
+     .left = 3360, .top = 1920, .width = 3135, .height = 735, .tabIndex = 0,
+     .accessibleDescription = QT_TRANSLATE_NOOP("Dialog", "Add the student to the list")},
+    {.name = "Label2", .kind = K::Label,
+     .caption = QT_TRANSLATE_NOOP("Dialog", "Please enter your name"), .left = 240, .top = 120,
+     .width = 6255, .height = 495, .font = sansSerif(12)},
+    {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Dialog", "Student Name"),
+     .left = 240, .top = 720, .width = 2175, .height = 375, .font = sansSerif(13.5, true)},
+};
+// clang-format on
+} // namespace
+
+Dialog::Dialog(StudentList &students, QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_students(students)
+    , m_controls(this)
+{
+    setWindowTitle(tr("Student Name"));
+    setFixedSize(ui::twipsToPixels(6975), ui::twipsToPixels(2865));
+    m_controls.createAll(Design);
+    m_controls.applyTabOrder();
+    txtStudent = m_controls.get<QLineEdit>("txtStudent");
+    CancelButton = m_controls.get<QPushButton>("CancelButton");
+    OKButton = m_controls.get<QPushButton>("OKButton");
+    Label2 = m_controls.get<QLabel>("Label2");
+    Label1 = m_controls.get<QLabel>("Label1");
+
+    OKButton->setDefault(true);
+    OKButton->setFocus();
+
+    // Esc and the window frame reject the dialog, which is what Cancel does.
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButton_Click);
+    connect(txtStudent, &QLineEdit::textChanged, this, &Dialog::txtStudent_Change);
+
+    Form_Load();
+}
+
+void Dialog::Form_Load()
+{
+    LastGoodName.clear();
+}
+
+void Dialog::txtStudent_Change()
+{
+    // The handler's own changes of the text come back here; they change nothing more.
+    if (m_inChange) {
+        return;
+    }
+    m_inChange = true;
+    const int caret = txtStudent->cursorPosition();
+    const QString typed = txtStudent->text();
+    const QString kept = studentname::isAcceptable(typed) ? typed.toUpper() : LastGoodName;
+    if (kept != typed) {
+        txtStudent->setText(kept);
+    }
+    txtStudent->setCursorPosition(qMin(caret, int(kept.size())));
+    LastGoodName = kept;
+    m_inChange = false;
+}
+
+void Dialog::OKButton_Click()
+{
+    const QString name = studentname::trimmed(txtStudent->text());
+    txtStudent->setText(name);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QByteArray bytes = name.toLatin1();
+    if (m_students.contains(bytes)) {
+        ui::inform(this, tr("Student Already exist!"));
+        return;
+    }
+    // Against the roster as it is on disk now: another program may have added the name.
+    const roster::ChangeResult added = roster::addName(bytes);
+    if (added.outcome == roster::ChangeResult::Failed) {
+        ui::warn(this, added.message);
+        return;
+    }
+    m_students.setNames(added.names);
+    if (added.outcome == roster::ChangeResult::AlreadyListed) {
+        ui::inform(this, tr("Student Already exist!"));
+        return;
+    }
+    const FileResult created = CreateHistory(bytes);
+    if (!created.ok) {
+        // Without its history file the student is not added: the roster goes back too.
+        const roster::ChangeResult undone = roster::removeName(bytes);
+        if (undone.outcome == roster::ChangeResult::Failed) {
+            // Neither message's "nothing was changed" is true any more: say what is on disk,
+            // with each problem alone.
+            ui::warn(this,
+                     tr("The file \"%1\" could not be written: %2.\nThe student list "
+                        "could not be changed back either, so it lists %3 without a "
+                        "history file: %4")
+                         .arg(created.fileName, created.reason, StudentList::displayName(bytes),
+                              undone.problem));
+            return;
+        }
+        m_students.setNames(undone.names);
+        ui::warn(this, created.message);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,105 @@
+#include "printing.h"
+
+#include "core/records/atomicfile.h"
+#include "paintersurface.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace printing {
+
+namespace {
+PrinterStandIn &standIn()
+{
+    static PrinterStandIn s;
+    return s;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("printing", text);
+}
+
+// A printer's resolution: at the default screen resolution text lands up to half a
+// point away from where it was meant to go.
+constexpr int PdfResolution = 1200;
+
+QPageLayout pdfPageLayout()
+{
+    const bool us = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    // About the margin a printer leaves, so that the page looks the same on paper.
+    return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+} // namespace
+
+void setPrinterStandIn(PrinterStandIn s)
+{
+    standIn() = std::move(s);
+}
+
+PrintResult toDefaultPrinter(const QString &title, const Page &page)
+{
+    if (standIn()) {
+        return standIn()(title, page);
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return {Status::NoPrinter, {}};
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("sumtrail"));
+    const QString name = info.description().isEmpty() ? info.printerName() : info.description();
+
+    PainterSurface surface(&printer);
+    if (!surface.active()) {
+        return {Status::Failed, tr("The printer \"%1\" could not be started.").arg(name)};
+    }
+    page(surface);
+    if (!surface.ended() || printer.printerState() == QPrinter::Error) {
+        return {Status::Failed, tr("The printer \"%1\" did not accept the page.").arg(name)};
+    }
+    return {Status::Printed, {}};
+}
+
+FileResult toPdfFile(const QString &path, const QString &title, const Page &page)
+{
+    // The document is made in memory first, so that a file problem is reported with its
+    // reason and never leaves half a file behind.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfResolution);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("sumtrail"));
+        writer.setPageLayout(pdfPageLayout());
+        PainterSurface surface(&writer);
+        if (!surface.active()) {
+            return FileResult::writeFailure(path, tr("the PDF document could not be started"));
+        }
+        page(surface);
+        if (!surface.ended()) {
+            return FileResult::writeFailure(path, tr("the PDF document could not be finished"));
+        }
+    }
+
+    AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.result();
+    }
+    if (file.write(buffer.data()) != buffer.size()) {
+        file.cancel();
+        return file.result();
+    }
+    return file.commit();
+}
+
+} // namespace printing

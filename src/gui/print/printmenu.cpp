@@ -1,0 +1,235 @@
+#include "printmenu.h"
+
+#include "core/exercise/addmodule.h"
+#include "gui/base/msgbox.h"
+#include "gui/base/savedialog.h"
+#include "gui/base/windowless.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "printing.h"
+#include "printmenuentry.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <type_traits>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+constexpr FontSpec PreviewNumber {"Times", 6};
+constexpr FontSpec PreviewText {"Times", 8.25, true};
+
+// clang-format off
+const ControlSpec Design[] = {
+    {.name = "Frame1", .kind = K::Frame, .left = 120, .top = 120, .width = 6015, .height = 8295,
+     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Worksheet preview")},
+    {.name = "Frame2", .kind = K::Frame, .left = 6360, .top = 120, .width = 5295, .height = 2655,
+     .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Instructions")},
+    {.name = "Label4", .kind = K::Label,
+     .caption =
+         QT_TRANSLATE_NOOP("PrintMenu", "Please select the level and press the \"NEW\" "
+                                       "button to generate new execise. "),
+     .left = 240, .top = 360, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
+     .fore = colours::Black, .container = "Frame2", .windowless = true},
+    {.name = "Label5", .kind = K::Label,
+     .caption = QT_TRANSLATE_NOOP("PrintMenu", "Press \"PRINT\" button to print the execise."),
+     .left = 240, .top = 960, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
+     .fore = colours::Black, .container = "Frame2", .windowless = true},
+    {.name = "Combo1", .kind = K::ComboBox, .left = 6480, .top = 3000, .width = 5055, .height = 450,
+     .font = arial(14.25), .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
+     .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Level"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("PrintMenu", "Level of the printed questions")},
+    {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "NEW"),
+     .left = 6480, .top = 3960, .width = 5055, .height = 1335, .font = arial(18, true),
+     .tabIndex = 1,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("PrintMenu", "Make new questions of the chosen level")},
+    {.name = "cmdPrint", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "PRINT"),
+     .left = 6480, .top = 5400, .width = 5055, .height = 1575, .font = arial(18, true),
+     .tabIndex = 2, .enabled = false,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("PrintMenu", "Print the worksheet on the default printer")},
+    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "MAIN MENU"),
+     .left = 6480, .top = 7200, .width = 5055, .height = 1215, .font = arial(18, true),
+     .tabIndex = 3,
+     .accessibleDescription = QT_TRANSLATE_NOOP("PrintMenu", "Go back to the main menu")},
+};
+
+// One preview cell at the origin (0, 0); cell n is moved to its place in Frame1. A line
+// gives its two ends in place of Left, Top, Width, Height. The cells' labels and lines are
+// windowless: Frame1 draws all 168 of them, so that resizing the window repaints one frame
+// rather than 168 widgets.
+const ControlSpec Cell[] = {
+    {.name = "lblno", .kind = K::Label, .left = 0, .top = 0, .width = 375, .height = 135,
+     .font = PreviewNumber, .back = colours::White, .container = "Frame1", .align = Align::Right,
+     .wordWrap = false, .windowless = true},
+    {.name = "Label1", .kind = K::Label, .caption = "9999", .left = 480, .top = 0, .width = 495,
+     .height = 255, .font = PreviewText, .back = colours::White, .container = "Frame1",
+     .align = Align::Right, .wordWrap = false, .windowless = true},
+    {.name = "Label3", .kind = K::Label, .caption = "+", .left = 120, .top = 240, .width = 255,
+     .height = 225, .font = PreviewText, .back = colours::White, .container = "Frame1",
+     .align = Align::Centre, .wordWrap = false, .windowless = true},
+    {.name = "Label2", .kind = K::Label, .caption = "9999", .left = 480, .top = 240, .width = 495,
+     .height = 225, .font = PreviewText, .back = colours::White, .container = "Frame1",
+     .align = Align::Right, .wordWrap = false, .windowless = true},
+    {.name = "Line1", .kind = K::Line, .left = 120, .top = 480, .width = 1080, .height = 480,
+     .container = "Frame1", .windowless = true},
+    {.name = "Line2", .kind = K::Line, .left = 240, .top = 720, .width = 1080, .height = 720,
+     .container = "Frame1", .windowless = true},
+    {.name = "Line3", .kind = K::Line, .left = 240, .top = 780, .width = 1080, .height = 780,
+     .container = "Frame1", .windowless = true},
+};
+// clang-format on
+
+constexpr int CellLeft = 240;
+constexpr int CellTop = 360;
+constexpr int CellWidth = 1320;
+constexpr int CellHeight = 1080;
+constexpr int CellsAcross = 4;
+constexpr int Levels = 6;
+} // namespace
+
+PrintMenu::PrintMenu()
+{
+    setWindowTitle(tr("Print Excerises"));
+    setClientSizeTwips(12000, 8610);
+    controls().createAll(Design);
+    // Cell by cell, each cell's controls in the order of its design rows.
+    for (int n = 1; n <= worksheet::Questions; ++n) {
+        const int dx = CellLeft + CellWidth * ((n - 1) % CellsAcross);
+        const int dy = CellTop + CellHeight * ((n - 1) / CellsAcross);
+        lblno.append(controls().createElement(Cell[0], n, dx, dy));
+        Label1.append(controls().createElement(Cell[1], n, dx, dy));
+        Label3.append(controls().createElement(Cell[2], n, dx, dy));
+        Label2.append(controls().createElement(Cell[3], n, dx, dy));
+        Line1.append(controls().createElement(Cell[4], n, dx, dy));
+        Line2.append(controls().createElement(Cell[5], n, dx, dy));
+        Line3.append(controls().createElement(Cell[6], n, dx, dy));
+        lblno[n]->setText(tr("No.%1").arg(n, 2));
+    }
+    controls().applyTabOrder();
+
+    Frame1 = controls().get<QGroupBox>("Frame1");
+    Frame2 = controls().get<QGroupBox>("Frame2");
+    Label4 = controls().get<ui::WindowlessLabel>("Label4");
+    Label5 = controls().get<ui::WindowlessLabel>("Label5");
+    Combo1 = controls().get<QComboBox>("Combo1");
+    CmdNew = controls().get<QPushButton>("CmdNew");
+    cmdPrint = controls().get<QPushButton>("cmdPrint");
+    Command1 = controls().get<QPushButton>("Command1");
+
+    for (qint16 level = 1; level <= Levels; ++level) {
+        Combo1->addItem(tr("Level %1").arg(level), level);
+    }
+
+    connect(CmdNew, &QPushButton::clicked, this, &PrintMenu::CmdNew_Click);
+    connect(Combo1, &QComboBox::activated, this, &PrintMenu::Combo1_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &PrintMenu::cmdPrint_Click);
+    connect(Command1, &QPushButton::clicked, this, &PrintMenu::Command1_Click);
+
+    Form_Load();
+}
+
+void PrintMenu::Form_Load()
+{
+    m_layout.RecordDesign(this, controls());
+    Combo1->setCurrentIndex(0);
+    CmdNew_Click();
+}
+
+void PrintMenu::Form_Resize()
+{
+    m_layout.Rescale(this, controls());
+}
+
+void PrintMenu::CmdNew_Click()
+{
+    const int index = qMax(0, Combo1->currentIndex());
+    const qint16 level = qint16(Combo1->itemData(index).toInt());
+    NewWorksheetSet(level);
+    Frame1->setVisible(true);
+    cmdPrint->setEnabled(true);
+}
+
+void PrintMenu::Combo1_Click()
+{
+    CmdNew_Click();
+}
+
+void PrintMenu::NewWorksheetSet(const qint16 &level)
+{
+    for (qint16 n = 1; n <= worksheet::Questions; ++n) {
+        AddModule::DrawQuestion(n, level);
+        Label1[n]->setText(QString::number(AddModule::FirstNum[n]));
+        Label2[n]->setText(QString::number(AddModule::SecondNum[n]));
+    }
+}
+
+void PrintMenu::cmdPrint_Click()
+{
+    if (ui::askYesNo(this, tr("Do you want to print exercise?"))) {
+        PrintWorksheet();
+    }
+}
+
+worksheet::Set PrintMenu::currentSet() const
+{
+    worksheet::Set set;
+    for (int n = 1; n <= worksheet::Questions; ++n) {
+        set[std::size_t(n - 1)] = {Label1[n]->text(), Label2[n]->text(), AddModule::SumNum[n]};
+    }
+    return set;
+}
+
+void PrintMenu::PrintWorksheet()
+{
+    const worksheet::Set set = currentSet();
+    const auto page = [&set](PrintSurface &surface) { worksheet::print(surface, set); };
+    const QString title = tr("sumtrail worksheet");
+
+    const printing::PrintResult printed = printing::toDefaultPrinter(title, page);
+    if (printed.status == printing::Status::Printed) {
+        return;
+    }
+    // Many homes have no printer; a PDF can still be sent on or printed elsewhere.
+    const QString problem = printed.status == printing::Status::NoPrinter
+        ? tr("There is no printer set up on this computer.")
+        : printed.reason;
+    if (!ui::askYesNo(this,
+                      problem + QLatin1Char('\n')
+                          + tr("Do you want to save the worksheet as a PDF file instead?"))) {
+        return;
+    }
+    QString path = ui::askSaveFileName(
+        this, {tr("Save Worksheet"), tr("worksheet.pdf"), tr("PDF files (*.pdf)")});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    const FileResult saved = printing::toPdfFile(path, title, page);
+    if (!saved.ok) {
+        ui::warn(this, saved.message);
+    }
+}
+
+void PrintMenu::Command1_Click()
+{
+    close();
+}
+
+void PrintMenu::Form_Unload()
+{
+    Windows::load<MainPortal>()->show();
+}
+
+extern "C" Q_DECL_EXPORT void sumtrailOpenPrintMenu()
+{
+    static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
+    Windows::load<PrintMenu>()->show();
+}

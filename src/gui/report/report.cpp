@@ -1,0 +1,145 @@
+#include "report.h"
+
+#include "core/records/history.h"
+#include "core/records/studentlist.h"
+#include "core/report/csvexport.h"
+#include "gui/base/msgbox.h"
+#include "gui/base/ondemandlibrary.h"
+#include "gui/base/savedialog.h"
+#include "gui/base/windows.h"
+#include "gui/menu/mainportal.h"
+#include "linelistview.h"
+#include "progresschartentry.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include <optional>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+constexpr FontSpec CourierNew {"Courier New", 14.25, false};
+
+// clang-format off
+const ControlSpec Design[] = {
+    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Main Menu"),
+     .left = 3720, .top = 7200, .width = 3615, .height = 975, .font = arial(14.25, true),
+     .tabIndex = 2, .accessibleDescription = QT_TRANSLATE_NOOP("report", "Close the report")},
+    {.name = "List1", .kind = K::ListBox, .left = 720, .top = 1200, .width = 9735, .height = 5415,
+     .font = CourierNew, .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
+     .accessibleName = QT_TRANSLATE_NOOP("report", "Results"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("report", "One line per checked exercise: date, level, score, time")},
+    {.name = "lblstudent", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("report", "Student"),
+     .left = 720, .top = 360, .width = 9735, .height = 375, .font = sansSerif(18, true),
+     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("report", "Student")},
+    // The chart and the export stand on the free strip beside "Main Menu", after it in
+    // the tab order.
+    {.name = "cmdProgress", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Progress"),
+     .left = 7560, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 3,
+     .accessibleDescription = QT_TRANSLATE_NOOP("report", "Show a chart of the scores")},
+    {.name = "cmdExport", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Export..."),
+     .left = 9075, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 4,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("report", "Save the results as a file of comma-separated values")},
+};
+// clang-format on
+} // namespace
+
+report::report()
+{
+    setWindowTitle(tr("Report"));
+    setClientSizeTwips(12000, 8610);
+    for (const ControlSpec &row : Design) {
+        // The list is a line list: it places a million lines as fast as ten.
+        if (row.kind == K::ListBox) {
+            controls().adopt(row, new LineListView);
+        } else {
+            controls().create(row);
+        }
+    }
+    controls().applyTabOrder();
+    Command1 = controls().get<QPushButton>("Command1");
+    List1 = controls().get<LineListView>("List1");
+    lblstudent = controls().get<QLabel>("lblstudent");
+    cmdProgress = controls().get<QPushButton>("cmdProgress");
+    cmdExport = controls().get<QPushButton>("cmdExport");
+
+    // Whole-pixel character cells, as the columns were designed for: with fractional ones
+    // the 57-character heading no longer fits the list's width.
+    QFont cells = List1->font();
+    cells.setHintingPreference(QFont::PreferFullHinting);
+    List1->setFont(cells);
+    List1->setModel(&m_lines);
+    // First in the tab order, so it has the focus when the window opens.
+    List1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &report::Command1_Click);
+    connect(cmdProgress, &QPushButton::clicked, this, &report::cmdProgress_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &report::cmdExport_Click);
+
+    Form_Load();
+}
+
+void report::Form_Load()
+{
+    const MainPortal *menu = Windows::find<MainPortal>();
+    m_student = menu ? menu->currentStudent().value_or(QByteArray()) : QByteArray();
+    lblstudent->setText(tr("Student : ") + StudentList::displayName(m_student));
+    // A name that would reach outside the working directory names no history file here.
+    if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
+        if (const QString problem = m_lines.load(history::fileNameFor(m_student));
+            !problem.isEmpty()) {
+            ui::warn(this, problem);
+        }
+    }
+}
+
+void report::Command1_Click()
+{
+    close();
+}
+
+namespace {
+// The busy cursor while a long history is gone through.
+struct BusyCursor
+{
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+} // namespace
+
+void report::cmdProgress_Click()
+{
+    using namespace progresschartentry;
+    std::optional<BusyCursor> busy(std::in_place);
+    const ProgressSeries series = ProgressSeries::build(m_lines.records());
+    QFunctionPointer show = ui::onDemandEntry(this, Library, Show);
+    busy.reset();
+    if (show) {
+        reinterpret_cast<ShowFunction *>(show)(series, StudentList::displayName(m_student), this);
+    }
+}
+
+void report::cmdExport_Click()
+{
+    const QString path
+        = ui::askSaveFileName(this,
+                              {tr("Export results"), csvexport::fileNameFor(m_student),
+                               tr("CSV files (*.csv);;All files (*)")});
+    if (path.isEmpty()) {
+        return;
+    }
+    const FileResult written = [&] {
+        BusyCursor busy;
+        return csvexport::write(path, m_lines.records());
+    }();
+    if (!written.ok) {
+        ui::warn(this, written.message);
+    }
+}

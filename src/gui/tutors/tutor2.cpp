@@ -1,0 +1,293 @@
+#include "tutor2.h"
+
+#include "core/exercise/addmodule.h"
+#include "gui/base/linecontrol.h"
+#include "gui/base/twips.h"
+#include "gui/base/wingdings.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+using namespace ui;
+using K = ControlKind;
+
+// The design tables keep one control to a few lines, as the designer laid them out.
+// clang-format off
+constexpr int Columns = ColumnAddition::Columns;
+
+const ControlSpec PanelDesign = {.name = "Frame1", .kind = K::Panel, .left = 120, .top = 120,
+                                 .width = 9615, .height = 6495, .back = colours::DarkPurple,
+                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Column sum")};
+
+// One row per column array, placed for the units column; column i stands i steps left.
+const ControlSpec ColumnDesign[] = {
+    {.name = "TxtAns", .kind = K::TextBox, .caption = "0", .left = 4680, .top = 4440, .width = 615,
+     .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .container = "Frame1", .tabIndex = 0, .visible = false, .maxLength = 1,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Answer digit"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("Tutor2", "Type the answer digit of the column the arrow points at")},
+    {.name = "lblCarry", .kind = K::Label, .caption = "0", .left = 4680, .top = 960, .width = 615,
+     .height = 975, .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple,
+     .container = "Frame1", .visible = false,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Carry")},
+    {.name = "lblOP1", .kind = K::Label, .caption = "0", .left = 4680, .top = 2160, .width = 615,
+     .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .container = "Frame1", .visible = false,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Digit of the first number")},
+    {.name = "lblOP2", .kind = K::Label, .caption = "0", .left = 4680, .top = 3240, .width = 615,
+     .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .container = "Frame1", .visible = false,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Digit of the second number")},
+};
+
+const ControlSpec Design[] = {
+    {.name = "Label1", .kind = K::Label, .caption = "+", .left = 1680, .top = 3360, .width = 495,
+     .height = 615, .font = arial(36, true), .fore = colours::LightPink,
+     .back = colours::DarkPurple, .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "plus")},
+    {.name = "Line1", .kind = K::Line, .left = 1800, .top = 4320, .width = 5520, .height = 4320,
+     .fore = colours::LightPink, .container = "Frame1", .borderWidth = 2},
+    {.name = "lblarrow", .kind = K::Label, .caption = wingdings::utf8(wingdings::UpArrow),
+     .left = ColumnAddition::PointerStart, .top = 5640, .width = 615, .height = 735,
+     .font = wingdings::font(27.75), .fore = colours::Yellow, .back = colours::DarkPurple,
+     .container = "Frame1", .align = Align::Centre,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Pointer")},
+    {.name = "lblhint", .kind = K::Label, .left = 6000, .top = 4560, .width = 3135, .height = 855,
+     .font = arial(36, true), .fore = colours::LightYellow, .back = colours::DarkPurple,
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Hint")},
+    {.name = "lblQno", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Tutor2", "Question"),
+     .left = 120, .top = 360, .width = 2055, .height = 375, .font = arial(18),
+     .fore = colours::LightPink, .back = colours::DarkPurple, .container = "Frame1"},
+    {.name = "Labelcarry", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Tutor2", "carry"),
+     .left = 5400, .top = 1920, .width = 735, .height = 375, .font = arial(15.75),
+     .fore = colours::Yellow, .back = colours::DarkPurple, .container = "Frame1"},
+    {.name = "lbldemoc", .kind = K::Label, .left = 7560, .top = 0, .width = 615, .height = 975,
+     .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple, .container = "Frame1",
+     .align = Align::Right, .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: carry")},
+    {.name = "lbldemo1", .kind = K::Label, .left = 7560, .top = 960, .width = 615, .height = 975,
+     .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: first digit")},
+    {.name = "lbldemoplus", .kind = K::Label, .caption = "+", .left = 6480, .top = 1920,
+     .width = 495, .height = 855, .font = arial(48), .fore = colours::LightPink,
+     .back = colours::DarkPurple, .container = "Frame1",
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "plus")},
+    {.name = "lbldemo2", .kind = K::Label, .left = 7560, .top = 1920, .width = 615, .height = 975,
+     .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: second digit")},
+    {.name = "Line2", .kind = K::Line, .left = 6360, .top = 3000, .width = 8280, .height = 3000,
+     .fore = colours::LightPink, .container = "Frame1", .borderWidth = 2},
+    {.name = "lblans", .kind = K::Label, .caption = "00", .left = 6960, .top = 3000, .width = 1215,
+     .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
+     .container = "Frame1", .align = Align::Right,
+     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: total")},
+};
+
+// The answer lines start at the units half of the demonstration total, the carry lines at
+// its tens half; each ends at its own column's box or carry.
+const ControlSpec AnswerLineDesign = {.name = "lineans", .kind = K::Line, .left = 7800, .top = 3720,
+                                      .fore = colours::LightPink, .container = "Frame1",
+                                      .borderWidth = 2};
+const QPoint AnswerLineEnds[] = {{5280, 4560}, {4440, 4440}, {3600, 4440}, {2880, 4440}};
+const ControlSpec CarryLineDesign = {.name = "linecarry", .kind = K::Line, .left = 7320,
+                                     .top = 3360, .fore = colours::Yellow, .container = "Frame1",
+                                     .borderWidth = 2};
+const QPoint CarryLineEnds[] = {{4200, 1560}, {3600, 1680}, {2880, 1680}};
+
+const ControlSpec HelpDesign = {.name = "cmdhelp", .kind = K::Button,
+                                .caption = QT_TRANSLATE_NOOP("Tutor2", "Help"), .left = 6240,
+                                .top = 6720, .width = 3015, .height = 1095,
+                                .font = arial(20.25, true), .tabIndex = 1,
+                                .accessibleDescription =
+                                    QT_TRANSLATE_NOOP("Tutor2", "Show the right digit")};
+
+// clang-format on
+
+ControlSpec endingAt(ControlSpec line, QPoint end)
+{
+    line.width = end.x();
+    line.height = end.y();
+    return line;
+}
+} // namespace
+
+Tutor2::Tutor2(QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_controls(this)
+{
+    setWindowTitle(tr("Tutor"));
+    setFixedSize(ui::twipsToPixels(9810), ui::twipsToPixels(7890));
+
+    Frame1 = qobject_cast<QWidget *>(m_controls.create(PanelDesign));
+    for (const ControlSpec &row : ColumnDesign) {
+        for (int i = 0; i < Columns; ++i) {
+            m_controls.createElement(row, i, -ColumnAddition::ColumnStep * i);
+        }
+    }
+    m_controls.createAll(Design);
+    for (int i = 0; i < Columns; ++i) {
+        lineans.append(m_controls.createElement(endingAt(AnswerLineDesign, AnswerLineEnds[i]), i));
+    }
+    for (int i = 0; i < Columns - 1; ++i) {
+        linecarry.append(m_controls.createElement(endingAt(CarryLineDesign, CarryLineEnds[i]), i));
+    }
+    cmdhelp = qobject_cast<QPushButton *>(m_controls.create(HelpDesign));
+    m_controls.applyTabOrder();
+
+    for (int i = 0; i < Columns; ++i) {
+        TxtAns.append(m_controls.find(ui::arrayElementName("TxtAns", i)));
+        lblCarry.append(m_controls.find(ui::arrayElementName("lblCarry", i)));
+        lblOP1.append(m_controls.find(ui::arrayElementName("lblOP1", i)));
+        lblOP2.append(m_controls.find(ui::arrayElementName("lblOP2", i)));
+    }
+    // Each answer box is named after its column, units first.
+    static const char *const Places[Columns] = {QT_TR_NOOP("units"), QT_TR_NOOP("tens"),
+                                                QT_TR_NOOP("hundreds"), QT_TR_NOOP("thousands")};
+    for (int i = 0; i < Columns; ++i) {
+        TxtAns[i]->setAccessibleName(tr("%1, %2").arg(TxtAns[i]->accessibleName(), tr(Places[i])));
+    }
+    Label1 = m_controls.get<QLabel>("Label1");
+    Line1 = m_controls.get<LineControl>("Line1");
+    lblarrow = m_controls.get<QLabel>("lblarrow");
+    lblhint = m_controls.get<QLabel>("lblhint");
+    lblQno = m_controls.get<QLabel>("lblQno");
+    Labelcarry = m_controls.get<QLabel>("Labelcarry");
+    lbldemoc = m_controls.get<QLabel>("lbldemoc");
+    lbldemo1 = m_controls.get<QLabel>("lbldemo1");
+    lbldemoplus = m_controls.get<QLabel>("lbldemoplus");
+    lbldemo2 = m_controls.get<QLabel>("lbldemo2");
+    Line2 = m_controls.get<LineControl>("Line2");
+    lblans = m_controls.get<QLabel>("lblans");
+
+    // Enter in an answer box must not press "Help" for the pupil.
+    cmdhelp->setAutoDefault(false);
+
+    for (int i = 0; i < Columns; ++i) {
+        connect(TxtAns[i], &QLineEdit::textChanged, this, [this, i] { TxtAns_Change(i); });
+        TxtAns[i]->installEventFilter(this);
+    }
+    connect(cmdhelp, &QPushButton::clicked, this, &Tutor2::cmdhelp_Click);
+}
+
+void Tutor2::initialize(qint16 &q_no)
+{
+    if (q_no < 0 || q_no >= AddModule::Size) {
+        return; // no such question: the window stays empty
+    }
+    lblQno->setText(lblQno->text() + QLatin1Char(' ') + QString::number(q_no));
+    m_steps.initialize(qint16(AddModule::FirstNum[q_no]), qint16(AddModule::SecondNum[q_no]),
+                       qint16(AddModule::SumNum[q_no]));
+    showSteps();
+    TxtAns[0]->setFocus();
+}
+
+bool Tutor2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < Columns; ++i) {
+            if (watched == TxtAns[i]) {
+                TxtAns_GotFocus(i);
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tutor2::TxtAns_Change(int Index)
+{
+    m_steps.textChanged(Index, TxtAns[Index]->text());
+    showSteps();
+}
+
+void Tutor2::TxtAns_GotFocus(int Index)
+{
+    m_steps.gotFocus(Index);
+}
+
+void Tutor2::cmdhelp_Click()
+{
+    if (m_steps.finished()) {
+        accept();
+        return;
+    }
+    m_steps.help();
+    showSteps();
+}
+
+void Tutor2::showSteps()
+{
+    const ColumnAddition &s = m_steps;
+    for (int i = 0; i < Columns; ++i) {
+        const ColumnAddition::Column &c = s.column(i);
+        lblOP1[i]->setText(QString::number(c.first));
+        lblOP2[i]->setText(QString::number(c.second));
+        lblOP1[i]->setVisible(c.operandsShown);
+        lblOP2[i]->setVisible(c.operandsShown);
+        lblCarry[i]->setText(QString::number(c.carry));
+        lblCarry[i]->setVisible(c.carryShown);
+        if (TxtAns[i]->text() != c.text) {
+            // The steps have already handled this change of text themselves.
+            const QSignalBlocker blocker(TxtAns[i]);
+            TxtAns[i]->setText(c.text);
+        }
+        TxtAns[i]->setVisible(c.boxShown);
+        if (c.boxEnabled) {
+            TxtAns[i]->setEnabled(true);
+        }
+    }
+    // The next box takes the focus before the one just answered is locked, so the focus
+    // never wanders off in between; when the last box locks, it passes on to "Exit".
+    const int focus = m_steps.takeFocusRequest();
+    if (focus >= 0) {
+        TxtAns[focus]->setFocus();
+    }
+    for (int i = 0; i < Columns; ++i) {
+        if (!s.column(i).boxEnabled) {
+            TxtAns[i]->setEnabled(false);
+        }
+    }
+
+    const ColumnAddition::Demonstration &demo = s.demo();
+    lbldemoc->setText(demo.carry);
+    lbldemo1->setText(demo.first);
+    lbldemo2->setText(demo.second);
+    lblans->setText(demo.total);
+    for (QWidget *w : {static_cast<QWidget *>(lbldemoc), static_cast<QWidget *>(lbldemo1),
+                       static_cast<QWidget *>(lbldemo2), static_cast<QWidget *>(lbldemoplus),
+                       static_cast<QWidget *>(lblans), static_cast<QWidget *>(Line2)}) {
+        w->setVisible(s.demoShown());
+    }
+    Labelcarry->setVisible(s.carryCaptionShown());
+    for (int i = 0; i < Columns; ++i) {
+        lineans[i]->setVisible(s.answerLineShown(i));
+    }
+    for (int i = 0; i < Columns - 1; ++i) {
+        linecarry[i]->setVisible(s.carryLineShown(i));
+    }
+
+    switch (s.hint()) {
+    case ColumnAddition::Hint::None:
+        lblhint->clear();
+        break;
+    case ColumnAddition::Hint::Wrong:
+        lblhint->setText(tr("No!"));
+        break;
+    case ColumnAddition::Hint::Right:
+        lblhint->setText(tr("yes!"));
+        break;
+    case ColumnAddition::Hint::Finished:
+        lblhint->setText(tr("Correct!"));
+        break;
+    }
+    ui::setLeftTwips(lblarrow, s.pointerLeft());
+    lblarrow->setVisible(s.pointerShown());
+    cmdhelp->setText(s.finished() ? tr("Exit") : tr("Help"));
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/exercise/randomsource.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+// What every test stands on, windows or not: a private working directory, files as bytes,
+// a random source the test controls and the limits of an account.
+namespace testsupport {
+
+// Removes a directory and all in it by the names' bytes.
+void removeTree(const QString &dir);
+
+// Makes a fresh temporary directory the working directory for its lifetime.
+class WorkDir
+{
+public:
+    WorkDir() { QDir::setCurrent(m_dir.path()); }
+    // Inside a folder of the test's choice, for the file system it needs.
+    explicit WorkDir(const QString &parent)
+        : m_dir(parent + QStringLiteral("/sumtrail-XXXXXX"))
+    {
+        QDir::setCurrent(m_dir.path());
+    }
+    // Qt cannot remove names that are not valid UTF-8: they are removed by their bytes.
+    ~WorkDir()
+    {
+        QDir::setCurrent(m_previous);
+        removeTree(m_dir.path());
+    }
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QString m_previous = QDir::currentPath();
+    QTemporaryDir m_dir;
+};
+
+// A random source that yields the given values in turn, round and round.
+class ScriptedRandom
+{
+public:
+    explicit ScriptedRandom(QList<double> values);
+    ~ScriptedRandom() { setRandomSource({}); }
+    int draws() const { return m_draws; }
+
+private:
+    QList<double> m_values;
+    int m_draws = 0;
+};
+
+// Lowers the size any file of this process may grow to, for the life of the object,
+// so that a write past it fails as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
+
+private:
+    rlimit m_previous {};
+};
+
+// Acts as the account "nobody" for the life of the object: root, whom permission bits do not
+// stop, then meets them as a pupil's account does.
+class ActingAsNobody
+{
+public:
+    ActingAsNobody();
+    ~ActingAsNobody();
+    ActingAsNobody(const ActingAsNobody &) = delete;
+    ActingAsNobody &operator=(const ActingAsNobody &) = delete;
+
+private:
+    bool m_acting = false;
+};
+
+QByteArray readFile(const QString &path);
+// The names in a directory as bytes, "." and ".." left out: Qt's listing leaves out
+// names that are not valid UTF-8.
+QList<QByteArray> fileNamesIn(const QByteArray &dir);
+void writeFile(const QString &path, const QByteArray &bytes);
+// Every file under a directory by relative path with its bytes; a directory as "name/".
+using Files = QMap<QString, QByteArray>;
+Files snapshot(const QString &dir = QStringLiteral("."));
+
+} // namespace testsupport
