@@ -5,9 +5,9 @@
 #include "core/records/history.h"
 #include "gui/base/fonts.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
-#include "gui/report/report.h"
+#include "gui/report/reportwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,7 +52,7 @@ int measureOpen(int argc, char **argv, const QString &dir)
     QApplication app(argc, argv);
     QDir::setCurrent(dir);
     ui::installFontSubstitutes();
-    MainPortal *menu = Windows::load<MainPortal>();
+    MainMenu *menu = Windows::load<MainMenu>();
     menu->show();
     auto *combo = menu->findChild<QComboBox *>(QStringLiteral("Combo1"));
     combo->setCurrentIndex(0);
@@ -64,7 +64,7 @@ int measureOpen(int argc, char **argv, const QString &dir)
     QElapsedTimer timer;
     timer.start();
     reports->click();
-    report *window = Windows::find<report>();
+    ReportWindow *window = Windows::find<ReportWindow>();
     auto *list = window->findChild<LineListView *>(QStringLiteral("List1"));
     list->scrollToBottom();
     window->repaint();

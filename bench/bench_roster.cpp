@@ -6,7 +6,7 @@
 #include "core/records/history.h"
 #include "core/records/roster.h"
 #include "core/records/studentlist.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -86,7 +86,7 @@ int measure(const QString &what)
         // The menu starts on an empty roster; its list is the one the combo box shows.
         const QString saved = path + QStringLiteral(".full");
         QFile::rename(path, saved);
-        MainPortal menu;
+        MainMenu menu;
         menu.show();
         QCoreApplication::processEvents();
         QFile::rename(saved, path);

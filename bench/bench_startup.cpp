@@ -4,7 +4,7 @@
 // private Xvfb server.
 
 #include "benchsupport.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -201,7 +201,7 @@ int main(int argc, char **argv)
     roster.close();
     QSize size;
     {
-        MainPortal menu;
+        MainMenu menu;
         size = menu.size();
     }
     const QStringList floorArgs {QString::number(size.width()), QString::number(size.height())};

@@ -5,7 +5,7 @@
 #include "core/records/history.h"
 #include "gui/base/fonts.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -118,10 +118,10 @@ void pick(QComboBox *combo, int index)
     emit combo->activated(index);
 }
 
-MainPortal *openMenu()
+MainMenu *openMenu()
 {
     ui::installFontSubstitutes();
-    MainPortal *menu = Windows::load<MainPortal>();
+    MainMenu *menu = Windows::load<MainMenu>();
     menu->show();
     QCoreApplication::processEvents();
     pick(control<QComboBox>(menu, "Combo1"), 0);
@@ -144,7 +144,7 @@ bench::Measurement timeToPainted(QPushButton *button, const QWidget *menu)
 
 int measureOpen(const QString &which)
 {
-    MainPortal *menu = openMenu();
+    MainMenu *menu = openMenu();
     QPushButton *button = nullptr;
     if (which == QLatin1String("exercise")) {
         button = control<QPushButton>(menu, "Command1");
@@ -180,7 +180,7 @@ int measureOpen(const QString &which)
 
 int measureResize(const QString &which)
 {
-    MainPortal *menu = openMenu();
+    MainMenu *menu = openMenu();
     QWidget *window = nullptr;
     QWidget *probe = nullptr; // a control that moves when the window's layout is redone
     if (which == QLatin1String("floor")) {

@@ -2,7 +2,7 @@
 #include "gui/base/fonts.h"
 #include "gui/base/startupprobe.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 
 #include <QApplication>
 
@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
 
-    MainPortal *menu = Windows::load<MainPortal>();
+    MainMenu *menu = Windows::load<MainMenu>();
     QObject::connect(menu, &QObject::destroyed, &app, &QCoreApplication::quit);
     ui::StartupProbe::watch(menu);
     menu->show();

@@ -2,11 +2,11 @@
 #include "core/exercise/scoring.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
-#include "gui/menu/dialog.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
+#include "gui/menu/newstudentdialog.h"
 #include "gui/report/linelistview.h"
-#include "gui/tutors/tutor.h"
-#include "gui/tutors/tutor2.h"
+#include "gui/tutors/columntutor.h"
+#include "gui/tutors/picturetutor.h"
 #include "support/testsupport.h"
 
 #include <QAccessible>
@@ -38,12 +38,16 @@ const QList<std::tuple<const char *, int, QWidget *(*)()>> PupilWindows = {
     {"main menu", 7, [] { return act(openMenu()); }},
     {"main menu, ANN picked and kept", 7, [] { return act(openMenu(1), {"BtnDelStudent"}); }},
     {"new student, refused as already there", 3, // its box is next to OK, which has the focus
-     [] { return act(new Dialog(openMenu()->students(), openMenu()), {"OKButton"}, "\tANN"); }},
+     [] {
+         return act(new NewStudentDialog(openMenu()->students(), openMenu()), {"OKButton"},
+                    "\tANN");
+     }},
     {"exercise", 23, [] { return act(openMenu(1), {"Command1"}); }},
     {"exercise, marked", 23, [] { return act(act(openMenu(1), {"Command1"}), {"cmdcheck"}); }},
     {"picture tutor, counted to the end", 2,
-     [] { return act(tutor<Tutor>(7, 5), QList<const char *>(12, "cmdplus")); }},
-    {"column tutor, 4 right, 9 wrong", 4, [] { return act(tutor<Tutor2>(478, 356), {}, "49"); }},
+     [] { return act(tutor<PictureTutor>(7, 5), QList<const char *>(12, "cmdplus")); }},
+    {"column tutor, 4 right, 9 wrong", 4,
+     [] { return act(tutor<ColumnTutor>(478, 356), {}, "49"); }},
     {"report of ANN", 4, [] { return act(openMenu(1), {"Command4"}); }},
     {"print", 4, [] { return act(openMenu(1), {"Command2"}); }},
 };
@@ -151,7 +155,7 @@ private slots:
 
     void exerciseAndTutorByKeyboardAloneWithMarksAnnounced()
     {
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         QVERIFY(QTest::qWaitForWindowActive(menu));
         QTest::keyClick(menu->focusWidget(), Qt::Key_Down); // the student list: ANN
         QVERIFY(tabAndPress(menu, "Command1"));

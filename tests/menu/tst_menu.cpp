@@ -1,5 +1,5 @@
 #include "core/records/roster.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -16,13 +16,13 @@ namespace {
 const QString Empty = "Press \"NEW STUDENT\" to begin", R = "sumroll.ini";
 const QByteArray Old = "1/1/2026#1#50#00:01:00\r\n"; // results of a student once deleted
 
-QString welcome(MainPortal *menu)
+QString welcome(MainMenu *menu)
 {
     return menu->findChild<QLabel *>("lblWelcome")->text();
 }
 
 // How many of Start, Print and Reports are enabled: all three only while a student is picked.
-int windowButtonsEnabled(MainPortal *menu)
+int windowButtonsEnabled(MainMenu *menu)
 {
     const auto on
         = [menu](const char *name) { return menu->findChild<QWidget *>(name)->isEnabled(); };
@@ -51,7 +51,7 @@ private slots:
 
     void promptsAndPicks()
     {
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         QCOMPARE(menu->windowTitle(), "Main Menu");
         QCOMPARE(welcome(menu), Empty);
         QCOMPARE(windowButtonsEnabled(menu), 0);
@@ -84,7 +84,7 @@ private slots:
     {
         QFETCH(QByteArray, name);
         writeFile(R, name + "\r\n");
-        MainPortal *menu = openMenu(1);
+        MainMenu *menu = openMenu(1);
         const auto *greeting = menu->findChild<QLabel *>("lblWelcome");
         QCOMPARE(greeting->text(), "Welcome " + QString::fromLatin1(name));
         QCOMPARE(greeting->textFormat(), Qt::PlainText);
@@ -131,7 +131,7 @@ private slots:
         if (!roster.isNull()) {
             writeFile(R, roster);
         }
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         const QString prompt = welcome(menu);
         QTimer::singleShot(0, [&] { // the dialog is modal: answered from its own event loop
             auto *box = QApplication::activeModalWidget()->findChild<QWidget *>("txtStudent");
@@ -189,7 +189,7 @@ private slots:
         QFETCH(int, picks);
         writeFile(R, roster);
         m_ground->messages.answer(answer);
-        MainPortal *menu = openMenu(picks);
+        MainMenu *menu = openMenu(picks);
         const QByteArrayList listed = menu->students().names();
         QVERIFY(!rosterBecomesADirectory || (QFile::remove(R) && QDir().mkdir(R)));
         click(menu, "BtnDelStudent");

@@ -1,7 +1,7 @@
 #include "core/records/history.h"
 #include "core/records/studentlist.h"
 #include "core/report/reportline.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "support/testsupport.h"
 
@@ -21,7 +21,7 @@ const QByteArray Record = "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n";
 const gid_t Users = 100, Staff = 50;
 const uid_t Nobody = 65534;
 
-QStringList entries(MainPortal *menu)
+QStringList entries(MainMenu *menu)
 {
     const auto *list = menu->findChild<QComboBox *>("Combo1");
     QStringList shown;
@@ -137,7 +137,7 @@ private slots:
         const bool used = kind == "link in the folder"; // as the file it names
 
         ScriptedMessages messages;
-        MainPortal *menu = openMenu(isRoster ? 0 : 1);
+        MainMenu *menu = openMenu(isRoster ? 0 : 1);
         if (isRoster) {
             QCOMPARE(entries(menu), used ? (QStringList {"ANN", "BEN"}) : QStringList());
             addStudent(menu, "CAT");
@@ -184,7 +184,7 @@ private slots:
         WindowGround ground;
         QVERIFY(QFile::remove("ANN.hst"));
         writeFile("sumroll.ini", first + "\r\n" + second + "\r\n");
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         auto *list = menu->findChild<QComboBox *>("Combo1");
         QList<QByteArray> picked;
         for (int pick = 0; pick < 2; ++pick) {
@@ -240,7 +240,7 @@ private slots:
         ScriptedMessages messages;
         {
             ActingAsNobody nobody;
-            MainPortal *menu = openMenu();
+            MainMenu *menu = openMenu();
             QCOMPARE(entries(menu), QStringList());
             addStudent(menu, "CAT");
             QCOMPARE(entries(menu), QStringList());
@@ -282,7 +282,7 @@ private slots:
         QVERIFY(::chown("sumroll.ini", owner, group) == 0
                 && ::chmod("sumroll.ini", mode_t(mode)) == 0);
         const ino_t before = statOf("sumroll.ini").st_ino;
-        MainPortal *menu = openMenu(action == "delete" ? 1 : 0);
+        MainMenu *menu = openMenu(action == "delete" ? 1 : 0);
         if (action == "add") {
             addStudent(menu, "CAT");
         } else {
@@ -322,7 +322,7 @@ private slots:
         // The class's group, with no set-group-ID bit that would give it by itself.
         QVERIFY(::chown(".", 0, Users) == 0 && ::chmod(".", 0775) == 0);
         const Umask mask {mode_t(umask)};
-        MainPortal *menu = openMenu(action == "check" ? 1 : 0);
+        MainMenu *menu = openMenu(action == "check" ? 1 : 0);
         if (action == "check") {
             act(act(menu, {"Command1"}), {"cmdcheck", "cmdMenu"});
         } else {

@@ -1,4 +1,4 @@
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "support/testsupport.h"
 
@@ -74,7 +74,7 @@ private slots:
         const long before = residentKbFromNowOn();
         QElapsedTimer elapsed;
         elapsed.start();
-        MainPortal *menu = openMenu(isRoster ? 0 : 1);
+        MainMenu *menu = openMenu(isRoster ? 0 : 1);
         int listed = menu->findChild<QComboBox *>("Combo1")->count();
         if (!isRoster) {
             const QWidget *report = act(menu, {"Command4"});

@@ -3,7 +3,7 @@
 #include "core/records/textlines.h"
 #include "gui/base/savedialog.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "support/testsupport.h"
 
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(fault != "a directory from the start"
                 || (QFile::remove(named) && QDir().mkpath(named + "/inside")));
         ScriptedMessages messages;
-        MainPortal *menu = openMenu(press == "BtnDelStudent" ? 2 : 1); // BEN to delete, else ANN
+        MainMenu *menu = openMenu(press == "BtnDelStudent" ? 2 : 1); // BEN to delete, else ANN
         ui::setSaveResponder(
             [](const ui::SaveRequest &r) { return QDir::current().filePath(r.suggestedName); });
         if (press == "cmdcheck" || press == "cmdExport") { // in the exercise, or the report
@@ -261,7 +261,7 @@ private slots:
         }
         QElapsedTimer t;
         t.start();
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         const qint64 loadMs = t.restart();
         QCOMPARE(menu->students().size(), names);
         const int visits = qMin(7, menu->students().size());

@@ -1,4 +1,4 @@
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemView>
@@ -21,12 +21,12 @@ using namespace testsupport;
 namespace {
 const char *const R = "sumroll.ini";
 
-QComboBox *studentList(MainPortal *menu)
+QComboBox *studentList(MainMenu *menu)
 {
     return menu->findChild<QComboBox *>("Combo1");
 }
 
-QStringList entries(MainPortal *menu)
+QStringList entries(MainMenu *menu)
 {
     QStringList shown;
     for (int i = 0; i < studentList(menu)->count(); ++i) {
@@ -36,7 +36,7 @@ QStringList entries(MainPortal *menu)
 }
 
 // How many of Start, Print and Reports are enabled: all three only while a student is picked.
-int windowButtonsEnabled(MainPortal *menu)
+int windowButtonsEnabled(MainMenu *menu)
 {
     const auto on
         = [menu](const char *name) { return menu->findChild<QWidget *>(name)->isEnabled(); };
@@ -44,7 +44,7 @@ int windowButtonsEnabled(MainPortal *menu)
 }
 
 // Opens the list with the mouse, as a person looks at it, and closes it again with Esc.
-void clickList(MainPortal *menu)
+void clickList(MainMenu *menu)
 {
     QTest::mouseClick(studentList(menu), Qt::LeftButton);
     if (QApplication::activePopupWidget()) {
@@ -147,7 +147,7 @@ private slots:
         QFETCH(QString, picked);
         WindowGround ground;
         writeFile(R, before);
-        MainPortal *menu = openMenu(picks);
+        MainMenu *menu = openMenu(picks);
         QWidget *exercise = seen == "exercise" ? act(menu, {"Command1"}) : nullptr;
         QVERIFY(writeAsAnotherProgram(written, after));
         if (seen == "click" || seen == "two clicks") {
@@ -211,7 +211,7 @@ private slots:
         while (step != 1) {
             QThread::msleep(1);
         }
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         addStudent(menu, "CAT");
         QCOMPARE(step.load(), 2);
         QCOMPARE(ground.messages.texts().size(), 1);

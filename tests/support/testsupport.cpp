@@ -3,7 +3,7 @@
 #include "core/exercise/addmodule.h"
 #include "core/records/filesizelimit.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -89,9 +89,9 @@ bool closeEveryWindow()
     return visibleTopLevelWindows() == 0 && Windows::loaded().isEmpty();
 }
 
-MainPortal *openMenu(int picks)
+MainMenu *openMenu(int picks)
 {
-    auto *menu = Windows::load<MainPortal>();
+    auto *menu = Windows::load<MainMenu>();
     menu->show();
     // What the menu has to say once it is up (a roster it could not read) is said now.
     QCoreApplication::processEvents();

@@ -9,7 +9,7 @@
 #include <QList>
 #include <QString>
 
-class MainPortal;
+class MainMenu;
 
 // Shared ground for the window tests: answers to message boxes, a clock the test controls,
 // and the windows opened the way a person opens them.
@@ -76,7 +76,7 @@ bool closeEveryWindow();
 
 // Loads and shows the main menu, then picks a student as a person does from the keyboard:
 // the list focused, the down arrow pressed `picks` times.
-MainPortal *openMenu(int picks = 0);
+MainMenu *openMenu(int picks = 0);
 // Clicks the window's button of that name with the mouse.
 void click(QWidget *window, const char *button);
 // Adds a student through the menu's new-student dialog: the name typed, OK clicked, and the

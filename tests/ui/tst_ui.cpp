@@ -3,8 +3,8 @@
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
-#include "gui/print/printmenu.h"
+#include "gui/menu/mainmenu.h"
+#include "gui/print/printwindow.h"
 #include "support/testsupport.h"
 
 #include <QTest>
@@ -75,7 +75,7 @@ private slots:
 
     void controlsScaleWithTheMainMenu()
     {
-        MainPortal *menu = openMenu();
+        MainMenu *menu = openMenu();
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QCOMPARE(placed(menu, "Command1"), std::pair(QRect(240, 3960, 5775, 2655), 18));
         QCOMPARE(placed(menu, "BtnDelStudent"), std::pair(QRect(9480, 2640, 2055, 735), 12));
@@ -110,7 +110,7 @@ private slots:
 
     void linesMoveByTheirEnds()
     {
-        auto *print = Windows::load<PrintMenu>();
+        auto *print = Windows::load<PrintWindow>();
         print->show();
         QVERIFY(QTest::qWaitForWindowExposed(print));
         auto *line = print->findChild<ui::WindowlessLine *>("Line1(24)");

@@ -7,12 +7,12 @@
 #include "gui/base/fonts.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/windows.h"
-#include "gui/exercise/addition.h"
-#include "gui/menu/mainportal.h"
-#include "gui/print/printmenu.h"
-#include "gui/report/report.h"
-#include "gui/tutors/tutor.h"
-#include "gui/tutors/tutor2.h"
+#include "gui/exercise/exercisewindow.h"
+#include "gui/menu/mainmenu.h"
+#include "gui/print/printwindow.h"
+#include "gui/report/reportwindow.h"
+#include "gui/tutors/columntutor.h"
+#include "gui/tutors/picturetutor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
           "11/19/2026 10:20:16 AM#3#69#00:06:15\r\n");
     Shooter shooter(output, stretch);
 
-    MainPortal *menu = Windows::load<MainPortal>();
+    MainMenu *menu = Windows::load<MainMenu>();
     menu->show();
     QTest::keyClick(child<QComboBox>(menu, "Combo1"), Qt::Key_Down);
     shooter.shoot(menu, "mainmenu");
@@ -162,7 +162,7 @@ int main(int argc, char *argv[])
 
     // An exercise at level 2, marked: three answers wrong, the clock at 3 min 41 s.
     click(menu, "Command1");
-    Addition *exercise = Windows::find<Addition>();
+    ExerciseWindow *exercise = Windows::find<ExerciseWindow>();
     QTest::keyClick(child<QComboBox>(exercise, "Combo1"), Qt::Key_Down);
     for (int n = 1; n <= 16; ++n) {
         answer(exercise, n, n != 4 && n != 9 && n != 14);
@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
         AddModule::SecondNum[4] = 7;
         AddModule::SumNum[4] = 13;
         qint16 question = 4;
-        Tutor pictures(exercise);
+        PictureTutor pictures(exercise);
         pictures.initialize(question);
         pictures.show();
         for (int i = 0; i < 4; ++i) {
@@ -191,7 +191,7 @@ int main(int argc, char *argv[])
         AddModule::SecondNum[9] = 356;
         AddModule::SumNum[9] = 834;
         question = 9;
-        Tutor2 columns(exercise);
+        ColumnTutor columns(exercise);
         columns.initialize(question);
         columns.show();
         QTest::keyClick(columns.focusWidget(), '4');
@@ -200,7 +200,7 @@ int main(int argc, char *argv[])
     }
     exercise->close();
 
-    report *results = Windows::load<report>();
+    ReportWindow *results = Windows::load<ReportWindow>();
     results->show();
     shooter.shoot(results, "report");
     QTimer::singleShot(0, [&shooter] {
@@ -215,7 +215,7 @@ int main(int argc, char *argv[])
     results->close();
 
     click(menu, "Command2");
-    QWidget *print = Windows::find<PrintMenu>();
+    QWidget *print = Windows::find<PrintWindow>();
     click(print, "CmdNew");
     shooter.shoot(print, "print");
 

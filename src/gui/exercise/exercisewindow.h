@@ -23,11 +23,11 @@ class QTimer;
 // The exercise: sixteen addition questions of one level against a running clock, marked
 // all at once with ticks, crosses and the right answers, scored, and added to the current
 // student's history.
-class Addition : public Form
+class ExerciseWindow : public Form
 {
     Q_OBJECT
 public:
-    Addition();
+    ExerciseWindow();
 
     qint16 curLevel() const { return CurLevel; }
     // The answer box that last had the focus; after checking, the first wrong question, or

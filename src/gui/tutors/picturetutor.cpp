@@ -1,4 +1,4 @@
-#include "tutor.h"
+#include "picturetutor.h"
 
 #include "core/exercise/addmodule.h"
 #include "gui/base/sound.h"
@@ -18,18 +18,18 @@ constexpr const char *DesignPicture = wingdings::utf8(wingdings::SmilingFace);
 
 const ControlSpec PanelDesign = {.name = "Frame1", .kind = K::Panel, .left = 120, .top = 120,
                                  .width = 10335, .height = 3975, .back = colours::DarkPurple,
-                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Picture sum")};
+                                 .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Picture sum")};
 
 const ControlSpec Design[] = {
     {.name = "lblop1", .kind = K::Label, .caption = "10", .left = 1800, .top = 360, .width = 1335,
      .height = 1095, .font = arial(48), .fore = colours::Pink, .back = colours::DarkPurple,
-     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor", "First number")},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "First number")},
     {.name = "lblplus", .kind = K::Label, .caption = "+", .left = 4200, .top = 360, .width = 855,
      .height = 1095, .font = arial(48), .fore = colours::Pink, .back = colours::DarkPurple,
-     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor", "plus")},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "plus")},
     {.name = "lblop2", .kind = K::Label, .caption = "10", .left = 5880, .top = 360, .width = 1335,
      .height = 1095, .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple,
-     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Second number")},
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Second number")},
 };
 
 // The second operand's row, and the twenty places in two rows of ten: element i of each
@@ -39,12 +39,12 @@ const ControlSpec PictureDesign = {.name = "lblsym2", .kind = K::Label, .caption
                                    .font = wingdings::font(24), .fore = colours::Yellow,
                                    .back = colours::DarkPurple, .container = "Frame1",
                                    .accessibleName =
-                                       QT_TRANSLATE_NOOP("Tutor", "Picture of the second number")};
+                                       QT_TRANSLATE_NOOP("PictureTutor", "Picture of the second number")};
 const ControlSpec PlaceDesign = {.name = "lblplace", .kind = K::Label, .caption = DesignPicture,
                                  .left = 240, .top = 2400, .width = 495, .height = 615,
                                  .font = wingdings::font(24), .fore = colours::Grey,
                                  .back = colours::DarkPurple, .container = "Frame1",
-                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Counting place")};
+                                 .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Counting place")};
 constexpr int PictureStep = 600;
 constexpr int RowStep = 720;
 
@@ -52,28 +52,28 @@ const ControlSpec CountDesign[] = {
     {.name = "lblline1", .kind = K::Label, .caption = "10", .left = 6240, .top = 2400, .width = 615,
      .height = 495, .font = arial(21.75), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1",
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Pictures in the first row")},
+     .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Pictures in the first row")},
     {.name = "lblline2", .kind = K::Label, .caption = "10", .left = 6240, .top = 3120, .width = 615,
      .height = 495, .font = arial(21.75), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1",
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Pictures in the second row")},
+     .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Pictures in the second row")},
     {.name = "lblanswer", .kind = K::Label, .caption = "10", .left = 7560, .top = 2280,
      .width = 1695, .height = 1455, .font = arial(72, true), .fore = colours::Olive,
      .back = colours::DarkPurple, .container = "Frame1",
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Pictures counted")},
+     .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Pictures counted")},
     {.name = "cmdplus", .kind = K::Button, .caption = "+", .left = 7080, .top = 4320, .width = 3135,
      .height = 2175, .font = arial(48, true), .tabIndex = 0,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Add one"),
+     .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Add one"),
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Tutor", "Move one picture of the second number down and count it")},
+         QT_TRANSLATE_NOOP("PictureTutor", "Move one picture of the second number down and count it")},
     {.name = "Label1", .kind = K::Label, .caption = "10 + 10 = 20", .left = 600, .top = 5160,
      .width = 5535, .height = 1335, .font = arial(48, true), .fore = colours::DarkRed,
-     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("Tutor", "Sum")},
-    {.name = "cmdexit", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Tutor", "Exit"),
+     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("PictureTutor", "Sum")},
+    {.name = "cmdexit", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PictureTutor", "Exit"),
      .left = 7080, .top = 6600, .width = 3135, .height = 1095, .font = sansSerif(18, true),
      .tabIndex = 1, .enabled = false,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Tutor", "Close the tutor and go back to the exercise")},
+         QT_TRANSLATE_NOOP("PictureTutor", "Close the tutor and go back to the exercise")},
 };
 
 // clang-format on
@@ -92,7 +92,7 @@ Rgb colourOf(PictureCount::Shade shade)
 }
 } // namespace
 
-Tutor::Tutor(QWidget *parent)
+PictureTutor::PictureTutor(QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
@@ -129,11 +129,11 @@ Tutor::Tutor(QWidget *parent)
     cmdexit->setAutoDefault(false);
     cmdplus->setFocus();
 
-    connect(cmdplus, &QPushButton::clicked, this, &Tutor::cmdplus_Click);
+    connect(cmdplus, &QPushButton::clicked, this, &PictureTutor::cmdplus_Click);
     connect(cmdexit, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void Tutor::initialize(qint16 &q_no)
+void PictureTutor::initialize(qint16 &q_no)
 {
     for (int i = 0; i < int(PicChars.size()); ++i) {
         PicChars[i] = ui::wingdings::glyph(PictureCount::PictureCodes[i]);
@@ -152,14 +152,14 @@ void Tutor::initialize(qint16 &q_no)
     showCount();
 }
 
-void Tutor::cmdplus_Click()
+void PictureTutor::cmdplus_Click()
 {
     m_count.press();
     showCount();
     ui::Beep();
 }
 
-void Tutor::showCount()
+void PictureTutor::showCount()
 {
     const PictureCount &c = m_count;
     lblop1->setText(QString::number(c.first()));

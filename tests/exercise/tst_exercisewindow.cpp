@@ -2,8 +2,8 @@
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
 #include "gui/base/windows.h"
-#include "gui/exercise/addition.h"
-#include "gui/menu/mainportal.h"
+#include "gui/exercise/exercisewindow.h"
+#include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -27,11 +27,11 @@ private slots:
     void init()
     {
         m_ground.emplace();
-        auto *menu = Windows::load<MainPortal>();
+        auto *menu = Windows::load<MainMenu>();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
         QTest::mouseClick(menu->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-        m_window = Windows::find<Addition>();
+        m_window = Windows::find<ExerciseWindow>();
         QVERIFY(m_window && QTest::qWaitForWindowActive(m_window));
     }
 
@@ -109,8 +109,8 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<QByteArray>("tutor");
         QTest::addColumn<QString>("questionLabel");
-        QTest::newRow("level 1: pictures") << 1 << QByteArray("Tutor") << "lblop1";
-        QTest::newRow("level 4: columns") << 4 << QByteArray("Tutor2") << "lblQno";
+        QTest::newRow("level 1: pictures") << 1 << QByteArray("PictureTutor") << "lblop1";
+        QTest::newRow("level 4: columns") << 4 << QByteArray("ColumnTutor") << "lblQno";
     }
 
     void helpMeOpensTheTutorOfTheLevel()
@@ -172,8 +172,8 @@ private:
     static QString sum(int n) { return QString::number(AddModule::SumNum[n]); }
 
     std::optional<testsupport::WindowGround> m_ground;
-    Addition *m_window = nullptr;
+    ExerciseWindow *m_window = nullptr;
 };
 
 QTEST_MAIN(TestAddition)
-#include "tst_addition.moc"
+#include "tst_exercisewindow.moc"

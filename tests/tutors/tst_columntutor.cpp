@@ -1,4 +1,4 @@
-#include "gui/tutors/tutor2.h"
+#include "gui/tutors/columntutor.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -18,7 +18,7 @@ private slots:
     {
         qint16 q = 16;
         testsupport::setQuestion(q, 47, 85);
-        Tutor2 w;
+        ColumnTutor w;
         w.initialize(q);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -48,4 +48,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTutor2)
-#include "tst_tutor2.moc"
+#include "tst_columntutor.moc"

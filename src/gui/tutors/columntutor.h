@@ -12,11 +12,11 @@ class QPushButton;
 
 // The column-addition tutor: the pupil writes the answer of one question digit by digit,
 // units first, and sees each right column worked out with its carry.
-class Tutor2 : public QDialog
+class ColumnTutor : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Tutor2(QWidget *parent = nullptr);
+    explicit ColumnTutor(QWidget *parent = nullptr);
 
     // Sets the window up for question q_no of the shared question arrays.
     void initialize(qint16 &q_no);

@@ -3,9 +3,9 @@
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "gui/print/printing.h"
-#include "gui/print/printmenu.h"
+#include "gui/print/printwindow.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>
@@ -63,11 +63,11 @@ private slots:
     {
         m_ground.emplace();
         setRandomSource({}); // the real source: the ground's draws come round again for NEW
-        auto *menu = Windows::load<MainPortal>();
+        auto *menu = Windows::load<MainMenu>();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
         QTest::mouseClick(menu->findChild<QPushButton *>("Command2"), Qt::LeftButton);
-        m_window = Windows::find<PrintMenu>();
+        m_window = Windows::find<PrintWindow>();
         QVERIFY(m_window && m_window->isVisible() && !menu->isVisible());
     }
 
@@ -229,8 +229,8 @@ private:
     }
 
     std::optional<testsupport::WindowGround> m_ground;
-    PrintMenu *m_window = nullptr;
+    PrintWindow *m_window = nullptr;
 };
 
 QTEST_MAIN(tst_PrintMenu)
-#include "tst_printmenu.moc"
+#include "tst_printwindow.moc"

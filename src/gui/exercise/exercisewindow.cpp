@@ -1,4 +1,4 @@
-#include "addition.h"
+#include "exercisewindow.h"
 
 #include "core/exercise/addmodule.h"
 #include "core/exercise/answertext.h"
@@ -11,9 +11,9 @@
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
-#include "gui/tutors/tutor.h"
-#include "gui/tutors/tutor2.h"
+#include "gui/menu/mainmenu.h"
+#include "gui/tutors/columntutor.h"
+#include "gui/tutors/picturetutor.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,44 +33,44 @@ constexpr int Levels = 6;
 // The design tables keep one control to a few lines, as the designer laid them out.
 // clang-format off
 const ControlSpec Design[] = {
-    {.name = "Frame1", .kind = K::Frame, .caption = QT_TRANSLATE_NOOP("Addition", "Addition"),
+    {.name = "Frame1", .kind = K::Frame, .caption = QT_TRANSLATE_NOOP("ExerciseWindow", "Addition"),
      .left = 120, .top = 120, .width = 10215, .height = 7095,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Questions")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Questions")},
     {.name = "txtScore", .kind = K::TextBox, .caption = "100%", .left = 10440, .top = 600,
      .width = 1335, .height = 615, .font = arial(24), .fore = colours::LightPink,
      .back = colours::DarkPurple, .tabIndex = 18, .align = Align::Right,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Score"),
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Score"),
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Addition", "Percentage of right answers, shown after checking")},
+         QT_TRANSLATE_NOOP("ExerciseWindow", "Percentage of right answers, shown after checking")},
     {.name = "TxtTime", .kind = K::TextBox, .caption = "00:00:00", .left = 10440, .top = 1440,
      .width = 1335, .height = 480, .font = sansSerif(13.5), .fore = colours::LightPink,
      .back = colours::DarkPurple, .tabIndex = 20, .align = Align::Right,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Time taken"),
-     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Time since the questions were set")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Time taken"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("ExerciseWindow", "Time since the questions were set")},
     // A drop-down list's height follows its font.
     {.name = "Combo1", .kind = K::ComboBox, .left = 10440, .top = 2400, .width = 1335,
      .font = sansSerif(13.5), .tabIndex = 19,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Level"),
-     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Choosing a level sets new questions")},
-    {.name = "cmdHelpMe", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Addition", "HELP ME"),
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Level"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("ExerciseWindow", "Choosing a level sets new questions")},
+    {.name = "cmdHelpMe", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ExerciseWindow", "HELP ME"),
      .left = 10440, .top = 6120, .width = 1455, .height = 1095, .font = timesNewRoman(18, true),
      .tabIndex = 22,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Addition", "Open a tutor that explains the first wrong question")},
-    {.name = "cmdMenu", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Addition", "Main Menu"),
+         QT_TRANSLATE_NOOP("ExerciseWindow", "Open a tutor that explains the first wrong question")},
+    {.name = "cmdMenu", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ExerciseWindow", "Main Menu"),
      .left = 10440, .top = 7320, .width = 1455, .height = 1215, .font = timesNewRoman(18, true),
      .tabIndex = 21,
-     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Go back to the main menu")},
-    {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Addition", "NEW"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("ExerciseWindow", "Go back to the main menu")},
+    {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ExerciseWindow", "NEW"),
      .left = 120, .top = 7320, .width = 3375, .height = 1215, .font = timesNewRoman(18, true),
      .tabIndex = 17,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Addition", "Set new questions and start the clock again")},
+         QT_TRANSLATE_NOOP("ExerciseWindow", "Set new questions and start the clock again")},
     {.name = "cmdcheck", .kind = K::Button,
-     .caption = QT_TRANSLATE_NOOP("Addition", "Check Answers"), .left = 3600, .top = 7320,
+     .caption = QT_TRANSLATE_NOOP("ExerciseWindow", "Check Answers"), .left = 3600, .top = 7320,
      .width = 6735, .height = 1215, .font = timesNewRoman(18, true), .tabIndex = 16,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Addition", "Mark the answers and record the score")},
+         QT_TRANSLATE_NOOP("ExerciseWindow", "Mark the answers and record the score")},
 };
 
 // One question's controls inside Frame1, placed for question 1.
@@ -78,38 +78,38 @@ const ControlSpec Row[] = {
     {.name = "lblno", .kind = K::Label, .left = 120, .top = 360, .width = 495, .height = 255,
      .font = sansSerif(8), .container = "Frame1",
      .wordWrap = false, .windowless = true,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Question %1")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Question %1")},
     {.name = "Label1", .kind = K::Label, .caption = "Label1", .left = 840, .top = 360,
      .width = 1095, .height = 345, .font = sansSerif(13.5, true), .container = "Frame1",
      .align = Align::Right,
      .wordWrap = false, .windowless = true,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "First number of question %1")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "First number of question %1")},
     {.name = "Label3", .kind = K::Label, .caption = "+", .left = 240, .top = 720, .width = 375,
      .height = 345, .font = sansSerif(13.5, true), .container = "Frame1", .align = Align::Centre,
      .wordWrap = false, .windowless = true,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "plus")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "plus")},
     {.name = "Label2", .kind = K::Label, .caption = "Label2", .left = 840, .top = 720,
      .width = 1095, .height = 345, .font = sansSerif(13.5, true), .container = "Frame1",
      .align = Align::Right,
      .wordWrap = false, .windowless = true,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Second number of question %1")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Second number of question %1")},
     {.name = "Line1", .kind = K::Line, .left = 240, .top = 1080, .width = 2160, .height = 1080,
      .container = "Frame1", .borderWidth = 2, .windowless = true},
     // Every answer box shares one tab index: they follow each other in question order.
     {.name = "Text1", .kind = K::TextBox, .caption = "Text1", .left = 600, .top = 1150,
      .width = 1335, .height = 420, .font = sansSerif(13.5, true), .container = "Frame1",
      .tabIndex = 0, .align = Align::Right, .maxLength = answertext::MaxLength,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Answer to question %1"),
-     .accessibleDescription = QT_TRANSLATE_NOOP("Addition", "Type the sum of the two numbers")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Answer to question %1"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("ExerciseWindow", "Type the sum of the two numbers")},
     {.name = "lblmark", .kind = K::Label, .caption = symbolglyphs::Check, .left = 2160, .top = 1150,
      .width = 255, .height = 375, .font = symbolglyphs::symbol(14.25, true), .container = "Frame1",
      .wordWrap = false,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Mark of question %1")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Mark of question %1")},
     {.name = "lblAnswer", .kind = K::Label, .caption = "lbl999", .left = 600, .top = 1590,
      .width = 1335, .height = 375, .font = sansSerif(13.5, true), .fore = colours::Orange,
      .container = "Frame1", .align = Align::Right,
      .wordWrap = false,
-     .accessibleName = QT_TRANSLATE_NOOP("Addition", "Right answer to question %1")},
+     .accessibleName = QT_TRANSLATE_NOOP("ExerciseWindow", "Right answer to question %1")},
 };
 
 // clang-format on
@@ -121,7 +121,7 @@ QPoint questionOffset(int n)
 }
 } // namespace
 
-Addition::Addition()
+ExerciseWindow::ExerciseWindow()
 {
     setWindowTitle(tr("Addition Excercise"));
     // Opening at the size the layout scales from shows every control at its design place.
@@ -130,12 +130,12 @@ Addition::Addition()
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Addition::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1_Timer);
 
-    connect(Combo1, &QComboBox::activated, this, &Addition::Combo1_Click);
-    connect(CmdNew, &QPushButton::clicked, this, &Addition::CmdNew_Click);
-    connect(cmdcheck, &QPushButton::clicked, this, &Addition::cmdcheck_Click);
-    connect(cmdHelpMe, &QPushButton::clicked, this, &Addition::cmdHelpMe_Click);
+    connect(Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
+    connect(CmdNew, &QPushButton::clicked, this, &ExerciseWindow::CmdNew_Click);
+    connect(cmdcheck, &QPushButton::clicked, this, &ExerciseWindow::cmdcheck_Click);
+    connect(cmdHelpMe, &QPushButton::clicked, this, &ExerciseWindow::cmdHelpMe_Click);
     connect(cmdMenu, &QPushButton::clicked, this, &QWidget::close);
     for (int n = 1; n <= Questions; ++n) {
         Text1[n]->installEventFilter(this);
@@ -145,7 +145,7 @@ Addition::Addition()
     Form_Load();
 }
 
-void Addition::createControls()
+void ExerciseWindow::createControls()
 {
     controls().createAll(Design);
     for (int n = 1; n <= Questions; ++n) {
@@ -185,7 +185,7 @@ void Addition::createControls()
     }
 }
 
-void Addition::Form_Load()
+void ExerciseWindow::Form_Load()
 {
     // Choosing the first level starts the first set, as choosing any level does.
     Combo1->setCurrentIndex(0);
@@ -194,27 +194,27 @@ void Addition::Form_Load()
     Text1[1]->setFocus();
 }
 
-void Addition::SaveDesignLayout()
+void ExerciseWindow::SaveDesignLayout()
 {
     m_layout.record(controls());
 }
 
-void Addition::ResizeControls()
+void ExerciseWindow::ResizeControls()
 {
     m_layout.apply(ui::outerSizeTwips(this));
 }
 
-void Addition::Form_Resize()
+void ExerciseWindow::Form_Resize()
 {
     ResizeControls();
 }
 
-void Addition::Combo1_Click()
+void ExerciseWindow::Combo1_Click()
 {
     CmdNew_Click();
 }
 
-void Addition::CmdNew_Click()
+void ExerciseWindow::CmdNew_Click()
 {
     bool ok = false;
     const int level = Combo1->currentData().toInt(&ok);
@@ -225,7 +225,7 @@ void Addition::CmdNew_Click()
     StartTiming();
 }
 
-void Addition::NewQuestionSet()
+void ExerciseWindow::NewQuestionSet()
 {
     for (int n = 1; n <= Questions; ++n) {
         lblmark[n]->hide();
@@ -240,19 +240,19 @@ void Addition::NewQuestionSet()
     txtScore->clear();
 }
 
-void Addition::StartTiming()
+void ExerciseWindow::StartTiming()
 {
     StartTime = ui::now();
     TxtTime->setText(elapsedtime::format(0));
     Timer1->start();
 }
 
-void Addition::Timer1_Timer()
+void ExerciseWindow::Timer1_Timer()
 {
     TxtTime->setText(elapsedtime::between(StartTime, ui::now()));
 }
 
-int Addition::answerBoxIndex(const QObject *object) const
+int ExerciseWindow::answerBoxIndex(const QObject *object) const
 {
     for (int n = 1; n <= Questions; ++n) {
         if (Text1[n] == object) {
@@ -262,7 +262,7 @@ int Addition::answerBoxIndex(const QObject *object) const
     return 0;
 }
 
-bool Addition::eventFilter(QObject *watched, QEvent *event)
+bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const int n = answerBoxIndex(watched);
     if (n == 0) {
@@ -281,12 +281,12 @@ bool Addition::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void Addition::Text1_GotFocus(int index)
+void ExerciseWindow::Text1_GotFocus(int index)
 {
     CurQuestion = qint16(index);
 }
 
-void Addition::Text1_Change(int index)
+void ExerciseWindow::Text1_Change(int index)
 {
     QLineEdit *box = Text1[index];
     const QString typed = box->text();
@@ -300,7 +300,7 @@ void Addition::Text1_Change(int index)
     }
 }
 
-void Addition::cmdcheck_Click()
+void ExerciseWindow::cmdcheck_Click()
 {
     cmdcheck->setEnabled(false);
     Timer1->stop();
@@ -347,9 +347,9 @@ void Addition::cmdcheck_Click()
     recordResult(percent);
 }
 
-void Addition::recordResult(int percent)
+void ExerciseWindow::recordResult(int percent)
 {
-    const MainPortal *menu = Windows::find<MainPortal>();
+    const MainMenu *menu = Windows::find<MainMenu>();
     const auto student = menu ? menu->currentStudent() : std::nullopt;
     if (!student) {
         return;
@@ -361,23 +361,23 @@ void Addition::recordResult(int percent)
     }
 }
 
-void Addition::cmdHelpMe_Click()
+void ExerciseWindow::cmdHelpMe_Click()
 {
     qint16 question = CurQuestion;
     if (CurLevel == 1) {
-        Tutor tutor(this);
+        PictureTutor tutor(this);
         tutor.initialize(question);
         tutor.exec();
     } else {
-        Tutor2 tutor(this);
+        ColumnTutor tutor(this);
         tutor.initialize(question);
         tutor.exec();
     }
 }
 
-void Addition::Form_Unload()
+void ExerciseWindow::Form_Unload()
 {
-    if (MainPortal *menu = Windows::find<MainPortal>()) {
+    if (MainMenu *menu = Windows::find<MainMenu>()) {
         menu->show();
     }
 }

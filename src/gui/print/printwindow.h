@@ -14,11 +14,11 @@ class QPushButton;
 
 // Makes paper worksheets: the user picks a level, the window draws 24 questions and
 // previews them, and PRINT prints them as one page with a tear-off answer strip.
-class PrintMenu : public Form
+class PrintWindow : public Form
 {
     Q_OBJECT
 public:
-    PrintMenu();
+    PrintWindow();
 
 protected:
     void Form_Unload() override;

@@ -12,11 +12,11 @@ class QPushButton;
 
 // The picture tutor: explains one small sum by counting on, one picture per press of "+",
 // until the whole sum can be written out.
-class Tutor : public QDialog
+class PictureTutor : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Tutor(QWidget *parent = nullptr);
+    explicit PictureTutor(QWidget *parent = nullptr);
 
     // Sets the window up for question q_no of the shared question arrays.
     void initialize(qint16 &q_no);

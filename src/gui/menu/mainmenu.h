@@ -15,11 +15,11 @@ class QPushButton;
 
 // The start-up window and hub: lists the students, greets the one picked, and opens the
 // other windows. Its list is where the rest of the program finds the current student.
-class MainPortal : public Form
+class MainMenu : public Form
 {
     Q_OBJECT
 public:
-    MainPortal();
+    MainMenu();
 
     // The name picked in the student list; none before a pick and after a delete.
     std::optional<QByteArray> currentStudent() const;

@@ -1,4 +1,4 @@
-#include "tutor2.h"
+#include "columntutor.h"
 
 #include "core/exercise/addmodule.h"
 #include "gui/base/linecontrol.h"
@@ -21,72 +21,72 @@ constexpr int Columns = ColumnAddition::Columns;
 
 const ControlSpec PanelDesign = {.name = "Frame1", .kind = K::Panel, .left = 120, .top = 120,
                                  .width = 9615, .height = 6495, .back = colours::DarkPurple,
-                                 .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Column sum")};
+                                 .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Column sum")};
 
 // One row per column array, placed for the units column; column i stands i steps left.
 const ControlSpec ColumnDesign[] = {
     {.name = "TxtAns", .kind = K::TextBox, .caption = "0", .left = 4680, .top = 4440, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1", .tabIndex = 0, .visible = false, .maxLength = 1,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Answer digit"),
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Answer digit"),
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("Tutor2", "Type the answer digit of the column the arrow points at")},
+         QT_TRANSLATE_NOOP("ColumnTutor", "Type the answer digit of the column the arrow points at")},
     {.name = "lblCarry", .kind = K::Label, .caption = "0", .left = 4680, .top = 960, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple,
      .container = "Frame1", .visible = false,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Carry")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Carry")},
     {.name = "lblOP1", .kind = K::Label, .caption = "0", .left = 4680, .top = 2160, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1", .visible = false,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Digit of the first number")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Digit of the first number")},
     {.name = "lblOP2", .kind = K::Label, .caption = "0", .left = 4680, .top = 3240, .width = 615,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1", .visible = false,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Digit of the second number")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Digit of the second number")},
 };
 
 const ControlSpec Design[] = {
     {.name = "Label1", .kind = K::Label, .caption = "+", .left = 1680, .top = 3360, .width = 495,
      .height = 615, .font = arial(36, true), .fore = colours::LightPink,
      .back = colours::DarkPurple, .container = "Frame1",
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "plus")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "plus")},
     {.name = "Line1", .kind = K::Line, .left = 1800, .top = 4320, .width = 5520, .height = 4320,
      .fore = colours::LightPink, .container = "Frame1", .borderWidth = 2},
     {.name = "lblarrow", .kind = K::Label, .caption = wingdings::utf8(wingdings::UpArrow),
      .left = ColumnAddition::PointerStart, .top = 5640, .width = 615, .height = 735,
      .font = wingdings::font(27.75), .fore = colours::Yellow, .back = colours::DarkPurple,
      .container = "Frame1", .align = Align::Centre,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Pointer")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Pointer")},
     {.name = "lblhint", .kind = K::Label, .left = 6000, .top = 4560, .width = 3135, .height = 855,
      .font = arial(36, true), .fore = colours::LightYellow, .back = colours::DarkPurple,
-     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Hint")},
-    {.name = "lblQno", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Tutor2", "Question"),
+     .container = "Frame1", .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Hint")},
+    {.name = "lblQno", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("ColumnTutor", "Question"),
      .left = 120, .top = 360, .width = 2055, .height = 375, .font = arial(18),
      .fore = colours::LightPink, .back = colours::DarkPurple, .container = "Frame1"},
-    {.name = "Labelcarry", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Tutor2", "carry"),
+    {.name = "Labelcarry", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("ColumnTutor", "carry"),
      .left = 5400, .top = 1920, .width = 735, .height = 375, .font = arial(15.75),
      .fore = colours::Yellow, .back = colours::DarkPurple, .container = "Frame1"},
     {.name = "lbldemoc", .kind = K::Label, .left = 7560, .top = 0, .width = 615, .height = 975,
      .font = arial(48), .fore = colours::Yellow, .back = colours::DarkPurple, .container = "Frame1",
-     .align = Align::Right, .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: carry")},
+     .align = Align::Right, .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Worked column: carry")},
     {.name = "lbldemo1", .kind = K::Label, .left = 7560, .top = 960, .width = 615, .height = 975,
      .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1", .align = Align::Right,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: first digit")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Worked column: first digit")},
     {.name = "lbldemoplus", .kind = K::Label, .caption = "+", .left = 6480, .top = 1920,
      .width = 495, .height = 855, .font = arial(48), .fore = colours::LightPink,
      .back = colours::DarkPurple, .container = "Frame1",
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "plus")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "plus")},
     {.name = "lbldemo2", .kind = K::Label, .left = 7560, .top = 1920, .width = 615, .height = 975,
      .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1", .align = Align::Right,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: second digit")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Worked column: second digit")},
     {.name = "Line2", .kind = K::Line, .left = 6360, .top = 3000, .width = 8280, .height = 3000,
      .fore = colours::LightPink, .container = "Frame1", .borderWidth = 2},
     {.name = "lblans", .kind = K::Label, .caption = "00", .left = 6960, .top = 3000, .width = 1215,
      .height = 975, .font = arial(48), .fore = colours::LightPink, .back = colours::DarkPurple,
      .container = "Frame1", .align = Align::Right,
-     .accessibleName = QT_TRANSLATE_NOOP("Tutor2", "Worked column: total")},
+     .accessibleName = QT_TRANSLATE_NOOP("ColumnTutor", "Worked column: total")},
 };
 
 // The answer lines start at the units half of the demonstration total, the carry lines at
@@ -101,11 +101,11 @@ const ControlSpec CarryLineDesign = {.name = "linecarry", .kind = K::Line, .left
 const QPoint CarryLineEnds[] = {{4200, 1560}, {3600, 1680}, {2880, 1680}};
 
 const ControlSpec HelpDesign = {.name = "cmdhelp", .kind = K::Button,
-                                .caption = QT_TRANSLATE_NOOP("Tutor2", "Help"), .left = 6240,
+                                .caption = QT_TRANSLATE_NOOP("ColumnTutor", "Help"), .left = 6240,
                                 .top = 6720, .width = 3015, .height = 1095,
                                 .font = arial(20.25, true), .tabIndex = 1,
                                 .accessibleDescription =
-                                    QT_TRANSLATE_NOOP("Tutor2", "Show the right digit")};
+                                    QT_TRANSLATE_NOOP("ColumnTutor", "Show the right digit")};
 
 // clang-format on
 
@@ -117,7 +117,7 @@ ControlSpec endingAt(ControlSpec line, QPoint end)
 }
 } // namespace
 
-Tutor2::Tutor2(QWidget *parent)
+ColumnTutor::ColumnTutor(QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -174,10 +174,10 @@ Tutor2::Tutor2(QWidget *parent)
         connect(TxtAns[i], &QLineEdit::textChanged, this, [this, i] { TxtAns_Change(i); });
         TxtAns[i]->installEventFilter(this);
     }
-    connect(cmdhelp, &QPushButton::clicked, this, &Tutor2::cmdhelp_Click);
+    connect(cmdhelp, &QPushButton::clicked, this, &ColumnTutor::cmdhelp_Click);
 }
 
-void Tutor2::initialize(qint16 &q_no)
+void ColumnTutor::initialize(qint16 &q_no)
 {
     if (q_no < 0 || q_no >= AddModule::Size) {
         return; // no such question: the window stays empty
@@ -189,7 +189,7 @@ void Tutor2::initialize(qint16 &q_no)
     TxtAns[0]->setFocus();
 }
 
-bool Tutor2::eventFilter(QObject *watched, QEvent *event)
+bool ColumnTutor::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
         for (int i = 0; i < Columns; ++i) {
@@ -201,18 +201,18 @@ bool Tutor2::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void Tutor2::TxtAns_Change(int Index)
+void ColumnTutor::TxtAns_Change(int Index)
 {
     m_steps.textChanged(Index, TxtAns[Index]->text());
     showSteps();
 }
 
-void Tutor2::TxtAns_GotFocus(int Index)
+void ColumnTutor::TxtAns_GotFocus(int Index)
 {
     m_steps.gotFocus(Index);
 }
 
-void Tutor2::cmdhelp_Click()
+void ColumnTutor::cmdhelp_Click()
 {
     if (m_steps.finished()) {
         accept();
@@ -222,7 +222,7 @@ void Tutor2::cmdhelp_Click()
     showSteps();
 }
 
-void Tutor2::showSteps()
+void ColumnTutor::showSteps()
 {
     const ColumnAddition &s = m_steps;
     for (int i = 0; i < Columns; ++i) {

@@ -1,4 +1,4 @@
-#include "report.h"
+#include "reportwindow.h"
 
 #include "core/records/history.h"
 #include "core/records/studentlist.h"
@@ -7,7 +7,7 @@
 #include "gui/base/ondemandlibrary.h"
 #include "gui/base/savedialog.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "linelistview.h"
 #include "progresschartentry.h"
 
@@ -25,31 +25,31 @@ constexpr FontSpec CourierNew {"Courier New", 14.25, false};
 
 // clang-format off
 const ControlSpec Design[] = {
-    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Main Menu"),
+    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Main Menu"),
      .left = 3720, .top = 7200, .width = 3615, .height = 975, .font = arial(14.25, true),
-     .tabIndex = 2, .accessibleDescription = QT_TRANSLATE_NOOP("report", "Close the report")},
+     .tabIndex = 2, .accessibleDescription = QT_TRANSLATE_NOOP("ReportWindow", "Close the report")},
     {.name = "List1", .kind = K::ListBox, .left = 720, .top = 1200, .width = 9735, .height = 5415,
      .font = CourierNew, .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
-     .accessibleName = QT_TRANSLATE_NOOP("report", "Results"),
+     .accessibleName = QT_TRANSLATE_NOOP("ReportWindow", "Results"),
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("report", "One line per checked exercise: date, level, score, time")},
-    {.name = "lblstudent", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("report", "Student"),
+         QT_TRANSLATE_NOOP("ReportWindow", "One line per checked exercise: date, level, score, time")},
+    {.name = "lblstudent", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Student"),
      .left = 720, .top = 360, .width = 9735, .height = 375, .font = sansSerif(18, true),
-     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("report", "Student")},
+     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("ReportWindow", "Student")},
     // The chart and the export stand on the free strip beside "Main Menu", after it in
     // the tab order.
-    {.name = "cmdProgress", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Progress"),
+    {.name = "cmdProgress", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Progress"),
      .left = 7560, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 3,
-     .accessibleDescription = QT_TRANSLATE_NOOP("report", "Show a chart of the scores")},
-    {.name = "cmdExport", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("report", "Export..."),
+     .accessibleDescription = QT_TRANSLATE_NOOP("ReportWindow", "Show a chart of the scores")},
+    {.name = "cmdExport", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Export..."),
      .left = 9075, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 4,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("report", "Save the results as a file of comma-separated values")},
+         QT_TRANSLATE_NOOP("ReportWindow", "Save the results as a file of comma-separated values")},
 };
 // clang-format on
 } // namespace
 
-report::report()
+ReportWindow::ReportWindow()
 {
     setWindowTitle(tr("Report"));
     setClientSizeTwips(12000, 8610);
@@ -77,16 +77,16 @@ report::report()
     // First in the tab order, so it has the focus when the window opens.
     List1->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &report::Command1_Click);
-    connect(cmdProgress, &QPushButton::clicked, this, &report::cmdProgress_Click);
-    connect(cmdExport, &QPushButton::clicked, this, &report::cmdExport_Click);
+    connect(Command1, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
+    connect(cmdProgress, &QPushButton::clicked, this, &ReportWindow::cmdProgress_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &ReportWindow::cmdExport_Click);
 
     Form_Load();
 }
 
-void report::Form_Load()
+void ReportWindow::Form_Load()
 {
-    const MainPortal *menu = Windows::find<MainPortal>();
+    const MainMenu *menu = Windows::find<MainMenu>();
     m_student = menu ? menu->currentStudent().value_or(QByteArray()) : QByteArray();
     lblstudent->setText(tr("Student : ") + StudentList::displayName(m_student));
     // A name that would reach outside the working directory names no history file here.
@@ -98,7 +98,7 @@ void report::Form_Load()
     }
 }
 
-void report::Command1_Click()
+void ReportWindow::Command1_Click()
 {
     close();
 }
@@ -114,7 +114,7 @@ struct BusyCursor
 };
 } // namespace
 
-void report::cmdProgress_Click()
+void ReportWindow::cmdProgress_Click()
 {
     using namespace progresschartentry;
     std::optional<BusyCursor> busy(std::in_place);
@@ -126,7 +126,7 @@ void report::cmdProgress_Click()
     }
 }
 
-void report::cmdExport_Click()
+void ReportWindow::cmdExport_Click()
 {
     const QString path
         = ui::askSaveFileName(this,

@@ -1,9 +1,9 @@
 #include "gui/base/savedialog.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/progresschart.h"
-#include "gui/report/report.h"
+#include "gui/report/reportwindow.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -20,16 +20,16 @@ using testsupport::readFile;
 
 namespace {
 // The report opened from the menu for the one student of a roster that names only them.
-report *reportFor(const QByteArray &student)
+ReportWindow *reportFor(const QByteArray &student)
 {
     testsupport::closeAllWindows();
     testsupport::writeFile("sumroll.ini", student + "\r\n");
-    return qobject_cast<report *>(testsupport::act(testsupport::openMenu(1), {"Command4"}));
+    return qobject_cast<ReportWindow *>(testsupport::act(testsupport::openMenu(1), {"Command4"}));
 }
 } // namespace
 
 // The report as a teacher meets it: from the main menu, by mouse and keyboard.
-class tst_report : public QObject
+class tst_reportwindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -40,11 +40,11 @@ private slots:
                                "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n"
                                "garbage\r\n"
                                "someday#1#100#00:00:59\r\n");
-        auto *menu = Windows::load<MainPortal>();
+        auto *menu = Windows::load<MainMenu>();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
         QTest::mouseClick(menu->findChild<QPushButton *>("Command4"), Qt::LeftButton);
-        m_window = Windows::find<report>();
+        m_window = Windows::find<ReportWindow>();
         QVERIFY(m_window && m_window->isVisible() && menu->isVisible());
     }
 
@@ -110,7 +110,7 @@ private slots:
     void exportOffersAPlainFileName()
     {
         QFETCH(QByteArray, name);
-        report *window = reportFor(name);
+        ReportWindow *window = reportFor(name);
         QStringList offered;
         ui::setSaveResponder([&](const ui::SaveRequest &request) {
             offered.append(request.suggestedName);
@@ -170,8 +170,8 @@ private slots:
 
 private:
     std::optional<testsupport::WindowGround> m_ground;
-    report *m_window = nullptr;
+    ReportWindow *m_window = nullptr;
 };
 
-QTEST_MAIN(tst_report)
-#include "tst_report.moc"
+QTEST_MAIN(tst_reportwindow)
+#include "tst_reportwindow.moc"

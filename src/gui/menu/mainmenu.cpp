@@ -1,14 +1,14 @@
-#include "mainportal.h"
+#include "mainmenu.h"
 
 #include "core/records/roster.h"
-#include "dialog.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/ondemandlibrary.h"
 #include "gui/base/placement.h"
 #include "gui/base/windows.h"
-#include "gui/exercise/addition.h"
+#include "gui/exercise/exercisewindow.h"
 #include "gui/print/printmenuentry.h"
-#include "gui/report/report.h"
+#include "gui/report/reportwindow.h"
+#include "newstudentdialog.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -23,53 +23,53 @@ using K = ControlKind;
 
 // clang-format off
 const ControlSpec Design[] = {
-    {.name = "Command5", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("MainPortal", "Exit"),
+    {.name = "Command5", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("MainMenu", "Exit"),
      .left = 7920, .top = 6960, .width = 3855, .height = 1215, .font = arial(18), .tabIndex = 10,
-     .accessibleDescription = QT_TRANSLATE_NOOP("MainPortal", "Close sumtrail")},
+     .accessibleDescription = QT_TRANSLATE_NOOP("MainMenu", "Close sumtrail")},
     {.name = "Command2", .kind = K::Button,
-     .caption = QT_TRANSLATE_NOOP("MainPortal", "Print Out Exercise"), .left = 6000, .top = 3960,
+     .caption = QT_TRANSLATE_NOOP("MainMenu", "Print Out Exercise"), .left = 6000, .top = 3960,
      .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 9, .enabled = false,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("MainPortal", "Print a worksheet of addition questions")},
+         QT_TRANSLATE_NOOP("MainMenu", "Print a worksheet of addition questions")},
     {.name = "Command1", .kind = K::Button,
-     .caption = QT_TRANSLATE_NOOP("MainPortal", "Start Exercise"), .left = 240, .top = 3960,
+     .caption = QT_TRANSLATE_NOOP("MainMenu", "Start Exercise"), .left = 240, .top = 3960,
      .width = 5775, .height = 2655, .font = arial(18), .tabIndex = 8, .enabled = false,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("MainPortal", "Answer sixteen addition questions against the clock")},
-    {.name = "Command4", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("MainPortal", "Reports"),
+         QT_TRANSLATE_NOOP("MainMenu", "Answer sixteen addition questions against the clock")},
+    {.name = "Command4", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("MainMenu", "Reports"),
      .left = 240, .top = 6960, .width = 3735, .height = 1215, .font = arial(18), .tabIndex = 7,
      .enabled = false,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("MainPortal", "List the chosen student's past results")},
+         QT_TRANSLATE_NOOP("MainMenu", "List the chosen student's past results")},
     {.name = "BtnDelStudent", .kind = K::Button,
-     .caption = QT_TRANSLATE_NOOP("MainPortal", "Delete Student"), .left = 9480, .top = 2640,
+     .caption = QT_TRANSLATE_NOOP("MainMenu", "Delete Student"), .left = 9480, .top = 2640,
      .width = 2055, .height = 735, .font = arial(12), .tabIndex = 3,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("MainPortal", "Remove the chosen student from the list")},
+         QT_TRANSLATE_NOOP("MainMenu", "Remove the chosen student from the list")},
     {.name = "btnAddStduent", .kind = K::Button,
-     .caption = QT_TRANSLATE_NOOP("MainPortal", "New Student"), .left = 7440, .top = 2640,
+     .caption = QT_TRANSLATE_NOOP("MainMenu", "New Student"), .left = 7440, .top = 2640,
      .width = 2055, .height = 735, .font = arial(12), .tabIndex = 2,
-     .accessibleDescription = QT_TRANSLATE_NOOP("MainPortal", "Add a new student to the list")},
+     .accessibleDescription = QT_TRANSLATE_NOOP("MainMenu", "Add a new student to the list")},
     {.name = "Combo1", .kind = K::ComboBox, .left = 2760, .top = 2640, .width = 4575, .height = 675,
      .font = arial(24, true), .fore = colours::LightPink, .back = colours::DarkPurple,
-     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("MainPortal", "Student"),
-     .accessibleDescription = QT_TRANSLATE_NOOP("MainPortal", "Choose who is working")},
+     .tabIndex = 1, .accessibleName = QT_TRANSLATE_NOOP("MainMenu", "Student"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("MainMenu", "Choose who is working")},
     {.name = "Frame1", .kind = K::Frame, .left = 240, .top = 120, .width = 11535, .height = 3615,
-     .accessibleName = QT_TRANSLATE_NOOP("MainPortal", "Student")},
-    {.name = "lblWelcome", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("MainPortal", "Welcome"),
+     .accessibleName = QT_TRANSLATE_NOOP("MainMenu", "Student")},
+    {.name = "lblWelcome", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("MainMenu", "Welcome"),
      .left = 120, .top = 240, .width = 11295, .height = 1935, .font = arial(18),
      .fore = colours::LightPink, .back = colours::DarkPurple, .container = "Frame1", .tabIndex = 6,
-     .align = Align::Centre, .accessibleName = QT_TRANSLATE_NOOP("MainPortal", "Greeting")},
-    {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("MainPortal", "Student"),
+     .align = Align::Centre, .accessibleName = QT_TRANSLATE_NOOP("MainMenu", "Greeting")},
+    {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("MainMenu", "Student"),
      .left = 360, .top = 2520, .width = 1815, .height = 615, .font = arial(24, true),
      .container = "Frame1", .tabIndex = 5},
 };
 // clang-format on
 
-const char *const PromptEmpty = QT_TRANSLATE_NOOP("MainPortal", "Press \"NEW STUDENT\" to begin");
+const char *const PromptEmpty = QT_TRANSLATE_NOOP("MainMenu", "Press \"NEW STUDENT\" to begin");
 } // namespace
 
-MainPortal::MainPortal()
+MainMenu::MainMenu()
 {
     setWindowTitle(tr("Main Menu"));
     setClientSizeTwips(12000, 8610);
@@ -94,18 +94,18 @@ MainPortal::MainPortal()
     // The caption beside the list names it for a screen reader.
     Label1->setBuddy(Combo1);
 
-    connect(Combo1, &QComboBox::activated, this, &MainPortal::Combo1_Click);
-    connect(btnAddStduent, &QPushButton::clicked, this, &MainPortal::btnAddStduent_Click);
-    connect(BtnDelStudent, &QPushButton::clicked, this, &MainPortal::BtnDelStudent_Click);
-    connect(Command1, &QPushButton::clicked, this, &MainPortal::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MainPortal::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &MainPortal::Command4_Click);
+    connect(Combo1, &QComboBox::activated, this, &MainMenu::Combo1_Click);
+    connect(btnAddStduent, &QPushButton::clicked, this, &MainMenu::btnAddStduent_Click);
+    connect(BtnDelStudent, &QPushButton::clicked, this, &MainMenu::BtnDelStudent_Click);
+    connect(Command1, &QPushButton::clicked, this, &MainMenu::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MainMenu::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &MainMenu::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
 }
 
-void MainPortal::Form_Load()
+void MainMenu::Form_Load()
 {
     m_layout.RecordDesign(this, controls());
     m_rosterStamp = roster::stamp();
@@ -123,12 +123,12 @@ void MainPortal::Form_Load()
     // Other programs sharing the folder change the roster too: their changes show here
     // when the menu comes back, when the list is opened, and every few seconds.
     m_rosterCheck.setInterval(RosterCheckMs);
-    connect(&m_rosterCheck, &QTimer::timeout, this, &MainPortal::rereadRosterIfChanged);
+    connect(&m_rosterCheck, &QTimer::timeout, this, &MainMenu::rereadRosterIfChanged);
     m_rosterCheck.start();
     Combo1->installEventFilter(this);
 }
 
-void MainPortal::rereadRosterIfChanged()
+void MainMenu::rereadRosterIfChanged()
 {
     // Not while another window is in front: the menu reads again when it is shown.
     if (!isVisible()) {
@@ -153,7 +153,7 @@ void MainPortal::rereadRosterIfChanged()
     showRoster(read.names);
 }
 
-void MainPortal::showRoster(const QList<QByteArray> &names)
+void MainMenu::showRoster(const QList<QByteArray> &names)
 {
     const std::optional<QByteArray> picked = currentStudent();
     if (names == m_students.names()) {
@@ -170,7 +170,7 @@ void MainPortal::showRoster(const QList<QByteArray> &names)
     }
 }
 
-void MainPortal::keepPick(const std::optional<QByteArray> &picked)
+void MainMenu::keepPick(const std::optional<QByteArray> &picked)
 {
     const int row = picked ? int(m_students.names().indexOf(*picked)) : -1;
     Combo1->setCurrentIndex(row);
@@ -183,7 +183,7 @@ void MainPortal::keepPick(const std::optional<QByteArray> &picked)
     }
 }
 
-bool MainPortal::eventFilter(QObject *watched, QEvent *event)
+bool MainMenu::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Combo1
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
@@ -192,13 +192,13 @@ bool MainPortal::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void MainPortal::showEvent(QShowEvent *event)
+void MainMenu::showEvent(QShowEvent *event)
 {
     rereadRosterIfChanged();
     Form::showEvent(event);
 }
 
-std::optional<QByteArray> MainPortal::currentStudent() const
+std::optional<QByteArray> MainMenu::currentStudent() const
 {
     const int row = Combo1->currentIndex();
     if (row < 0) {
@@ -207,14 +207,14 @@ std::optional<QByteArray> MainPortal::currentStudent() const
     return m_students.nameAt(row);
 }
 
-void MainPortal::setWindowButtonsEnabled(bool enabled)
+void MainMenu::setWindowButtonsEnabled(bool enabled)
 {
     Command1->setEnabled(enabled);
     Command2->setEnabled(enabled);
     Command4->setEnabled(enabled);
 }
 
-void MainPortal::Combo1_Click()
+void MainMenu::Combo1_Click()
 {
     lblWelcome->setText(tr("Welcome ") + Combo1->currentText());
     if (Combo1->currentIndex() >= 0) {
@@ -222,17 +222,17 @@ void MainPortal::Combo1_Click()
     }
 }
 
-void MainPortal::btnAddStduent_Click()
+void MainMenu::btnAddStduent_Click()
 {
     const std::optional<QByteArray> picked = currentStudent();
-    Dialog dialog(m_students, this);
+    NewStudentDialog dialog(m_students, this);
     dialog.exec();
     m_rosterStamp = roster::stamp();
     // The list picks its first entry by itself when it stops being empty; no pick is kept.
     keepPick(picked);
 }
 
-void MainPortal::BtnDelStudent_Click()
+void MainMenu::BtnDelStudent_Click()
 {
     const int row = Combo1->currentIndex();
     if (row < 0) {
@@ -256,15 +256,15 @@ void MainPortal::BtnDelStudent_Click()
     setWindowButtonsEnabled(false);
 }
 
-void MainPortal::Command1_Click()
+void MainMenu::Command1_Click()
 {
     hide();
-    Addition *exercise = Windows::load<Addition>();
+    ExerciseWindow *exercise = Windows::load<ExerciseWindow>();
     exercise->show();
     exercise->activateWindow();
 }
 
-void MainPortal::Command2_Click()
+void MainMenu::Command2_Click()
 {
     using namespace printmenuentry;
     if (QFunctionPointer open = ui::onDemandEntry(this, Library, Open)) {
@@ -273,11 +273,11 @@ void MainPortal::Command2_Click()
     }
 }
 
-void MainPortal::Command4_Click()
+void MainMenu::Command4_Click()
 {
     // An open report keeps the student it was opened for: it only comes forward.
-    const bool opening = !Windows::find<report>();
-    report *window = Windows::load<report>();
+    const bool opening = !Windows::find<ReportWindow>();
+    ReportWindow *window = Windows::load<ReportWindow>();
     if (opening) {
         ui::placeBeside(window, this);
     }
@@ -286,12 +286,12 @@ void MainPortal::Command4_Click()
     window->activateWindow();
 }
 
-void MainPortal::Form_Resize()
+void MainMenu::Form_Resize()
 {
     m_layout.Rescale(this, controls());
 }
 
-void MainPortal::Form_Unload()
+void MainMenu::Form_Unload()
 {
     Windows::unloadAllExcept(this);
 }

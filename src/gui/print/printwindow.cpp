@@ -1,11 +1,11 @@
-#include "printmenu.h"
+#include "printwindow.h"
 
 #include "core/exercise/addmodule.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/savedialog.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
-#include "gui/menu/mainportal.h"
+#include "gui/menu/mainmenu.h"
 #include "printing.h"
 #include "printmenuentry.h"
 
@@ -26,37 +26,37 @@ constexpr FontSpec PreviewText {"Times", 8.25, true};
 // clang-format off
 const ControlSpec Design[] = {
     {.name = "Frame1", .kind = K::Frame, .left = 120, .top = 120, .width = 6015, .height = 8295,
-     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Worksheet preview")},
+     .visible = false, .accessibleName = QT_TRANSLATE_NOOP("PrintWindow", "Worksheet preview")},
     {.name = "Frame2", .kind = K::Frame, .left = 6360, .top = 120, .width = 5295, .height = 2655,
-     .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Instructions")},
+     .accessibleName = QT_TRANSLATE_NOOP("PrintWindow", "Instructions")},
     {.name = "Label4", .kind = K::Label,
      .caption =
-         QT_TRANSLATE_NOOP("PrintMenu", "Please select the level and press the \"NEW\" "
+         QT_TRANSLATE_NOOP("PrintWindow", "Please select the level and press the \"NEW\" "
                                        "button to generate new execise. "),
      .left = 240, .top = 360, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
      .fore = colours::Black, .container = "Frame2", .windowless = true},
     {.name = "Label5", .kind = K::Label,
-     .caption = QT_TRANSLATE_NOOP("PrintMenu", "Press \"PRINT\" button to print the execise."),
+     .caption = QT_TRANSLATE_NOOP("PrintWindow", "Press \"PRINT\" button to print the execise."),
      .left = 240, .top = 960, .width = 4695, .height = 615, .font = timesNewRoman(9.75, true),
      .fore = colours::Black, .container = "Frame2", .windowless = true},
     {.name = "Combo1", .kind = K::ComboBox, .left = 6480, .top = 3000, .width = 5055, .height = 450,
      .font = arial(14.25), .fore = colours::LightPink, .back = colours::DarkPurple, .tabIndex = 0,
-     .accessibleName = QT_TRANSLATE_NOOP("PrintMenu", "Level"),
-     .accessibleDescription = QT_TRANSLATE_NOOP("PrintMenu", "Level of the printed questions")},
-    {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "NEW"),
+     .accessibleName = QT_TRANSLATE_NOOP("PrintWindow", "Level"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("PrintWindow", "Level of the printed questions")},
+    {.name = "CmdNew", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintWindow", "NEW"),
      .left = 6480, .top = 3960, .width = 5055, .height = 1335, .font = arial(18, true),
      .tabIndex = 1,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("PrintMenu", "Make new questions of the chosen level")},
-    {.name = "cmdPrint", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "PRINT"),
+         QT_TRANSLATE_NOOP("PrintWindow", "Make new questions of the chosen level")},
+    {.name = "cmdPrint", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintWindow", "PRINT"),
      .left = 6480, .top = 5400, .width = 5055, .height = 1575, .font = arial(18, true),
      .tabIndex = 2, .enabled = false,
      .accessibleDescription =
-         QT_TRANSLATE_NOOP("PrintMenu", "Print the worksheet on the default printer")},
-    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintMenu", "MAIN MENU"),
+         QT_TRANSLATE_NOOP("PrintWindow", "Print the worksheet on the default printer")},
+    {.name = "Command1", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("PrintWindow", "MAIN MENU"),
      .left = 6480, .top = 7200, .width = 5055, .height = 1215, .font = arial(18, true),
      .tabIndex = 3,
-     .accessibleDescription = QT_TRANSLATE_NOOP("PrintMenu", "Go back to the main menu")},
+     .accessibleDescription = QT_TRANSLATE_NOOP("PrintWindow", "Go back to the main menu")},
 };
 
 // One preview cell at the origin (0, 0); cell n is moved to its place in Frame1. A line
@@ -93,7 +93,7 @@ constexpr int CellsAcross = 4;
 constexpr int Levels = 6;
 } // namespace
 
-PrintMenu::PrintMenu()
+PrintWindow::PrintWindow()
 {
     setWindowTitle(tr("Print Excerises"));
     setClientSizeTwips(12000, 8610);
@@ -126,27 +126,27 @@ PrintMenu::PrintMenu()
         Combo1->addItem(tr("Level %1").arg(level), level);
     }
 
-    connect(CmdNew, &QPushButton::clicked, this, &PrintMenu::CmdNew_Click);
-    connect(Combo1, &QComboBox::activated, this, &PrintMenu::Combo1_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &PrintMenu::cmdPrint_Click);
-    connect(Command1, &QPushButton::clicked, this, &PrintMenu::Command1_Click);
+    connect(CmdNew, &QPushButton::clicked, this, &PrintWindow::CmdNew_Click);
+    connect(Combo1, &QComboBox::activated, this, &PrintWindow::Combo1_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &PrintWindow::cmdPrint_Click);
+    connect(Command1, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
 
     Form_Load();
 }
 
-void PrintMenu::Form_Load()
+void PrintWindow::Form_Load()
 {
     m_layout.RecordDesign(this, controls());
     Combo1->setCurrentIndex(0);
     CmdNew_Click();
 }
 
-void PrintMenu::Form_Resize()
+void PrintWindow::Form_Resize()
 {
     m_layout.Rescale(this, controls());
 }
 
-void PrintMenu::CmdNew_Click()
+void PrintWindow::CmdNew_Click()
 {
     const int index = qMax(0, Combo1->currentIndex());
     const qint16 level = qint16(Combo1->itemData(index).toInt());
@@ -155,12 +155,12 @@ void PrintMenu::CmdNew_Click()
     cmdPrint->setEnabled(true);
 }
 
-void PrintMenu::Combo1_Click()
+void PrintWindow::Combo1_Click()
 {
     CmdNew_Click();
 }
 
-void PrintMenu::NewWorksheetSet(const qint16 &level)
+void PrintWindow::NewWorksheetSet(const qint16 &level)
 {
     for (qint16 n = 1; n <= worksheet::Questions; ++n) {
         AddModule::DrawQuestion(n, level);
@@ -169,14 +169,14 @@ void PrintMenu::NewWorksheetSet(const qint16 &level)
     }
 }
 
-void PrintMenu::cmdPrint_Click()
+void PrintWindow::cmdPrint_Click()
 {
     if (ui::askYesNo(this, tr("Do you want to print exercise?"))) {
         PrintWorksheet();
     }
 }
 
-worksheet::Set PrintMenu::currentSet() const
+worksheet::Set PrintWindow::currentSet() const
 {
     worksheet::Set set;
     for (int n = 1; n <= worksheet::Questions; ++n) {
@@ -185,7 +185,7 @@ worksheet::Set PrintMenu::currentSet() const
     return set;
 }
 
-void PrintMenu::PrintWorksheet()
+void PrintWindow::PrintWorksheet()
 {
     const worksheet::Set set = currentSet();
     const auto page = [&set](PrintSurface &surface) { worksheet::print(surface, set); };
@@ -218,18 +218,18 @@ void PrintMenu::PrintWorksheet()
     }
 }
 
-void PrintMenu::Command1_Click()
+void PrintWindow::Command1_Click()
 {
     close();
 }
 
-void PrintMenu::Form_Unload()
+void PrintWindow::Form_Unload()
 {
-    Windows::load<MainPortal>()->show();
+    Windows::load<MainMenu>()->show();
 }
 
 extern "C" Q_DECL_EXPORT void sumtrailOpenPrintMenu()
 {
     static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
-    Windows::load<PrintMenu>()->show();
+    Windows::load<PrintWindow>()->show();
 }

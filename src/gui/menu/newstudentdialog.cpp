@@ -1,4 +1,4 @@
-#include "dialog.h"
+#include "newstudentdialog.h"
 
 #include "core/records/history.h"
 #include "core/records/roster.h"
@@ -20,24 +20,24 @@ const ControlSpec Design[] = {
     {.name = "txtStudent", .kind = K::TextBox, .left = 240, .top = 1200, .width = 6255,
      .height = 615, .font = sansSerif(13.5, true), .fore = colours::LightPink,
      .back = colours::DarkPurple, .tabIndex = 1,
-     .accessibleName = QT_TRANSLATE_NOOP("Dialog", "Student Name"),
-     .accessibleDescription = QT_TRANSLATE_NOOP("Dialog", "Type the name of the new student")},
-    {.name = "CancelButton", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Dialog", "Cancel"),
+     .accessibleName = QT_TRANSLATE_NOOP("NewStudentDialog", "Student Name"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("NewStudentDialog", "Type the name of the new student")},
+    {.name = "CancelButton", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("NewStudentDialog", "Cancel"),
      .left = 240, .top = 1920, .width = 3135, .height = 735, .tabIndex = 2,
-     .accessibleDescription = QT_TRANSLATE_NOOP("Dialog", "Close without adding a student")},
-    {.name = "OKButton", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("Dialog", "OK"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("NewStudentDialog", "Close without adding a student")},
+    {.name = "OKButton", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("NewStudentDialog", "OK"),
      .left = 3360, .top = 1920, .width = 3135, .height = 735, .tabIndex = 0,
-     .accessibleDescription = QT_TRANSLATE_NOOP("Dialog", "Add the student to the list")},
+     .accessibleDescription = QT_TRANSLATE_NOOP("NewStudentDialog", "Add the student to the list")},
     {.name = "Label2", .kind = K::Label,
-     .caption = QT_TRANSLATE_NOOP("Dialog", "Please enter your name"), .left = 240, .top = 120,
+     .caption = QT_TRANSLATE_NOOP("NewStudentDialog", "Please enter your name"), .left = 240, .top = 120,
      .width = 6255, .height = 495, .font = sansSerif(12)},
-    {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("Dialog", "Student Name"),
+    {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("NewStudentDialog", "Student Name"),
      .left = 240, .top = 720, .width = 2175, .height = 375, .font = sansSerif(13.5, true)},
 };
 // clang-format on
 } // namespace
 
-Dialog::Dialog(StudentList &students, QWidget *parent)
+NewStudentDialog::NewStudentDialog(StudentList &students, QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -59,18 +59,18 @@ Dialog::Dialog(StudentList &students, QWidget *parent)
 
     // Esc and the window frame reject the dialog, which is what Cancel does.
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButton_Click);
-    connect(txtStudent, &QLineEdit::textChanged, this, &Dialog::txtStudent_Change);
+    connect(OKButton, &QPushButton::clicked, this, &NewStudentDialog::OKButton_Click);
+    connect(txtStudent, &QLineEdit::textChanged, this, &NewStudentDialog::txtStudent_Change);
 
     Form_Load();
 }
 
-void Dialog::Form_Load()
+void NewStudentDialog::Form_Load()
 {
     LastGoodName.clear();
 }
 
-void Dialog::txtStudent_Change()
+void NewStudentDialog::txtStudent_Change()
 {
     // The handler's own changes of the text come back here; they change nothing more.
     if (m_inChange) {
@@ -88,7 +88,7 @@ void Dialog::txtStudent_Change()
     m_inChange = false;
 }
 
-void Dialog::OKButton_Click()
+void NewStudentDialog::OKButton_Click()
 {
     const QString name = studentname::trimmed(txtStudent->text());
     txtStudent->setText(name);

@@ -1,5 +1,5 @@
 #include "gui/base/sound.h"
-#include "gui/tutors/tutor.h"
+#include "gui/tutors/picturetutor.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ private slots:
         ui::setBeepHook([&beeps] { ++beeps; });
         qint16 q = 4;
         testsupport::setQuestion(q, 2, 3);
-        Tutor w;
+        PictureTutor w;
         w.initialize(q);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -45,4 +45,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTutor)
-#include "tst_tutor.moc"
+#include "tst_picturetutor.moc"

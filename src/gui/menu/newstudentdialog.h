@@ -11,11 +11,11 @@ class StudentList;
 
 // Asks for a new student's name, keeps it to upper-case letters and blanks, and adds the
 // student: to the list, to the roster file, and with an empty history file.
-class Dialog : public QDialog
+class NewStudentDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Dialog(StudentList &students, QWidget *parent = nullptr);
+    explicit NewStudentDialog(StudentList &students, QWidget *parent = nullptr);
 
 private:
     void Form_Load();

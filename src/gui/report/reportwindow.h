@@ -11,11 +11,11 @@ class QPushButton;
 
 // Lists the current student's results under a column heading, as they stood when the
 // window opened; also charts them and exports them for a spreadsheet. Only reads.
-class report : public Form
+class ReportWindow : public Form
 {
     Q_OBJECT
 public:
-    report();
+    ReportWindow();
 
 private:
     void Form_Load();
