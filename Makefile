@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 # The folder the program keeps its files in, as when started from the menu.
 DATA ?= $(HOME)/sumtrail
 
-.PHONY: configure build run test test-asan fuzz bench package screenshots fresh-machine clean
+.PHONY: configure build run test test-asan style fuzz bench package screenshots fresh-machine clean
 
 configure:
 	@scripts/install-deps build
@@ -35,12 +35,19 @@ screenshots: build
 	@scripts/install-deps run screenshots
 	@scripts/take-screenshots $(BUILD_DIR) docs/screenshots
 
-# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# with warnings as errors (as CI runs it).
 test-asan:
 	@scripts/install-deps build run test
-	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMTRAIL_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMTRAIL_SANITIZE=ON \
+		-DSUMTRAIL_WERROR=ON >/dev/null
 	@cmake --build build-asan
 	@scripts/run-tests build-asan
+
+# The house style as CI checks it: clang-format and clang-tidy's naming rules.
+style: build
+	@scripts/install-deps style
+	@scripts/check-style $(BUILD_DIR)
 
 # Each libFuzzer target for FUZZ_SECONDS, from the committed seed inputs.
 FUZZ_SECONDS ?= 60

@@ -144,23 +144,26 @@ QByteArray formatRecord(const HistoryRecord &r)
     return r.Date + '#' + r.Level + '#' + r.Score + '#' + r.Speed;
 }
 
-std::optional<HistoryRecord> parseRecord(QByteArrayView line)
+std::optional<RecordFields> splitRecord(QByteArrayView line)
 {
     const qsizetype a = line.indexOf('#');
-    if (a < 0) {
-        return std::nullopt;
-    }
-    const qsizetype b = line.indexOf('#', a + 1);
-    if (b < 0) {
-        return std::nullopt;
-    }
-    const qsizetype c = line.indexOf('#', b + 1);
+    const qsizetype b = a < 0 ? -1 : line.indexOf('#', a + 1);
+    const qsizetype c = b < 0 ? -1 : line.indexOf('#', b + 1);
     if (c < 0) {
         return std::nullopt;
     }
-    return HistoryRecord {line.first(a).toByteArray(), line.sliced(a + 1, b - a - 1).toByteArray(),
-                          line.sliced(b + 1, c - b - 1).toByteArray(),
-                          line.sliced(c + 1).toByteArray()};
+    return RecordFields {line.first(a), line.sliced(a + 1, b - a - 1),
+                         line.sliced(b + 1, c - b - 1), line.sliced(c + 1)};
+}
+
+std::optional<HistoryRecord> parseRecord(QByteArrayView line)
+{
+    const std::optional<RecordFields> f = splitRecord(line);
+    if (!f) {
+        return std::nullopt;
+    }
+    return HistoryRecord {f->date.toByteArray(), f->level.toByteArray(), f->score.toByteArray(),
+                          f->speed.toByteArray()};
 }
 
 QList<HistoryRecord> readRecords(const QByteArray &fileName)

@@ -51,8 +51,15 @@ std::optional<DateAndTime> parseDateAndTime(QByteArrayView text);
 
 // One line as written, without its line end.
 QByteArray formatRecord(const HistoryRecord &record);
+// The four fields of a line, viewed in place: where many lines are read, nothing is copied.
+struct RecordFields
+{
+    QByteArrayView date, level, score, speed;
+};
 // Splits a line at "#" into at most four fields, the last keeping any further "#";
 // fewer than four fields is not a record.
+std::optional<RecordFields> splitRecord(QByteArrayView line);
+// The same fields, copied.
 std::optional<HistoryRecord> parseRecord(QByteArrayView line);
 
 // The records of a file in file order; a missing or unreadable file gives none.

@@ -62,24 +62,6 @@ QList<ProgressSeries::Point> meansByDay(const std::vector<Placed> &placed)
     }
     return result;
 }
-
-// The four fields of a record's line, without copying them.
-struct Fields
-{
-    QByteArrayView date, level, score, speed;
-};
-
-std::optional<Fields> split(QByteArrayView line)
-{
-    const qsizetype a = line.indexOf('#');
-    const qsizetype b = a < 0 ? -1 : line.indexOf('#', a + 1);
-    const qsizetype c = b < 0 ? -1 : line.indexOf('#', b + 1);
-    if (c < 0) {
-        return std::nullopt;
-    }
-    return Fields {line.first(a), line.sliced(a + 1, b - a - 1), line.sliced(b + 1, c - b - 1),
-                   line.sliced(c + 1)};
-}
 } // namespace
 
 std::optional<double> ProgressSeries::minutesOf(QByteArrayView speed)
@@ -101,7 +83,7 @@ ProgressSeries ProgressSeries::build(const RecordIndex &records, qsizetype maxPo
     ProgressSeries result;
     std::map<int, std::vector<Placed>> byLevel;
     records.forEachLine([&](QByteArrayView line) {
-        const auto f = split(line);
+        const auto f = history::splitRecord(line);
         const auto when = f ? history::parseDateAndTime(f->date) : std::nullopt;
         const auto level = f ? history::wholeNumber(f->level, 2) : std::nullopt;
         const auto score = f ? history::wholeNumber(f->score, 3) : std::nullopt;

@@ -12,19 +12,6 @@ namespace {
 constexpr qint64 IndexChunk = qint64(1) << 20;
 constexpr qint64 LookupChunk = qint64(1) << 12;
 
-// A record has four fields, so at least three separators; any other line is not a record.
-bool isRecord(QByteArrayView line)
-{
-    qsizetype at = -1;
-    for (int separators = 0; separators < 3; ++separators) {
-        at = line.indexOf('#', at + 1);
-        if (at < 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Calls onRecord(offset, line) for every record's line of the device from one offset up
 // to a limit; stops early when it returns false. Returns false when a read failed.
 template<class F>
@@ -35,7 +22,8 @@ bool scanRecords(QIODevice &source, qint64 from, qint64 limit, qint64 chunk, F &
     const bool ok = lines.scan(
         from, limit,
         [&onRecord](qint64 offset, QByteArrayView line) {
-            return !isRecord(line) || onRecord(offset, line);
+            // A line without four fields is not a record.
+            return !history::splitRecord(line) || onRecord(offset, line);
         },
         chunk);
     if (skipped) {
