@@ -1,0 +1,111 @@
+#include "gui/report/linelistview.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStringListModel>
+#include <QtTest>
+
+// The report's list box as a teacher uses it: keys and clicks pick a line, the picked line
+// stays in view and shows as picked.
+class tst_linelistview : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QStringList lines;
+        for (int row = 0; row < 100; ++row) {
+            lines.append(QStringLiteral("line %1").arg(row));
+        }
+        m_model.setStringList(lines);
+        m_view.emplace();
+        m_view->setModel(&m_model);
+        m_view->resize(200, 300);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*m_view));
+        // Ten whole lines in view, whatever the font.
+        const int frame = m_view->height() - m_view->viewport()->height();
+        m_view->resize(200, frame + 10 * m_view->lineHeight() + m_view->lineHeight() / 2);
+        QCOMPARE(m_view->wholeRowsVisible(), 10);
+        m_view->setFocus();
+    }
+
+    void cleanup() { m_view.reset(); }
+
+    void keysPickALineAndKeepItInView_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("picked");
+        QTest::addColumn<int>("firstShown");
+        // Before any pick, Down picks the first line and Up stays there.
+        QTest::newRow("down from no pick") << QList<int> {Qt::Key_Down} << 0 << 0;
+        QTest::newRow("up from no pick") << QList<int> {Qt::Key_Up} << 0 << 0;
+        QTest::newRow("up at the top stays") << QList<int> {Qt::Key_Down, Qt::Key_Up} << 0 << 0;
+        QTest::newRow("down past the view scrolls by one")
+            << QList<int>(11, Qt::Key_Down) << 10 << 1;
+        QTest::newRow("page down by the lines in view")
+            << QList<int> {Qt::Key_PageDown, Qt::Key_PageDown} << 20 << 11;
+        QTest::newRow("page up from the end")
+            << QList<int> {Qt::Key_End, Qt::Key_PageUp} << 89 << 89;
+        QTest::newRow("end and down stay on the last")
+            << QList<int> {Qt::Key_End, Qt::Key_Down} << 99 << 90;
+        QTest::newRow("home from the end") << QList<int> {Qt::Key_End, Qt::Key_Home} << 0 << 0;
+        QTest::newRow("page down stops at the last")
+            << QList<int>(12, Qt::Key_PageDown) << 99 << 90;
+    }
+
+    void keysPickALineAndKeepItInView()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, picked);
+        QFETCH(int, firstShown);
+        for (int key : keys) {
+            QTest::keyClick(m_view->viewport(), Qt::Key(key));
+        }
+        QCOMPARE(m_view->currentRow(), picked);
+        QCOMPARE(m_view->firstVisibleRow(), firstShown);
+        QVERIFY(!m_view->rowRect(picked).isEmpty());
+    }
+
+    void aPickIsSignalledOnceAndDrawnAsPicked()
+    {
+        QSignalSpy picks(&*m_view, &LineListView::currentRowChanged);
+        const QRect third = m_view->rowRect(3);
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, third.center());
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, third.center());
+        QCOMPARE(picks.count(), 1);
+        QCOMPARE(picks.first().first().toInt(), 3);
+        QCOMPARE(m_view->currentRow(), 3);
+
+        // The picked line in the highlight colour, the others on the base colour; the text
+        // starts a few pixels in, so the right end of a row is background.
+        const QImage shown = m_view->viewport()->grab().toImage();
+        const auto colourAt = [&shown](const QRect &row) {
+            return QColor(shown.pixel(row.right() - 2, row.center().y()));
+        };
+        QCOMPARE(colourAt(third), m_view->palette().color(QPalette::Highlight));
+        QCOMPARE(colourAt(m_view->rowRect(2)), m_view->palette().color(QPalette::Base));
+
+        // A click below the last line picks nothing new.
+        m_model.setStringList({QStringLiteral("only")});
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, third.center());
+        QVERIFY(m_view->currentRow() <= 0);
+    }
+
+    void theWheelScrollsWithoutPicking()
+    {
+        QWheelEvent wheel(QPointF(20, 20), m_view->viewport()->mapToGlobal(QPointF(20, 20)),
+                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_view->viewport(), &wheel);
+        QVERIFY(m_view->firstVisibleRow() > 0);
+        QCOMPARE(m_view->currentRow(), -1);
+    }
+
+private:
+    QStringListModel m_model;
+    std::optional<LineListView> m_view;
+};
+
+QTEST_MAIN(tst_linelistview)
+#include "tst_linelistview.moc"
