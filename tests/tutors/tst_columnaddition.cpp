@@ -7,7 +7,7 @@ namespace {
 ColumnAddition started(int first, int second)
 {
     ColumnAddition steps;
-    steps.initialize(qint16(first), qint16(second), qint16(first + second));
+    steps.initialize({first, second, first + second});
     return steps;
 }
 
