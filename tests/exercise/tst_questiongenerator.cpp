@@ -69,12 +69,29 @@ private slots:
         QCOMPARE(set, QList<Question>({{15, 5, 20}, {15, 5, 20}}));
     }
 
-    // Draws in the order the questions stand, a repeat drawn again at once.
+    // Draws in the order the questions stand, a repeat drawn again at once; a repeat is the
+    // same operands in the same order.
+    void repeatIsDrawnAgainInPlace_data()
+    {
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QList<Question>>("set");
+        QTest::addColumn<int>("drawsTaken");
+        QTest::newRow("same operands drawn again")
+            << QList<double> {part(13, 121), part(13, 121), part(0, 121)}
+            << QList<Question> {{1, 2, 3}, {0, 0, 0}} << 3;
+        QTest::newRow("other order stands")
+            << QList<double> {part(13, 121), part(23, 121), part(0, 121)}
+            << QList<Question> {{1, 2, 3}, {2, 1, 3}} << 2;
+    }
+
     void repeatIsDrawnAgainInPlace()
     {
-        testsupport::ScriptedRandom random({part(13, 121), part(13, 121), part(0, 121)});
-        QCOMPARE(questiongenerator::generate(1, 2, Rnd), QList<Question>({{1, 2, 3}, {0, 0, 0}}));
-        QCOMPARE(random.draws(), 3);
+        QFETCH(QList<double>, draws);
+        QFETCH(QList<Question>, set);
+        QFETCH(int, drawsTaken);
+        testsupport::ScriptedRandom random(draws);
+        QCOMPARE(questiongenerator::generate(1, 2, Rnd), set);
+        QCOMPARE(random.draws(), drawsTaken);
     }
 
     void realSourceDrawsFreshValuesWithinOneClockTick()
