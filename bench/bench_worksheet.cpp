@@ -3,7 +3,8 @@
 // per question for sets of 16, 24 and 122, against one draw without the test.
 
 #include "benchsupport.h"
-#include "core/exercise/addmodule.h"
+#include "core/exercise/questiongenerator.h"
+#include "core/exercise/randomsource.h"
 #include "core/print/worksheetpage.h"
 #include "gui/print/printing.h"
 
@@ -20,13 +21,13 @@
 
 namespace {
 
-worksheet::Set drawWorksheet(qint16 level)
+worksheet::Set drawWorksheet(int level)
 {
+    const QList<Question> questions = questiongenerator::generate(level, worksheet::Questions, Rnd);
     worksheet::Set set;
-    for (qint16 n = 1; n <= worksheet::Questions; ++n) {
-        AddModule::DrawQuestion(n, level);
-        set[std::size_t(n - 1)] = {QString::number(AddModule::FirstNum[n]),
-                                   QString::number(AddModule::SecondNum[n]), AddModule::SumNum[n]};
+    for (int n = 1; n <= worksheet::Questions; ++n) {
+        const Question &q = questions.at(n - 1);
+        set[std::size_t(n - 1)] = {QString::number(q.first), QString::number(q.second), q.sum};
     }
     return set;
 }
@@ -71,18 +72,18 @@ int measurePdf(bool floor, const QString &dir)
 }
 
 // Median time per question to fill questions 1..count, with or without the duplicate test.
-double perQuestion(int count, qint16 level, bool duplicateTest)
+double perQuestion(int count, int level, bool duplicateTest)
 {
     QList<double> times;
+    QList<Question> set(count);
     QElapsedTimer timer;
     for (int round = 0; round < 501; ++round) {
         timer.start();
-        for (qint16 n = 1; n <= count; ++n) {
-            if (duplicateTest) {
-                AddModule::DrawQuestion(n, level);
-            } else {
-                AddModule::GenerateQuestion(n, level);
-                AddModule::SumNum[n] = AddModule::FirstNum[n] + AddModule::SecondNum[n];
+        if (duplicateTest) {
+            set = questiongenerator::generate(level, count, Rnd);
+        } else {
+            for (int n = 0; n < count; ++n) {
+                set[n] = questiongenerator::drawQuestion(level, Rnd);
             }
         }
         times.append(double(timer.nsecsElapsed()) / 1e9 / count);
@@ -140,7 +141,7 @@ int main(int argc, char **argv)
     printf("%-44s %10s %10s %7s\n", "fill per question, duplicate test", "time", "one draw",
            "ratio");
     QList<double> level6;
-    for (qint16 level : {qint16(1), qint16(6)}) {
+    for (int level : {1, 6}) {
         for (int count : {16, 24, 122}) {
             const double with = perQuestion(count, level, true);
             const double without = perQuestion(count, level, false);

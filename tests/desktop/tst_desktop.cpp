@@ -1,7 +1,7 @@
-#include "core/exercise/addmodule.h"
 #include "core/exercise/scoring.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
+#include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/menu/newstudentdialog.h"
 #include "gui/report/linelistview.h"
@@ -23,13 +23,13 @@ using namespace testsupport;
 
 namespace {
 // A tutor for question 1, a + b, over the main menu.
-template<class T> QWidget *tutor(qint16 a, qint16 b)
+QWidget *pictureTutor(int a, int b)
 {
-    setQuestion(1, a, b);
-    auto *window = new T(openMenu());
-    qint16 question = 1;
-    window->initialize(question);
-    return window;
+    return new PictureTutor(sum(a, b), openMenu());
+}
+QWidget *columnTutor(int a, int b)
+{
+    return new ColumnTutor(sum(a, b), 1, openMenu());
 }
 
 // Every window a pupil meets, before and after its main action, opened on a WindowGround,
@@ -45,9 +45,8 @@ const QList<std::tuple<const char *, int, QWidget *(*)()>> PupilWindows = {
     {"exercise", 23, [] { return act(openMenu(1), {"Command1"}); }},
     {"exercise, marked", 23, [] { return act(act(openMenu(1), {"Command1"}), {"cmdcheck"}); }},
     {"picture tutor, counted to the end", 2,
-     [] { return act(tutor<PictureTutor>(7, 5), QList<const char *>(12, "cmdplus")); }},
-    {"column tutor, 4 right, 9 wrong", 4,
-     [] { return act(tutor<ColumnTutor>(478, 356), {}, "49"); }},
+     [] { return act(pictureTutor(7, 5), QList<const char *>(12, "cmdplus")); }},
+    {"column tutor, 4 right, 9 wrong", 4, [] { return act(columnTutor(478, 356), {}, "49"); }},
     {"report of ANN", 4, [] { return act(openMenu(1), {"Command4"}); }},
     {"print", 4, [] { return act(openMenu(1), {"Command2"}); }},
 };
@@ -161,11 +160,12 @@ private slots:
         QVERIFY(tabAndPress(menu, "Command1"));
         QWidget *exercise = Windows::loaded().constLast();
         QVERIFY(QTest::qWaitForWindowActive(exercise));
+        const ExerciseSheet &sheet = qobject_cast<ExerciseWindow *>(exercise)->sheet();
         QCOMPARE(accessible(exercise, "Text1(3)"), "Answer to question 3");
         for (int n = 1; n <= scoring::QuestionCount; ++n) { // each typed and entered; 5 wrong
             QCOMPARE(exercise->focusWidget()->objectName(), QString("Text1(%1)").arg(n));
             QTest::keyClicks(exercise->focusWidget(),
-                             QString::number(AddModule::SumNum[n] + (n == 5)));
+                             QString::number(sheet.question(n).sum + (n == 5)));
             QTest::keyClick(exercise->focusWidget(), Qt::Key_Return);
         }
         QCOMPARE(exercise->focusWidget()->objectName(), "cmdcheck");
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(accessible(exercise, "lblmark(5)"), "Question 5 is wrong");
         QCOMPARE(accessible(exercise, "Text1(1)", QAccessible::Description), "Right");
         QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
-                 QString("Wrong; the right answer is %1").arg(AddModule::SumNum[5]));
+                 QString("Wrong; the right answer is %1").arg(sheet.question(5).sum));
         QCOMPARE(exercise->focusWidget()->objectName(), "Text1(5)"); // the first one wrong
         // The tutor for it: the picture tutor, counted up and closed from its own event loop.
         QString tutor;
@@ -191,7 +191,7 @@ private slots:
             dialog->close(); // in any case, so that the test does not hang
         });
         QVERIFY(tabAndPress(exercise, "cmdHelpMe"));
-        QCOMPARE(tutor, QString("cmdplus counted to %1 and closed").arg(AddModule::SumNum[5]));
+        QCOMPARE(tutor, QString("cmdplus counted to %1 and closed").arg(sheet.question(5).sum));
         // New questions: the boxes say again what they are for.
         QVERIFY(tabAndPress(exercise, "CmdNew"));
         QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),

@@ -1,4 +1,3 @@
-#include "core/exercise/addmodule.h"
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
 #include "gui/base/windows.h"
@@ -60,12 +59,12 @@ private slots:
             QCOMPARE(focused(), box(n));
             const bool right = answers[n - 1] == u'r';
             // Leading zeros are no fault.
-            QTest::keyClicks(box(n), "0" + QString::number(AddModule::SumNum[n] + !right));
+            QTest::keyClicks(box(n), "0" + QString::number(question(n).sum + !right));
             QTest::keyClick(box(n), Qt::Key_Return);
         }
         QCOMPARE(focused(), button("cmdcheck"));
         m_ground->clock.advance(86400 + 207); // the clock shows no whole days
-        m_window->Timer1_Timer();
+        m_window->tick();
         QTest::keyClick(focused(), Qt::Key_Return);
 
         for (int n = 1; n <= 16; ++n) {
@@ -137,7 +136,7 @@ private slots:
         QTest::mouseClick(button("cmdHelpMe"), Qt::LeftButton);
         QCOMPARE(opened, tutor);
         // It explains the first wrong question, 2.
-        QCOMPARE(shown, level == 1 ? QString::number(AddModule::FirstNum[2]) : "Question 2");
+        QCOMPARE(shown, level == 1 ? QString::number(question(2).first) : "Question 2");
     }
 
     void twiceTheDesignSizeAndAOnePointFloor()
@@ -169,7 +168,8 @@ private:
     QLabel *answer(int n) const { return control<QLabel>(QStringLiteral("lblAnswer(%1)").arg(n)); }
     QPushButton *button(const char *name) const { return control<QPushButton>(name); }
     static QWidget *focused() { return QApplication::focusWidget(); }
-    static QString sum(int n) { return QString::number(AddModule::SumNum[n]); }
+    Question question(int n) const { return m_window->sheet().question(n); }
+    QString sum(int n) const { return QString::number(question(n).sum); }
 
     std::optional<testsupport::WindowGround> m_ground;
     ExerciseWindow *m_window = nullptr;

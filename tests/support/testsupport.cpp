@@ -1,6 +1,5 @@
 #include "testsupport.h"
 
-#include "core/exercise/addmodule.h"
 #include "core/records/filesizelimit.h"
 #include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
@@ -62,11 +61,9 @@ void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press)
     });
 }
 
-void setQuestion(qint16 n, qint16 a, qint16 b)
+Question sum(int a, int b)
 {
-    AddModule::FirstNum[n] = a;
-    AddModule::SecondNum[n] = b;
-    AddModule::SumNum[n] = qint16(a + b);
+    return {a, b, a + b};
 }
 
 void closeAllWindows()

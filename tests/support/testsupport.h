@@ -2,6 +2,7 @@
 
 #include "testfiles.h"
 
+#include "core/exercise/question.h"
 #include "gui/base/clock.h"
 #include "gui/base/msgbox.h"
 
@@ -64,8 +65,8 @@ private:
     QDateTime m_now;
 };
 
-// Makes question `n` of the current set read a + b, as a tutor is given it.
-void setQuestion(qint16 n, qint16 a, qint16 b);
+// The question a + b, as a tutor is given it.
+Question sum(int a, int b);
 
 // Closes every top-level window and lets their deferred deletion run.
 void closeAllWindows();

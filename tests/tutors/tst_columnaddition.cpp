@@ -7,7 +7,7 @@ namespace {
 ColumnAddition started(int first, int second)
 {
     ColumnAddition steps;
-    steps.initialize(qint16(first), qint16(second), qint16(first + second));
+    steps.initialize({first, second, first + second});
     return steps;
 }
 
@@ -43,6 +43,32 @@ private slots:
         steps.textChanged(2, QStringLiteral("1"));
         QCOMPARE(demo(steps), QStringLiteral("1|0|0|1"));
         QCOMPARE(steps.hint(), ColumnAddition::Hint::Finished);
+    }
+
+    // A digit box reads its number with any white space around it, as an answer box does
+    // not; other text clears the box.
+    void digitBoxText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("hint");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("right digit") << "2" << int(ColumnAddition::Hint::Right) << "2";
+        QTest::newRow("tab and line end around") << "\t2\r\n"
+                                                 << int(ColumnAddition::Hint::Right) << "\t2\r\n";
+        QTest::newRow("wrong digit") << "4" << int(ColumnAddition::Hint::Wrong) << "4";
+        QTest::newRow("letter") << "x" << int(ColumnAddition::Hint::None) << "";
+        QTest::newRow("no-break space") << "\u00a02" << int(ColumnAddition::Hint::None) << "";
+    }
+
+    void digitBoxText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, hint);
+        QFETCH(QString, kept);
+        ColumnAddition steps = started(47, 85);
+        steps.textChanged(0, text);
+        QCOMPARE(int(steps.hint()), hint);
+        QCOMPARE(steps.column(0).text, kept);
     }
 
     void thousandsColumnTakesTheLastCarry_data()

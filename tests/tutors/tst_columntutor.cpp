@@ -16,13 +16,11 @@ private slots:
 
     void keyboardWalks47Plus85()
     {
-        qint16 q = 16;
-        testsupport::setQuestion(q, 47, 85);
-        ColumnTutor w;
-        w.initialize(q);
+        ColumnTutor w(testsupport::sum(47, 85), 16);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const auto text = [&w](const QString &name) { return w.findChild<QLabel *>(name)->text(); };
+        QCOMPARE(text("lblQno"), QStringLiteral("Question 16"));
         const auto box
             = [&w](int i) { return w.findChild<QLineEdit *>(QStringLiteral("TxtAns(%1)").arg(i)); };
         const auto type = [&w](char key) { QTest::keyClick(w.focusWidget(), key); };

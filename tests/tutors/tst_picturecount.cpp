@@ -31,7 +31,7 @@ private slots:
         // As opened, then after each press until the sum is finished.
         const auto walk = [](int first, int second) {
             PictureCount count;
-            count.initialize(first, second);
+            count.initialize({first, second, first + second});
             QStringList steps {shown(count)};
             while (!count.finished() && steps.size() <= PictureCount::Pictures) {
                 count.press();
@@ -49,6 +49,31 @@ private slots:
                  (QStringList {"gggggggggg|gggggggggg 0 + - = 0", "yggggggggg|gggggggggg 1 + - = 1",
                                "yygggggggg|gggggggggg 2 + - = 2",
                                "yyyggggggg|gggggggggg 3 + - = 3, 0 + 3 = 3"}));
+    }
+
+    // One draw picks one of the seven pictures, each for a seventh of [0, 1).
+    void drawPicture_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("lowest") << 0.0 << 0;
+        QTest::newRow("end of the first seventh") << 0.1428 << 0;
+        QTest::newRow("start of the second") << 0.1429 << 1;
+        QTest::newRow("highest") << 0.999999 << 6;
+        QTest::newRow("1, which no source gives, is still a picture") << 1.0 << 6;
+    }
+
+    void drawPicture()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, picture);
+        int draws = 0;
+        const auto source = [&] {
+            ++draws;
+            return draw;
+        };
+        QCOMPARE(PictureCount::drawPicture(source), picture);
+        QCOMPARE(draws, 1);
     }
 };
 

@@ -18,10 +18,7 @@ private slots:
     {
         int beeps = 0;
         ui::setBeepHook([&beeps] { ++beeps; });
-        qint16 q = 4;
-        testsupport::setQuestion(q, 2, 3);
-        PictureTutor w;
-        w.initialize(q);
+        PictureTutor w(testsupport::sum(2, 3));
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const auto text = [&w](const char *name) { return w.findChild<QLabel *>(name)->text(); };

@@ -1,7 +1,6 @@
 // Takes the README's screenshots: drives the real windows through a short scripted run in
 // a scratch working directory and saves each window as the screen shows it. Run it under
 // an X server (scripts/take-screenshots starts a private one).
-#include "core/exercise/addmodule.h"
 #include "core/exercise/randomsource.h"
 #include "gui/base/clock.h"
 #include "gui/base/fonts.h"
@@ -91,10 +90,10 @@ void click(QWidget *window, const char *button)
 }
 
 // Question n answered: right unless it is one of the wrong ones.
-void answer(QWidget *exercise, int n, bool right)
+void answer(ExerciseWindow *exercise, int n, bool right)
 {
     auto *box = child<QLineEdit>(exercise, qPrintable(QStringLiteral("Text1(%1)").arg(n)));
-    QTest::keyClicks(box, QString::number(AddModule::SumNum[n] + (right ? 0 : 10)));
+    QTest::keyClicks(box, QString::number(exercise->sheet().question(n).sum + (right ? 0 : 10)));
 }
 
 } // namespace
@@ -168,18 +167,13 @@ int main(int argc, char *argv[])
         answer(exercise, n, n != 4 && n != 9 && n != 14);
     }
     clock = clock.addSecs(221);
-    exercise->Timer1_Timer();
+    exercise->tick();
     click(exercise, "cmdcheck");
     shooter.shoot(exercise, "exercise");
 
     // Both tutors part way through a question; they go before the exercise that owns them.
     {
-        AddModule::FirstNum[4] = 6;
-        AddModule::SecondNum[4] = 7;
-        AddModule::SumNum[4] = 13;
-        qint16 question = 4;
-        PictureTutor pictures(exercise);
-        pictures.initialize(question);
+        PictureTutor pictures(Question {6, 7, 13}, exercise);
         pictures.show();
         for (int i = 0; i < 4; ++i) {
             click(&pictures, "cmdplus");
@@ -187,12 +181,7 @@ int main(int argc, char *argv[])
         shooter.shoot(&pictures, "tutor");
         pictures.close();
 
-        AddModule::FirstNum[9] = 478;
-        AddModule::SecondNum[9] = 356;
-        AddModule::SumNum[9] = 834;
-        question = 9;
-        ColumnTutor columns(exercise);
-        columns.initialize(question);
+        ColumnTutor columns(Question {478, 356, 834}, 9, exercise);
         columns.show();
         QTest::keyClick(columns.focusWidget(), '4');
         shooter.shoot(&columns, "tutor2");

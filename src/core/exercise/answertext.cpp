@@ -11,16 +11,19 @@ static bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-static bool isBlank(QChar c)
+static bool isBlank(QChar c, Blanks blanks)
 {
+    if (blanks == Blanks::Whitespace) {
+        return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+    }
     return c == QLatin1Char(' ');
 }
 
-bool isNumeric(QStringView text)
+bool isNumeric(QStringView text, Blanks blanks)
 {
     qsizetype i = 0;
     const qsizetype end = text.size();
-    while (i < end && isBlank(text[i])) {
+    while (i < end && isBlank(text[i], blanks)) {
         ++i;
     }
     if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
@@ -38,15 +41,15 @@ bool isNumeric(QStringView text)
             ++digits;
         }
     }
-    while (i < end && isBlank(text[i])) {
+    while (i < end && isBlank(text[i], blanks)) {
         ++i;
     }
     return digits > 0 && i == end;
 }
 
-std::optional<double> numericValue(QStringView text)
+std::optional<double> numericValue(QStringView text, Blanks blanks)
 {
-    if (!isNumeric(text)) {
+    if (!isNumeric(text, blanks)) {
         return std::nullopt;
     }
     // Plain decimal digits here, so the C locale reads them whatever the user's decimal

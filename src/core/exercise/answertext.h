@@ -11,13 +11,18 @@ namespace answertext {
 
 inline constexpr int MaxLength = 5;
 
+// What may stand around a number: an answer box allows spaces only; the column tutor's
+// digit boxes allow any ASCII white space (tab, line feed, vertical tab, form feed,
+// carriage return, space).
+enum class Blanks { Spaces, Whitespace };
+
 // A decimal number with an optional sign and an optional decimal point, blanks around it
 // allowed: "12", "007", "-3", "4.5", " 8 ", "4.", ".5". Empty text, blanks alone, a lone
 // sign or a lone point are not numbers.
-bool isNumeric(QStringView text);
+bool isNumeric(QStringView text, Blanks blanks = Blanks::Spaces);
 
 // The value of numeric text; nothing for any other text.
-std::optional<double> numericValue(QStringView text);
+std::optional<double> numericValue(QStringView text, Blanks blanks = Blanks::Spaces);
 
 struct Filtered
 {

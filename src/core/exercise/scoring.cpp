@@ -4,7 +4,7 @@
 
 namespace scoring {
 
-Mark markAnswer(const QString &text, qint32 sum)
+Mark markAnswer(const QString &text, int sum)
 {
     const auto value = answertext::numericValue(text);
     if (!value) {
@@ -28,8 +28,7 @@ int scorePercent(int right, int questions)
     return percent;
 }
 
-HistoryRecord resultRecord(const QDateTime &checkedAt, qint16 level, int percent,
-                           const QString &speed)
+HistoryRecord resultRecord(const QDateTime &checkedAt, int level, int percent, const QString &speed)
 {
     return HistoryRecord {history::formatDate(checkedAt), QByteArray::number(level),
                           QByteArray::number(percent), speed.toLatin1()};

@@ -18,13 +18,13 @@ struct Mark
 
 // Text that is not a number (the empty text included) is marked as "0"; a number is right
 // when its value equals the sum, so "007" is right for 7.
-Mark markAnswer(const QString &text, qint32 sum);
+Mark markAnswer(const QString &text, int sum);
 
 // The percentage of right answers as a whole number, halves going to the even neighbour.
 int scorePercent(int right, int questions = QuestionCount);
 
 // The line a checked sheet adds to the student's history; speed is the clock's text.
-HistoryRecord resultRecord(const QDateTime &checkedAt, qint16 level, int percent,
+HistoryRecord resultRecord(const QDateTime &checkedAt, int level, int percent,
                            const QString &speed);
 
 } // namespace scoring

@@ -1,47 +1,36 @@
 #include "columnaddition.h"
 
-#include <QRegularExpression>
+#include "core/exercise/answertext.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace {
 
-// A box's text as a number: digits with an optional sign and decimal point, blanks around
-// allowed. Anything else, the empty text included, is no number.
-std::optional<double> numberIn(const QString &text)
+int digitCount(int value)
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$)"));
-    if (!pattern.match(text).hasMatch()) {
-        return std::nullopt;
-    }
-    return text.trimmed().toDouble();
-}
-
-qint16 digitCount(qint16 value)
-{
-    return qint16(QString::number(qAbs(int(value))).size());
+    return int(QString::number(qAbs(value)).size());
 }
 
 } // namespace
 
-void ColumnAddition::initialize(qint16 first, qint16 second, qint16 sum)
+void ColumnAddition::initialize(const Question &question)
 {
-    HideDemo();
-    AnswerDigits = std::clamp(digitCount(sum), qint16(1), qint16(Columns));
+    hideDemo();
+    m_answerDigits = std::clamp(digitCount(question.sum), 1, Columns);
 
     const int operandColumns
-        = std::min<int>(std::max(digitCount(first), digitCount(second)), Columns);
-    qint16 upper = first;
-    qint16 lower = second;
+        = std::min(std::max(digitCount(question.first), digitCount(question.second)), Columns);
+    int upper = question.first;
+    int lower = question.second;
     for (int i = 0; i < operandColumns; ++i) {
-        m_columns[i].first = qint16(upper % 10);
-        m_columns[i].second = qint16(lower % 10);
-        upper = qint16(upper / 10);
-        lower = qint16(lower / 10);
+        m_columns[i].first = upper % 10;
+        m_columns[i].second = lower % 10;
+        upper /= 10;
+        lower /= 10;
         m_columns[i].operandsShown = true;
     }
-    for (int i = 0; i < AnswerDigits; ++i) {
+    for (int i = 0; i < m_answerDigits; ++i) {
         setText(i, QString());
         m_columns[i].boxEnabled = false;
         m_columns[i].boxShown = true;
@@ -53,14 +42,16 @@ void ColumnAddition::textChanged(int i, const QString &text)
 {
     Column &col = m_columns[i];
     col.text = text;
-    HideDemo();
+    hideDemo();
 
-    const std::optional<double> value = numberIn(text);
+    // A digit box allows any white space around its number, more than an answer box does.
+    const std::optional<double> value
+        = answertext::numericValue(text, answertext::Blanks::Whitespace);
     if (!value) {
         setText(i, QString());
         return;
     }
-    const qint16 total = columnTotal(i);
+    const int total = columnTotal(i);
     if (*value != total % 10) {
         m_hint = Hint::Wrong;
         return;
@@ -71,20 +62,20 @@ void ColumnAddition::textChanged(int i, const QString &text)
     m_demo.second = QString::number(col.second);
     m_demo.total = QString::number(total);
     m_answerLines[i] = true;
-    ShowDemo();
+    showDemo();
     m_hint = Hint::Right;
     col.boxEnabled = false;
 
     // Past the last answer column the carry written is always 0, so nothing new shows;
     // the thousands column has no column after it at all.
-    if (i < AnswerDigits && i < Columns - 1) {
-        if (i < AnswerDigits - 1) {
+    if (i < m_answerDigits && i < Columns - 1) {
+        if (i < m_answerDigits - 1) {
             m_columns[i + 1].boxEnabled = true;
             m_focusRequest = i + 1;
-            CurColumn = qint16(i + 1);
+            m_currentColumn = i + 1;
         }
         Column &next = m_columns[i + 1];
-        next.carry = qint16(total / 10);
+        next.carry = total / 10;
         if (next.carry > 0) {
             m_carryLines[i] = true;
             next.carryShown = true;
@@ -92,7 +83,7 @@ void ColumnAddition::textChanged(int i, const QString &text)
         }
         m_pointerLeft -= ColumnStep;
     }
-    if (i == AnswerDigits - 1) {
+    if (i == m_answerDigits - 1) {
         m_finished = true;
         m_hint = Hint::Finished;
         m_pointerShown = false;
@@ -101,7 +92,7 @@ void ColumnAddition::textChanged(int i, const QString &text)
 
 void ColumnAddition::gotFocus(int column)
 {
-    CurColumn = qint16(column);
+    m_currentColumn = column;
 }
 
 void ColumnAddition::help()
@@ -109,7 +100,7 @@ void ColumnAddition::help()
     if (m_finished) {
         return;
     }
-    setText(CurColumn, QString::number(columnTotal(CurColumn) % 10));
+    setText(m_currentColumn, QString::number(columnTotal(m_currentColumn) % 10));
 }
 
 int ColumnAddition::takeFocusRequest()
@@ -117,7 +108,7 @@ int ColumnAddition::takeFocusRequest()
     return std::exchange(m_focusRequest, -1);
 }
 
-void ColumnAddition::HideDemo()
+void ColumnAddition::hideDemo()
 {
     m_demoShown = false;
     m_carryCaptionShown = false;
@@ -125,7 +116,7 @@ void ColumnAddition::HideDemo()
     m_answerLines.fill(false);
 }
 
-void ColumnAddition::ShowDemo()
+void ColumnAddition::showDemo()
 {
     m_demoShown = true;
 }
@@ -138,8 +129,8 @@ void ColumnAddition::setText(int column, const QString &text)
     }
 }
 
-qint16 ColumnAddition::columnTotal(int column) const
+int ColumnAddition::columnTotal(int column) const
 {
     const Column &col = m_columns[column];
-    return qint16(col.first + col.second + col.carry);
+    return col.first + col.second + col.carry;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/exercise/question.h"
+
 #include <QString>
-#include <QtGlobal>
 
 #include <array>
 
@@ -22,9 +23,9 @@ public:
     // without operand digits counts both of them as 0.
     struct Column
     {
-        qint16 first = 0;
-        qint16 second = 0;
-        qint16 carry = 0; // into this column; the units column never has one
+        int first = 0;
+        int second = 0;
+        int carry = 0; // into this column; the units column never has one
         bool operandsShown = false;
         bool carryShown = false;
         QString text = QStringLiteral("0"); // the answer box
@@ -41,7 +42,7 @@ public:
         QString total = QStringLiteral("00");
     };
 
-    void initialize(qint16 first, qint16 second, qint16 sum);
+    void initialize(const Question &question);
 
     // The text of answer box `column` is now `text`, whether the pupil typed it or the
     // program set it.
@@ -51,8 +52,8 @@ public:
     void help();
 
     const Column &column(int i) const { return m_columns.at(i); }
-    qint16 answerDigits() const { return AnswerDigits; }
-    qint16 curColumn() const { return CurColumn; }
+    int answerDigits() const { return m_answerDigits; }
+    int currentColumn() const { return m_currentColumn; }
     Hint hint() const { return m_hint; }
     bool finished() const { return m_finished; }
 
@@ -69,14 +70,14 @@ public:
     int takeFocusRequest();
 
 private:
-    void HideDemo();
-    void ShowDemo();
+    void hideDemo();
+    void showDemo();
     void setText(int column, const QString &text);
-    qint16 columnTotal(int column) const;
+    int columnTotal(int column) const;
 
     std::array<Column, Columns> m_columns {};
-    qint16 CurColumn = 0;
-    qint16 AnswerDigits = 0;
+    int m_currentColumn = 0;
+    int m_answerDigits = 0;
     Hint m_hint = Hint::None;
     bool m_finished = false;
 

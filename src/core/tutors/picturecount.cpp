@@ -1,13 +1,10 @@
 #include "picturecount.h"
 
-#include "core/exercise/randomsource.h"
-
 #include <algorithm>
 
-qint16 PictureCount::drawPicture()
+int PictureCount::drawPicture(const std::function<double()> &draw)
 {
-    Randomize();
-    return qint16(std::clamp(int(PictureCodes.size() * Rnd()), 0, int(PictureCodes.size()) - 1));
+    return std::clamp(int(PictureCodes.size() * draw()), 0, int(PictureCodes.size()) - 1);
 }
 
 PictureCount::PictureCount()
@@ -16,14 +13,16 @@ PictureCount::PictureCount()
     m_pictures.fill(Shade::Yellow);
 }
 
-void PictureCount::initialize(qint32 first, qint32 second)
+void PictureCount::initialize(const Question &question)
 {
+    const int first = question.first;
+    const int second = question.second;
     m_first = first;
     m_second = second;
     m_pictures.fill(Shade::Yellow);
     m_places.fill(Shade::Grey);
     std::fill_n(m_places.begin(), std::clamp(first, 0, Places), Shade::Pink);
-    MovedCount = 0;
+    m_movedCount = 0;
     m_firstRow = first;
     m_secondRowShown = false;
     m_total = first;
@@ -32,11 +31,11 @@ void PictureCount::initialize(qint32 first, qint32 second)
 
 void PictureCount::press()
 {
-    const int pos = m_first + MovedCount;
-    if (m_second > MovedCount) {
+    const int pos = m_first + m_movedCount;
+    if (m_second > m_movedCount) {
         // Bounds hold for every sum the window can show; they keep a bad caller harmless.
-        if (MovedCount < Pictures) {
-            m_pictures[MovedCount] = Shade::Grey;
+        if (m_movedCount < Pictures) {
+            m_pictures[m_movedCount] = Shade::Grey;
         }
         if (pos >= 0 && pos < Places) {
             m_places[pos] = Shade::Yellow;
@@ -50,9 +49,9 @@ void PictureCount::press()
             m_secondRowShown = false;
         }
         m_total = pos + 1;
-        ++MovedCount;
+        ++m_movedCount;
     }
-    if (m_second <= MovedCount) {
+    if (m_second <= m_movedCount) {
         m_finished = true;
     }
 }

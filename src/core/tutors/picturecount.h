@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/exercise/question.h"
+
 #include <QString>
-#include <QtGlobal>
 
 #include <array>
+#include <functional>
 
 // Counting on with pictures: the first operand fills places of two rows of ten, and each
 // press moves one picture of the second operand into the next free place while the
@@ -22,19 +24,20 @@ public:
     // the second operand's pictures are yellow until moved, then grey.
     enum class Shade { Grey, Pink, Yellow };
 
-    // Picks one of the pictures, each equally likely, afresh from the random source.
-    static qint16 drawPicture();
+    // Picks one of the pictures, each equally likely, with one draw of a value in [0, 1).
+    static int drawPicture(const std::function<double()> &draw);
 
     PictureCount();
 
-    void initialize(qint32 first, qint32 second);
+    // Sets the question's operands out; its sum is counted, not given.
+    void initialize(const Question &question);
     // One press of "+": moves the next picture if one is left, then finishes the sum
     // when none is.
     void press();
 
     int first() const { return m_first; }
     int second() const { return m_second; }
-    qint16 movedCount() const { return MovedCount; }
+    int movedCount() const { return m_movedCount; }
 
     Shade placeShade(int i) const { return m_places.at(i); }
     bool pictureShown(int i) const { return i < m_second; }
@@ -52,7 +55,7 @@ public:
 private:
     int m_first = 10;
     int m_second = 10;
-    qint16 MovedCount = 0;
+    int m_movedCount = 0;
     std::array<Shade, Places> m_places {};
     std::array<Shade, Pictures> m_pictures {};
     int m_firstRow = 10;

@@ -1,8 +1,8 @@
 #include "exercisewindow.h"
 
-#include "core/exercise/addmodule.h"
 #include "core/exercise/answertext.h"
-#include "core/exercise/elapsedtime.h"
+#include "core/exercise/questiongenerator.h"
+#include "core/exercise/randomsource.h"
 #include "core/exercise/scoring.h"
 #include "core/records/history.h"
 #include "gui/base/clock.h"
@@ -16,7 +16,6 @@
 #include "gui/tutors/picturetutor.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,21 +127,26 @@ ExerciseWindow::ExerciseWindow()
     setOpeningOuterSizeTwips(ExerciseLayout::DesignOuterWidth, ExerciseLayout::DesignOuterHeight);
     createControls();
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1_Timer);
+    m_timer = new QTimer(this);
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &ExerciseWindow::tick);
 
-    connect(Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
-    connect(CmdNew, &QPushButton::clicked, this, &ExerciseWindow::CmdNew_Click);
-    connect(cmdcheck, &QPushButton::clicked, this, &ExerciseWindow::cmdcheck_Click);
-    connect(cmdHelpMe, &QPushButton::clicked, this, &ExerciseWindow::cmdHelpMe_Click);
-    connect(cmdMenu, &QPushButton::clicked, this, &QWidget::close);
+    // Choosing a level, even the same one, sets new questions, as NEW does.
+    connect(m_levels, &QComboBox::activated, this, &ExerciseWindow::setNewQuestions);
+    connect(m_new, &QPushButton::clicked, this, &ExerciseWindow::setNewQuestions);
+    connect(m_check, &QPushButton::clicked, this, &ExerciseWindow::checkAnswers);
+    connect(m_helpMe, &QPushButton::clicked, this, &ExerciseWindow::openTutor);
+    connect(m_menu, &QPushButton::clicked, this, &QWidget::close);
     for (int n = 1; n <= Questions; ++n) {
-        Text1[n]->installEventFilter(this);
-        connect(Text1[n], &QLineEdit::textChanged, this, [this, n] { Text1_Change(n); });
+        m_answerBoxes[n]->installEventFilter(this);
+        connect(m_answerBoxes[n], &QLineEdit::textChanged, this, [this, n] { answerTyped(n); });
     }
 
-    Form_Load();
+    // The first level and its first set.
+    m_levels->setCurrentIndex(0);
+    setNewQuestions();
+    m_layout.record(controls());
+    m_answerBoxes[1]->setFocus();
 }
 
 void ExerciseWindow::createControls()
@@ -150,112 +154,83 @@ void ExerciseWindow::createControls()
     controls().createAll(Design);
     for (int n = 1; n <= Questions; ++n) {
         const QPoint d = questionOffset(n);
-        lblno.append(controls().createElement(Row[0], n, d.x(), d.y()));
-        Label1.append(controls().createElement(Row[1], n, d.x(), d.y()));
-        Label3.append(controls().createElement(Row[2], n, d.x(), d.y()));
-        Label2.append(controls().createElement(Row[3], n, d.x(), d.y()));
-        Line1.append(controls().createElement(Row[4], n, d.x(), d.y()));
-        Text1.append(controls().createElement(Row[5], n, d.x(), d.y()));
-        lblmark.append(controls().createElement(Row[6], n, d.x(), d.y()));
-        lblAnswer.append(controls().createElement(Row[7], n, d.x(), d.y()));
-        lblno[n]->setText(n < 10 ? tr("No. %1").arg(n) : tr("No.%1").arg(n));
+        m_numbers.append(controls().createElement(Row[0], n, d.x(), d.y()));
+        m_firstOperands.append(controls().createElement(Row[1], n, d.x(), d.y()));
+        m_plusSigns.append(controls().createElement(Row[2], n, d.x(), d.y()));
+        m_secondOperands.append(controls().createElement(Row[3], n, d.x(), d.y()));
+        m_lines.append(controls().createElement(Row[4], n, d.x(), d.y()));
+        m_answerBoxes.append(controls().createElement(Row[5], n, d.x(), d.y()));
+        m_marks.append(controls().createElement(Row[6], n, d.x(), d.y()));
+        m_corrections.append(controls().createElement(Row[7], n, d.x(), d.y()));
+        m_numbers[n]->setText(n < 10 ? tr("No. %1").arg(n) : tr("No.%1").arg(n));
     }
     controls().applyTabOrder();
-    m_answerHelp = Text1[1]->accessibleDescription();
+    m_answerHelp = m_answerBoxes[1]->accessibleDescription();
 
-    Frame1 = controls().get<QGroupBox>("Frame1");
-    txtScore = controls().get<QLineEdit>("txtScore");
-    TxtTime = controls().get<QLineEdit>("TxtTime");
-    Combo1 = controls().get<QComboBox>("Combo1");
-    cmdHelpMe = controls().get<QPushButton>("cmdHelpMe");
-    cmdMenu = controls().get<QPushButton>("cmdMenu");
-    CmdNew = controls().get<QPushButton>("CmdNew");
-    cmdcheck = controls().get<QPushButton>("cmdcheck");
+    m_score = controls().get<QLineEdit>("txtScore");
+    m_time = controls().get<QLineEdit>("TxtTime");
+    m_levels = controls().get<QComboBox>("Combo1");
+    m_helpMe = controls().get<QPushButton>("cmdHelpMe");
+    m_menu = controls().get<QPushButton>("cmdMenu");
+    m_new = controls().get<QPushButton>("CmdNew");
+    m_check = controls().get<QPushButton>("cmdcheck");
 
     for (int level = 1; level <= Levels; ++level) {
-        Combo1->addItem(tr("Level %1").arg(level), level);
+        m_levels->addItem(tr("Level %1").arg(level), level);
     }
-    Combo1->resize(Combo1->width(), Combo1->sizeHint().height());
+    m_levels->resize(m_levels->width(), m_levels->sizeHint().height());
     // The score and the clock are shown, not typed: the clock's text goes into the history.
-    txtScore->setReadOnly(true);
-    TxtTime->setReadOnly(true);
+    m_score->setReadOnly(true);
+    m_time->setReadOnly(true);
     // Enter presses the button that has the focus, as Space does.
-    for (QPushButton *button : {cmdHelpMe, cmdMenu, CmdNew, cmdcheck}) {
+    for (QPushButton *button : {m_helpMe, m_menu, m_new, m_check}) {
         button->setAutoDefault(true);
     }
 }
 
-void ExerciseWindow::Form_Load()
-{
-    // Choosing the first level starts the first set, as choosing any level does.
-    Combo1->setCurrentIndex(0);
-    Combo1_Click();
-    SaveDesignLayout();
-    Text1[1]->setFocus();
-}
-
-void ExerciseWindow::SaveDesignLayout()
-{
-    m_layout.record(controls());
-}
-
-void ExerciseWindow::ResizeControls()
+void ExerciseWindow::Form_Resize()
 {
     m_layout.apply(ui::outerSizeTwips(this));
 }
 
-void ExerciseWindow::Form_Resize()
-{
-    ResizeControls();
-}
-
-void ExerciseWindow::Combo1_Click()
-{
-    CmdNew_Click();
-}
-
-void ExerciseWindow::CmdNew_Click()
+void ExerciseWindow::setNewQuestions()
 {
     bool ok = false;
-    const int level = Combo1->currentData().toInt(&ok);
-    CurLevel = ok ? qint16(level) : qint16(1);
-    cmdHelpMe->setEnabled(false);
-    cmdcheck->setEnabled(true);
-    NewQuestionSet();
-    StartTiming();
+    const int chosen = m_levels->currentData().toInt(&ok);
+    const int level = ok ? chosen : 1;
+    m_helpMe->setEnabled(false);
+    m_check->setEnabled(true);
+    Randomize();
+    m_sheet.start(level, questiongenerator::generate(level, Questions, Rnd), ui::now());
+    showNewQuestions();
+    m_time->setText(m_sheet.elapsedText());
+    m_timer->start();
 }
 
-void ExerciseWindow::NewQuestionSet()
+void ExerciseWindow::showNewQuestions()
 {
     for (int n = 1; n <= Questions; ++n) {
-        lblmark[n]->hide();
-        Text1[n]->setAccessibleDescription(m_answerHelp);
-        Text1[n]->setEnabled(true);
-        Text1[n]->setText(QString());
-        AddModule::DrawQuestion(qint16(n), CurLevel);
-        Label1[n]->setText(QString::number(AddModule::FirstNum[n]));
-        Label2[n]->setText(QString::number(AddModule::SecondNum[n]));
-        lblAnswer[n]->hide();
+        m_marks[n]->hide();
+        m_answerBoxes[n]->setAccessibleDescription(m_answerHelp);
+        m_answerBoxes[n]->setEnabled(true);
+        m_answerBoxes[n]->setText(QString());
+        m_firstOperands[n]->setText(QString::number(m_sheet.question(n).first));
+        m_secondOperands[n]->setText(QString::number(m_sheet.question(n).second));
+        m_corrections[n]->hide();
     }
-    txtScore->clear();
+    m_score->clear();
 }
 
-void ExerciseWindow::StartTiming()
+void ExerciseWindow::tick()
 {
-    StartTime = ui::now();
-    TxtTime->setText(elapsedtime::format(0));
-    Timer1->start();
-}
-
-void ExerciseWindow::Timer1_Timer()
-{
-    TxtTime->setText(elapsedtime::between(StartTime, ui::now()));
+    m_sheet.tick(ui::now());
+    m_time->setText(m_sheet.elapsedText());
 }
 
 int ExerciseWindow::answerBoxIndex(const QObject *object) const
 {
     for (int n = 1; n <= Questions; ++n) {
-        if (Text1[n] == object) {
+        if (m_answerBoxes[n] == object) {
             return n;
         }
     }
@@ -269,7 +244,7 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
         return Form::eventFilter(watched, event);
     }
     if (event->type() == QEvent::FocusIn) {
-        Text1_GotFocus(n);
+        m_currentQuestion = n;
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -281,96 +256,91 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void ExerciseWindow::Text1_GotFocus(int index)
+void ExerciseWindow::answerTyped(int n)
 {
-    CurQuestion = qint16(index);
-}
-
-void ExerciseWindow::Text1_Change(int index)
-{
-    QLineEdit *box = Text1[index];
+    QLineEdit *box = m_answerBoxes[n];
     const QString typed = box->text();
-    const answertext::Filtered kept = answertext::filter(typed, LastGoodText[index]);
-    LastGoodText[index] = kept.lastGood;
-    if (kept.text != typed) {
+    const QString kept = m_sheet.type(n, typed);
+    if (kept != typed) {
         // The caret stays where it was before the refused keystroke or paste.
-        const int caret = box->cursorPosition() - int(typed.size() - kept.text.size());
-        box->setText(kept.text);
-        box->setCursorPosition(qBound(0, caret, int(kept.text.size())));
+        const int caret = box->cursorPosition() - int(typed.size() - kept.size());
+        box->setText(kept);
+        box->setCursorPosition(qBound(0, caret, int(kept.size())));
     }
 }
 
-void ExerciseWindow::cmdcheck_Click()
+void ExerciseWindow::checkAnswers()
 {
-    cmdcheck->setEnabled(false);
-    Timer1->stop();
-    int right = 0;
-    for (int i = 1; i <= Questions; ++i) {
-        lblAnswer[i]->setText(QString::number(AddModule::SumNum[i]));
-        const scoring::Mark mark = scoring::markAnswer(Text1[i]->text(), AddModule::SumNum[i]);
-        if (mark.shownText != Text1[i]->text()) {
-            Text1[i]->setText(mark.shownText);
-        }
-        if (mark.right) {
-            lblmark[i]->setText(QString::fromUtf8(symbolglyphs::Check));
-            ui::setForeColour(lblmark[i], colours::TickGreen);
-            lblAnswer[i]->hide();
-            ++right;
-            Text1[i]->setEnabled(false);
-        } else {
-            lblmark[i]->setText(QString::fromUtf8(symbolglyphs::Cross));
-            ui::setForeColour(lblmark[i], colours::CrossRed);
-            lblAnswer[i]->show();
-        }
-        // A screen reader says the tick or cross in words, and the right answer with it.
-        lblmark[i]->setAccessibleName(mark.right ? tr("Question %1 is right").arg(i)
-                                                 : tr("Question %1 is wrong").arg(i));
-        Text1[i]->setAccessibleDescription(
-            mark.right ? tr("Right")
-                       : tr("Wrong; the right answer is %1").arg(AddModule::SumNum[i]));
-        lblmark[i]->show();
-    }
+    m_check->setEnabled(false);
+    m_timer->stop();
+    m_sheet.check();
+    showMarks();
 
     // The focus goes to the first wrong answer, the one HELP ME explains.
-    CurQuestion = -1;
-    for (int i = 1; i <= Questions; ++i) {
-        if (Text1[i]->isEnabled()) {
-            Text1[i]->setFocus();
-            CurQuestion = qint16(i);
-            break;
-        }
+    const int wrong = m_sheet.firstWrong();
+    m_currentQuestion = -1;
+    if (wrong > 0) {
+        m_answerBoxes[wrong]->setFocus();
+        m_currentQuestion = wrong;
     }
-    cmdHelpMe->setEnabled(CurQuestion > 0);
+    m_helpMe->setEnabled(m_currentQuestion > 0);
 
-    const int percent = scoring::scorePercent(right);
-    txtScore->setText(QString::number(percent) + QLatin1Char('%'));
-    recordResult(percent);
+    m_score->setText(QString::number(m_sheet.percent()) + QLatin1Char('%'));
+    recordResult();
 }
 
-void ExerciseWindow::recordResult(int percent)
+void ExerciseWindow::showMarks()
+{
+    for (int n = 1; n <= Questions; ++n) {
+        const int sum = m_sheet.question(n).sum;
+        const scoring::Mark &mark = m_sheet.mark(n);
+        m_corrections[n]->setText(QString::number(sum));
+        if (mark.shownText != m_answerBoxes[n]->text()) {
+            m_answerBoxes[n]->setText(mark.shownText);
+        }
+        if (mark.right) {
+            m_marks[n]->setText(QString::fromUtf8(symbolglyphs::Check));
+            ui::setForeColour(m_marks[n], colours::TickGreen);
+            m_corrections[n]->hide();
+            m_answerBoxes[n]->setEnabled(false);
+        } else {
+            m_marks[n]->setText(QString::fromUtf8(symbolglyphs::Cross));
+            ui::setForeColour(m_marks[n], colours::CrossRed);
+            m_corrections[n]->show();
+        }
+        // A screen reader says the tick or cross in words, and the right answer with it.
+        m_marks[n]->setAccessibleName(mark.right ? tr("Question %1 is right").arg(n)
+                                                 : tr("Question %1 is wrong").arg(n));
+        m_answerBoxes[n]->setAccessibleDescription(
+            mark.right ? tr("Right") : tr("Wrong; the right answer is %1").arg(sum));
+        m_marks[n]->show();
+    }
+}
+
+void ExerciseWindow::recordResult()
 {
     const MainMenu *menu = Windows::find<MainMenu>();
     const auto student = menu ? menu->currentStudent() : std::nullopt;
     if (!student) {
         return;
     }
-    const FileResult appended = AppendResult(
-        *student, scoring::resultRecord(ui::now(), CurLevel, percent, TxtTime->text()));
+    const FileResult appended = AppendResult(*student, m_sheet.resultRecord(ui::now()));
     if (!appended.ok) {
         ui::warn(this, appended.message);
     }
 }
 
-void ExerciseWindow::cmdHelpMe_Click()
+void ExerciseWindow::openTutor()
 {
-    qint16 question = CurQuestion;
-    if (CurLevel == 1) {
-        PictureTutor tutor(this);
-        tutor.initialize(question);
+    const int n = m_currentQuestion;
+    if (!m_sheet.contains(n)) {
+        return; // HELP ME is locked while no question is chosen
+    }
+    if (m_sheet.level() == 1) {
+        PictureTutor tutor(m_sheet.question(n), this);
         tutor.exec();
     } else {
-        ColumnTutor tutor(this);
-        tutor.initialize(question);
+        ColumnTutor tutor(m_sheet.question(n), n, this);
         tutor.exec();
     }
 }

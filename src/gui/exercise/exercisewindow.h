@@ -1,20 +1,15 @@
 #pragma once
 
+#include "core/exercise/exercisesheet.h"
 #include "exerciselayout.h"
 #include "gui/base/controltable.h"
 #include "gui/base/form.h"
-
-#include <QDateTime>
-#include <QString>
-
-#include <array>
 
 namespace ui {
 class WindowlessLabel;
 class WindowlessLine;
 } // namespace ui
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,20 +17,21 @@ class QTimer;
 
 // The exercise: sixteen addition questions of one level against a running clock, marked
 // all at once with ticks, crosses and the right answers, scored, and added to the current
-// student's history.
+// student's history. The sheet holds the questions, answers and marks; the window shows it.
 class ExerciseWindow : public Form
 {
     Q_OBJECT
 public:
     ExerciseWindow();
 
-    qint16 curLevel() const { return CurLevel; }
+    const ExerciseSheet &sheet() const { return m_sheet; }
+    int level() const { return m_sheet.level(); }
     // The answer box that last had the focus; after checking, the first wrong question, or
     // -1 when every answer was right.
-    qint16 curQuestion() const { return CurQuestion; }
+    int currentQuestion() const { return m_currentQuestion; }
 
     // One tick of the clock; the timer calls it every second while the clock runs.
-    void Timer1_Timer();
+    void tick();
 
 protected:
     void Form_Unload() override;
@@ -44,44 +40,36 @@ protected:
 
 private:
     void createControls();
-    void Form_Load();
-    void Combo1_Click();
-    void CmdNew_Click();
-    void cmdcheck_Click();
-    void cmdHelpMe_Click();
-    void NewQuestionSet();
-    void SaveDesignLayout();
-    void ResizeControls();
-    void StartTiming();
-    void Text1_GotFocus(int index);
-    void Text1_Change(int index);
+    void setNewQuestions();
+    void showNewQuestions();
+    void answerTyped(int n);
+    void checkAnswers();
+    void showMarks();
+    void recordResult();
+    void openTutor();
     int answerBoxIndex(const QObject *object) const;
-    void recordResult(int percent);
 
-    qint16 CurLevel = 1;
-    qint16 CurQuestion = 0;
-    QDateTime StartTime;
-    std::array<QString, 17> LastGoodText;
+    ExerciseSheet m_sheet;
+    int m_currentQuestion = 0;
     QString m_answerHelp; // what an answer box is for, said again once new questions are set
     ExerciseLayout m_layout;
 
-    QGroupBox *Frame1 = nullptr;
-    QLineEdit *txtScore = nullptr;
-    QLineEdit *TxtTime = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QPushButton *cmdHelpMe = nullptr;
-    QPushButton *cmdMenu = nullptr;
-    QPushButton *CmdNew = nullptr;
-    QPushButton *cmdcheck = nullptr;
-    QTimer *Timer1 = nullptr;
+    QLineEdit *m_score = nullptr;
+    QLineEdit *m_time = nullptr;
+    QComboBox *m_levels = nullptr;
+    QPushButton *m_helpMe = nullptr;
+    QPushButton *m_menu = nullptr;
+    QPushButton *m_new = nullptr;
+    QPushButton *m_check = nullptr;
+    QTimer *m_timer = nullptr;
 
-    // Each question's number, operands and line, drawn by Frame1.
-    ui::ControlArray<ui::WindowlessLabel> lblno;
-    ui::ControlArray<ui::WindowlessLabel> Label1;
-    ui::ControlArray<ui::WindowlessLabel> Label3;
-    ui::ControlArray<ui::WindowlessLabel> Label2;
-    ui::ControlArray<ui::WindowlessLine> Line1;
-    ui::ControlArray<QLineEdit> Text1;
-    ui::ControlArray<QLabel> lblmark;
-    ui::ControlArray<QLabel> lblAnswer;
+    // Each question's controls; its number, operands and line are drawn by the frame.
+    ui::ControlArray<ui::WindowlessLabel> m_numbers;
+    ui::ControlArray<ui::WindowlessLabel> m_firstOperands;
+    ui::ControlArray<ui::WindowlessLabel> m_plusSigns;
+    ui::ControlArray<ui::WindowlessLabel> m_secondOperands;
+    ui::ControlArray<ui::WindowlessLine> m_lines;
+    ui::ControlArray<QLineEdit> m_answerBoxes;
+    ui::ControlArray<QLabel> m_marks;
+    ui::ControlArray<QLabel> m_corrections; // the right answer under a wrong one
 };

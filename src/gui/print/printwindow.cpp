@@ -1,6 +1,7 @@
 #include "printwindow.h"
 
-#include "core/exercise/addmodule.h"
+#include "core/exercise/questiongenerator.h"
+#include "core/exercise/randomsource.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/savedialog.h"
 #include "gui/base/windowless.h"
@@ -103,9 +104,9 @@ PrintWindow::PrintWindow()
         const int dx = CellLeft + CellWidth * ((n - 1) % CellsAcross);
         const int dy = CellTop + CellHeight * ((n - 1) / CellsAcross);
         lblno.append(controls().createElement(Cell[0], n, dx, dy));
-        Label1.append(controls().createElement(Cell[1], n, dx, dy));
+        m_firstOperands.append(controls().createElement(Cell[1], n, dx, dy));
         Label3.append(controls().createElement(Cell[2], n, dx, dy));
-        Label2.append(controls().createElement(Cell[3], n, dx, dy));
+        m_secondOperands.append(controls().createElement(Cell[3], n, dx, dy));
         Line1.append(controls().createElement(Cell[4], n, dx, dy));
         Line2.append(controls().createElement(Cell[5], n, dx, dy));
         Line3.append(controls().createElement(Cell[6], n, dx, dy));
@@ -122,12 +123,13 @@ PrintWindow::PrintWindow()
     cmdPrint = controls().get<QPushButton>("cmdPrint");
     Command1 = controls().get<QPushButton>("Command1");
 
-    for (qint16 level = 1; level <= Levels; ++level) {
+    for (int level = 1; level <= Levels; ++level) {
         Combo1->addItem(tr("Level %1").arg(level), level);
     }
 
-    connect(CmdNew, &QPushButton::clicked, this, &PrintWindow::CmdNew_Click);
-    connect(Combo1, &QComboBox::activated, this, &PrintWindow::Combo1_Click);
+    // Choosing a level, even the same one, makes new questions, as NEW does.
+    connect(CmdNew, &QPushButton::clicked, this, &PrintWindow::setNewQuestions);
+    connect(Combo1, &QComboBox::activated, this, &PrintWindow::setNewQuestions);
     connect(cmdPrint, &QPushButton::clicked, this, &PrintWindow::cmdPrint_Click);
     connect(Command1, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
 
@@ -138,7 +140,7 @@ void PrintWindow::Form_Load()
 {
     m_layout.RecordDesign(this, controls());
     Combo1->setCurrentIndex(0);
-    CmdNew_Click();
+    setNewQuestions();
 }
 
 void PrintWindow::Form_Resize()
@@ -146,27 +148,19 @@ void PrintWindow::Form_Resize()
     m_layout.Rescale(this, controls());
 }
 
-void PrintWindow::CmdNew_Click()
+void PrintWindow::setNewQuestions()
 {
     const int index = qMax(0, Combo1->currentIndex());
-    const qint16 level = qint16(Combo1->itemData(index).toInt());
-    NewWorksheetSet(level);
+    const int level = Combo1->itemData(index).toInt();
+    Randomize();
+    m_questions = questiongenerator::generate(level, worksheet::Questions, Rnd);
+    for (int n = 1; n <= worksheet::Questions; ++n) {
+        const Question &q = m_questions.at(n - 1);
+        m_firstOperands[n]->setText(QString::number(q.first));
+        m_secondOperands[n]->setText(QString::number(q.second));
+    }
     Frame1->setVisible(true);
     cmdPrint->setEnabled(true);
-}
-
-void PrintWindow::Combo1_Click()
-{
-    CmdNew_Click();
-}
-
-void PrintWindow::NewWorksheetSet(const qint16 &level)
-{
-    for (qint16 n = 1; n <= worksheet::Questions; ++n) {
-        AddModule::DrawQuestion(n, level);
-        Label1[n]->setText(QString::number(AddModule::FirstNum[n]));
-        Label2[n]->setText(QString::number(AddModule::SecondNum[n]));
-    }
 }
 
 void PrintWindow::cmdPrint_Click()
@@ -176,18 +170,19 @@ void PrintWindow::cmdPrint_Click()
     }
 }
 
-worksheet::Set PrintWindow::currentSet() const
+worksheet::Set PrintWindow::worksheetSet() const
 {
     worksheet::Set set;
     for (int n = 1; n <= worksheet::Questions; ++n) {
-        set[std::size_t(n - 1)] = {Label1[n]->text(), Label2[n]->text(), AddModule::SumNum[n]};
+        const Question &q = m_questions.at(n - 1);
+        set[std::size_t(n - 1)] = {QString::number(q.first), QString::number(q.second), q.sum};
     }
     return set;
 }
 
 void PrintWindow::PrintWorksheet()
 {
-    const worksheet::Set set = currentSet();
+    const worksheet::Set set = worksheetSet();
     const auto page = [&set](PrintSurface &surface) { worksheet::print(surface, set); };
     const QString title = tr("sumtrail worksheet");
 

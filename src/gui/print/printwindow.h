@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exercise/question.h"
 #include "core/print/worksheetpage.h"
 #include "gui/base/form.h"
 #include "gui/base/proportionallayout.h"
@@ -26,15 +27,14 @@ protected:
 
 private:
     void Form_Load();
-    void CmdNew_Click();
-    void Combo1_Click();
+    void setNewQuestions();
     void cmdPrint_Click();
     void Command1_Click();
-    void NewWorksheetSet(const qint16 &level);
     void PrintWorksheet();
-    worksheet::Set currentSet() const;
+    worksheet::Set worksheetSet() const;
 
     ProportionalLayout m_layout;
+    QList<Question> m_questions; // the set previewed, and printed as it is
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
@@ -46,9 +46,9 @@ private:
     QPushButton *Command1 = nullptr;
     // The preview's cells, drawn by Frame1.
     ui::ControlArray<ui::WindowlessLabel> lblno;
-    ui::ControlArray<ui::WindowlessLabel> Label1;
+    ui::ControlArray<ui::WindowlessLabel> m_firstOperands;
     ui::ControlArray<ui::WindowlessLabel> Label3;
-    ui::ControlArray<ui::WindowlessLabel> Label2;
+    ui::ControlArray<ui::WindowlessLabel> m_secondOperands;
     ui::ControlArray<ui::WindowlessLine> Line1;
     ui::ControlArray<ui::WindowlessLine> Line2;
     ui::ControlArray<ui::WindowlessLine> Line3;

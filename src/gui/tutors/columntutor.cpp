@@ -1,6 +1,5 @@
 #include "columntutor.h"
 
-#include "core/exercise/addmodule.h"
 #include "gui/base/linecontrol.h"
 #include "gui/base/twips.h"
 #include "gui/base/wingdings.h"
@@ -117,7 +116,7 @@ ControlSpec endingAt(ControlSpec line, QPoint end)
 }
 } // namespace
 
-ColumnTutor::ColumnTutor(QWidget *parent)
+ColumnTutor::ColumnTutor(const Question &question, int number, QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -126,7 +125,7 @@ ColumnTutor::ColumnTutor(QWidget *parent)
     setWindowTitle(tr("Tutor"));
     setFixedSize(ui::twipsToPixels(9810), ui::twipsToPixels(7890));
 
-    Frame1 = qobject_cast<QWidget *>(m_controls.create(PanelDesign));
+    m_controls.create(PanelDesign);
     for (const ControlSpec &row : ColumnDesign) {
         for (int i = 0; i < Columns; ++i) {
             m_controls.createElement(row, i, -ColumnAddition::ColumnStep * i);
@@ -134,85 +133,79 @@ ColumnTutor::ColumnTutor(QWidget *parent)
     }
     m_controls.createAll(Design);
     for (int i = 0; i < Columns; ++i) {
-        lineans.append(m_controls.createElement(endingAt(AnswerLineDesign, AnswerLineEnds[i]), i));
+        m_answerLines.append(
+            m_controls.createElement(endingAt(AnswerLineDesign, AnswerLineEnds[i]), i));
     }
     for (int i = 0; i < Columns - 1; ++i) {
-        linecarry.append(m_controls.createElement(endingAt(CarryLineDesign, CarryLineEnds[i]), i));
+        m_carryLines.append(
+            m_controls.createElement(endingAt(CarryLineDesign, CarryLineEnds[i]), i));
     }
-    cmdhelp = qobject_cast<QPushButton *>(m_controls.create(HelpDesign));
+    m_help = qobject_cast<QPushButton *>(m_controls.create(HelpDesign));
     m_controls.applyTabOrder();
 
     for (int i = 0; i < Columns; ++i) {
-        TxtAns.append(m_controls.find(ui::arrayElementName("TxtAns", i)));
-        lblCarry.append(m_controls.find(ui::arrayElementName("lblCarry", i)));
-        lblOP1.append(m_controls.find(ui::arrayElementName("lblOP1", i)));
-        lblOP2.append(m_controls.find(ui::arrayElementName("lblOP2", i)));
+        m_answerBoxes.append(m_controls.find(ui::arrayElementName("TxtAns", i)));
+        m_carries.append(m_controls.find(ui::arrayElementName("lblCarry", i)));
+        m_firstDigits.append(m_controls.find(ui::arrayElementName("lblOP1", i)));
+        m_secondDigits.append(m_controls.find(ui::arrayElementName("lblOP2", i)));
     }
     // Each answer box is named after its column, units first.
     static const char *const Places[Columns] = {QT_TR_NOOP("units"), QT_TR_NOOP("tens"),
                                                 QT_TR_NOOP("hundreds"), QT_TR_NOOP("thousands")};
     for (int i = 0; i < Columns; ++i) {
-        TxtAns[i]->setAccessibleName(tr("%1, %2").arg(TxtAns[i]->accessibleName(), tr(Places[i])));
+        m_answerBoxes[i]->setAccessibleName(
+            tr("%1, %2").arg(m_answerBoxes[i]->accessibleName(), tr(Places[i])));
     }
-    Label1 = m_controls.get<QLabel>("Label1");
-    Line1 = m_controls.get<LineControl>("Line1");
-    lblarrow = m_controls.get<QLabel>("lblarrow");
-    lblhint = m_controls.get<QLabel>("lblhint");
-    lblQno = m_controls.get<QLabel>("lblQno");
-    Labelcarry = m_controls.get<QLabel>("Labelcarry");
-    lbldemoc = m_controls.get<QLabel>("lbldemoc");
-    lbldemo1 = m_controls.get<QLabel>("lbldemo1");
-    lbldemoplus = m_controls.get<QLabel>("lbldemoplus");
-    lbldemo2 = m_controls.get<QLabel>("lbldemo2");
-    Line2 = m_controls.get<LineControl>("Line2");
-    lblans = m_controls.get<QLabel>("lblans");
+    m_pointer = m_controls.get<QLabel>("lblarrow");
+    m_hint = m_controls.get<QLabel>("lblhint");
+    m_caption = m_controls.get<QLabel>("lblQno");
+    m_carryCaption = m_controls.get<QLabel>("Labelcarry");
+    m_demoCarry = m_controls.get<QLabel>("lbldemoc");
+    m_demoFirst = m_controls.get<QLabel>("lbldemo1");
+    m_demoPlus = m_controls.get<QLabel>("lbldemoplus");
+    m_demoSecond = m_controls.get<QLabel>("lbldemo2");
+    m_demoLine = m_controls.get<LineControl>("Line2");
+    m_demoTotal = m_controls.get<QLabel>("lblans");
 
     // Enter in an answer box must not press "Help" for the pupil.
-    cmdhelp->setAutoDefault(false);
+    m_help->setAutoDefault(false);
 
     for (int i = 0; i < Columns; ++i) {
-        connect(TxtAns[i], &QLineEdit::textChanged, this, [this, i] { TxtAns_Change(i); });
-        TxtAns[i]->installEventFilter(this);
+        connect(m_answerBoxes[i], &QLineEdit::textChanged, this, [this, i] { digitTyped(i); });
+        m_answerBoxes[i]->installEventFilter(this);
     }
-    connect(cmdhelp, &QPushButton::clicked, this, &ColumnTutor::cmdhelp_Click);
+    connect(m_help, &QPushButton::clicked, this, &ColumnTutor::helpOrExit);
+
+    explain(question, number);
 }
 
-void ColumnTutor::initialize(qint16 &q_no)
+void ColumnTutor::explain(const Question &question, int number)
 {
-    if (q_no < 0 || q_no >= AddModule::Size) {
-        return; // no such question: the window stays empty
-    }
-    lblQno->setText(lblQno->text() + QLatin1Char(' ') + QString::number(q_no));
-    m_steps.initialize(qint16(AddModule::FirstNum[q_no]), qint16(AddModule::SecondNum[q_no]),
-                       qint16(AddModule::SumNum[q_no]));
+    m_caption->setText(m_caption->text() + QLatin1Char(' ') + QString::number(number));
+    m_steps.initialize(question);
     showSteps();
-    TxtAns[0]->setFocus();
+    m_answerBoxes[0]->setFocus();
 }
 
 bool ColumnTutor::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
         for (int i = 0; i < Columns; ++i) {
-            if (watched == TxtAns[i]) {
-                TxtAns_GotFocus(i);
+            if (watched == m_answerBoxes[i]) {
+                m_steps.gotFocus(i);
             }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void ColumnTutor::TxtAns_Change(int Index)
+void ColumnTutor::digitTyped(int column)
 {
-    m_steps.textChanged(Index, TxtAns[Index]->text());
+    m_steps.textChanged(column, m_answerBoxes[column]->text());
     showSteps();
 }
 
-void ColumnTutor::TxtAns_GotFocus(int Index)
-{
-    m_steps.gotFocus(Index);
-}
-
-void ColumnTutor::cmdhelp_Click()
+void ColumnTutor::helpOrExit()
 {
     if (m_steps.finished()) {
         accept();
@@ -227,67 +220,67 @@ void ColumnTutor::showSteps()
     const ColumnAddition &s = m_steps;
     for (int i = 0; i < Columns; ++i) {
         const ColumnAddition::Column &c = s.column(i);
-        lblOP1[i]->setText(QString::number(c.first));
-        lblOP2[i]->setText(QString::number(c.second));
-        lblOP1[i]->setVisible(c.operandsShown);
-        lblOP2[i]->setVisible(c.operandsShown);
-        lblCarry[i]->setText(QString::number(c.carry));
-        lblCarry[i]->setVisible(c.carryShown);
-        if (TxtAns[i]->text() != c.text) {
+        m_firstDigits[i]->setText(QString::number(c.first));
+        m_secondDigits[i]->setText(QString::number(c.second));
+        m_firstDigits[i]->setVisible(c.operandsShown);
+        m_secondDigits[i]->setVisible(c.operandsShown);
+        m_carries[i]->setText(QString::number(c.carry));
+        m_carries[i]->setVisible(c.carryShown);
+        if (m_answerBoxes[i]->text() != c.text) {
             // The steps have already handled this change of text themselves.
-            const QSignalBlocker blocker(TxtAns[i]);
-            TxtAns[i]->setText(c.text);
+            const QSignalBlocker blocker(m_answerBoxes[i]);
+            m_answerBoxes[i]->setText(c.text);
         }
-        TxtAns[i]->setVisible(c.boxShown);
+        m_answerBoxes[i]->setVisible(c.boxShown);
         if (c.boxEnabled) {
-            TxtAns[i]->setEnabled(true);
+            m_answerBoxes[i]->setEnabled(true);
         }
     }
     // The next box takes the focus before the one just answered is locked, so the focus
     // never wanders off in between; when the last box locks, it passes on to "Exit".
     const int focus = m_steps.takeFocusRequest();
     if (focus >= 0) {
-        TxtAns[focus]->setFocus();
+        m_answerBoxes[focus]->setFocus();
     }
     for (int i = 0; i < Columns; ++i) {
         if (!s.column(i).boxEnabled) {
-            TxtAns[i]->setEnabled(false);
+            m_answerBoxes[i]->setEnabled(false);
         }
     }
 
     const ColumnAddition::Demonstration &demo = s.demo();
-    lbldemoc->setText(demo.carry);
-    lbldemo1->setText(demo.first);
-    lbldemo2->setText(demo.second);
-    lblans->setText(demo.total);
-    for (QWidget *w : {static_cast<QWidget *>(lbldemoc), static_cast<QWidget *>(lbldemo1),
-                       static_cast<QWidget *>(lbldemo2), static_cast<QWidget *>(lbldemoplus),
-                       static_cast<QWidget *>(lblans), static_cast<QWidget *>(Line2)}) {
+    m_demoCarry->setText(demo.carry);
+    m_demoFirst->setText(demo.first);
+    m_demoSecond->setText(demo.second);
+    m_demoTotal->setText(demo.total);
+    for (QWidget *w : {static_cast<QWidget *>(m_demoCarry), static_cast<QWidget *>(m_demoFirst),
+                       static_cast<QWidget *>(m_demoSecond), static_cast<QWidget *>(m_demoPlus),
+                       static_cast<QWidget *>(m_demoTotal), static_cast<QWidget *>(m_demoLine)}) {
         w->setVisible(s.demoShown());
     }
-    Labelcarry->setVisible(s.carryCaptionShown());
+    m_carryCaption->setVisible(s.carryCaptionShown());
     for (int i = 0; i < Columns; ++i) {
-        lineans[i]->setVisible(s.answerLineShown(i));
+        m_answerLines[i]->setVisible(s.answerLineShown(i));
     }
     for (int i = 0; i < Columns - 1; ++i) {
-        linecarry[i]->setVisible(s.carryLineShown(i));
+        m_carryLines[i]->setVisible(s.carryLineShown(i));
     }
 
     switch (s.hint()) {
     case ColumnAddition::Hint::None:
-        lblhint->clear();
+        m_hint->clear();
         break;
     case ColumnAddition::Hint::Wrong:
-        lblhint->setText(tr("No!"));
+        m_hint->setText(tr("No!"));
         break;
     case ColumnAddition::Hint::Right:
-        lblhint->setText(tr("yes!"));
+        m_hint->setText(tr("yes!"));
         break;
     case ColumnAddition::Hint::Finished:
-        lblhint->setText(tr("Correct!"));
+        m_hint->setText(tr("Correct!"));
         break;
     }
-    ui::setLeftTwips(lblarrow, s.pointerLeft());
-    lblarrow->setVisible(s.pointerShown());
-    cmdhelp->setText(s.finished() ? tr("Exit") : tr("Help"));
+    ui::setLeftTwips(m_pointer, s.pointerLeft());
+    m_pointer->setVisible(s.pointerShown());
+    m_help->setText(s.finished() ? tr("Exit") : tr("Help"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exercise/question.h"
 #include "core/tutors/columnaddition.h"
 #include "gui/base/controltable.h"
 
@@ -16,41 +17,38 @@ class ColumnTutor : public QDialog
 {
     Q_OBJECT
 public:
-    explicit ColumnTutor(QWidget *parent = nullptr);
-
-    // Sets the window up for question q_no of the shared question arrays.
-    void initialize(qint16 &q_no);
+    // Explains the question; its number goes in the caption.
+    ColumnTutor(const Question &question, int number, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void TxtAns_Change(int Index);
-    void TxtAns_GotFocus(int Index);
-    void cmdhelp_Click();
+    void explain(const Question &question, int number);
+    void digitTyped(int column);
+    void helpOrExit();
     void showSteps();
 
     ColumnAddition m_steps;
     ui::FormControls m_controls;
 
-    QWidget *Frame1 = nullptr;
-    ui::ControlArray<QLineEdit> TxtAns {0};
-    ui::ControlArray<QLabel> lblCarry {0};
-    ui::ControlArray<QLabel> lblOP1 {0};
-    ui::ControlArray<QLabel> lblOP2 {0};
-    QLabel *Label1 = nullptr;
-    LineControl *Line1 = nullptr;
-    QLabel *lblarrow = nullptr;
-    QLabel *lblhint = nullptr;
-    QLabel *lblQno = nullptr;
-    QLabel *Labelcarry = nullptr;
-    QLabel *lbldemoc = nullptr;
-    QLabel *lbldemo1 = nullptr;
-    QLabel *lbldemoplus = nullptr;
-    QLabel *lbldemo2 = nullptr;
-    LineControl *Line2 = nullptr;
-    QLabel *lblans = nullptr;
-    ui::ControlArray<LineControl> lineans {0};
-    ui::ControlArray<LineControl> linecarry {0};
-    QPushButton *cmdhelp = nullptr;
+    // Each column's controls, units first.
+    ui::ControlArray<QLineEdit> m_answerBoxes {0};
+    ui::ControlArray<QLabel> m_carries {0};
+    ui::ControlArray<QLabel> m_firstDigits {0};
+    ui::ControlArray<QLabel> m_secondDigits {0};
+    QLabel *m_pointer = nullptr;
+    QLabel *m_hint = nullptr;
+    QLabel *m_caption = nullptr;
+    QLabel *m_carryCaption = nullptr;
+    // The worked example of the last column answered right.
+    QLabel *m_demoCarry = nullptr;
+    QLabel *m_demoFirst = nullptr;
+    QLabel *m_demoPlus = nullptr;
+    QLabel *m_demoSecond = nullptr;
+    LineControl *m_demoLine = nullptr;
+    QLabel *m_demoTotal = nullptr;
+    ui::ControlArray<LineControl> m_answerLines {0};
+    ui::ControlArray<LineControl> m_carryLines {0};
+    QPushButton *m_help = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "picturetutor.h"
 
-#include "core/exercise/addmodule.h"
+#include "core/exercise/randomsource.h"
 #include "gui/base/sound.h"
 #include "gui/base/twips.h"
 #include "gui/base/wingdings.h"
@@ -92,7 +92,7 @@ Rgb colourOf(PictureCount::Shade shade)
 }
 } // namespace
 
-PictureTutor::PictureTutor(QWidget *parent)
+PictureTutor::PictureTutor(const Question &question, QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
@@ -101,58 +101,57 @@ PictureTutor::PictureTutor(QWidget *parent)
     setWindowTitle(tr("Tutor"));
     ui::setClientSizeTwips(this, 10545, 7860);
 
-    Frame1 = qobject_cast<QWidget *>(m_controls.create(PanelDesign));
+    m_controls.create(PanelDesign);
     m_controls.createAll(Design);
     for (int i = 0; i < PictureCount::Pictures; ++i) {
-        lblsym2.append(m_controls.createElement(PictureDesign, i, PictureStep * i));
+        m_pictures.append(m_controls.createElement(PictureDesign, i, PictureStep * i));
     }
     for (int i = 0; i < PictureCount::Places; ++i) {
         const int row = i / PictureCount::RowLength;
         const int col = i % PictureCount::RowLength;
-        lblplace.append(m_controls.createElement(PlaceDesign, i, PictureStep * col, RowStep * row));
+        m_places.append(m_controls.createElement(PlaceDesign, i, PictureStep * col, RowStep * row));
     }
     m_controls.createAll(CountDesign);
     m_controls.applyTabOrder();
 
-    lblop1 = m_controls.get<QLabel>("lblop1");
-    lblplus = m_controls.get<QLabel>("lblplus");
-    lblop2 = m_controls.get<QLabel>("lblop2");
-    lblline1 = m_controls.get<QLabel>("lblline1");
-    lblline2 = m_controls.get<QLabel>("lblline2");
-    lblanswer = m_controls.get<QLabel>("lblanswer");
-    cmdplus = m_controls.get<QPushButton>("cmdplus");
-    Label1 = m_controls.get<QLabel>("Label1");
-    cmdexit = m_controls.get<QPushButton>("cmdexit");
+    m_first = m_controls.get<QLabel>("lblop1");
+    m_second = m_controls.get<QLabel>("lblop2");
+    m_firstRowCount = m_controls.get<QLabel>("lblline1");
+    m_secondRowCount = m_controls.get<QLabel>("lblline2");
+    m_total = m_controls.get<QLabel>("lblanswer");
+    m_addOne = m_controls.get<QPushButton>("cmdplus");
+    m_sumLine = m_controls.get<QLabel>("Label1");
+    m_exit = m_controls.get<QPushButton>("cmdexit");
 
     // Neither button is pressed by Enter: the pupil presses "+" on purpose.
-    cmdplus->setAutoDefault(false);
-    cmdexit->setAutoDefault(false);
-    cmdplus->setFocus();
+    m_addOne->setAutoDefault(false);
+    m_exit->setAutoDefault(false);
+    m_addOne->setFocus();
 
-    connect(cmdplus, &QPushButton::clicked, this, &PictureTutor::cmdplus_Click);
-    connect(cmdexit, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_addOne, &QPushButton::clicked, this, &PictureTutor::addOne);
+    connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
+
+    explain(question);
 }
 
-void PictureTutor::initialize(qint16 &q_no)
+void PictureTutor::explain(const Question &question)
 {
-    for (int i = 0; i < int(PicChars.size()); ++i) {
-        PicChars[i] = ui::wingdings::glyph(PictureCount::PictureCodes[i]);
+    for (int i = 0; i < int(m_pictureGlyphs.size()); ++i) {
+        m_pictureGlyphs[i] = ui::wingdings::glyph(PictureCount::PictureCodes[i]);
     }
-    PicIndex = PictureCount::drawPicture();
-    if (q_no < 0 || q_no >= AddModule::Size) {
-        return; // no such question: the window stays as designed
-    }
-    m_count.initialize(AddModule::FirstNum[q_no], AddModule::SecondNum[q_no]);
+    Randomize();
+    m_picture = PictureCount::drawPicture(Rnd);
+    m_count.initialize(question);
     for (int i = 0; i < PictureCount::Places; ++i) {
-        lblplace[i]->setText(PicChars[PicIndex]);
+        m_places[i]->setText(m_pictureGlyphs[m_picture]);
     }
     for (int i = 0; i < PictureCount::Pictures; ++i) {
-        lblsym2[i]->setText(PicChars[PicIndex]);
+        m_pictures[i]->setText(m_pictureGlyphs[m_picture]);
     }
     showCount();
 }
 
-void PictureTutor::cmdplus_Click()
+void PictureTutor::addOne()
 {
     m_count.press();
     showCount();
@@ -162,26 +161,26 @@ void PictureTutor::cmdplus_Click()
 void PictureTutor::showCount()
 {
     const PictureCount &c = m_count;
-    lblop1->setText(QString::number(c.first()));
-    lblop2->setText(QString::number(c.second()));
+    m_first->setText(QString::number(c.first()));
+    m_second->setText(QString::number(c.second()));
     for (int i = 0; i < PictureCount::Places; ++i) {
-        ui::setForeColour(lblplace[i], colourOf(c.placeShade(i)));
+        ui::setForeColour(m_places[i], colourOf(c.placeShade(i)));
     }
     for (int i = 0; i < PictureCount::Pictures; ++i) {
-        ui::setForeColour(lblsym2[i], colourOf(c.pictureShade(i)));
-        lblsym2[i]->setEnabled(c.pictureShown(i));
-        lblsym2[i]->setVisible(c.pictureShown(i));
+        ui::setForeColour(m_pictures[i], colourOf(c.pictureShade(i)));
+        m_pictures[i]->setEnabled(c.pictureShown(i));
+        m_pictures[i]->setVisible(c.pictureShown(i));
     }
-    lblline1->setText(QString::number(c.firstRowCount()));
-    lblline2->setText(QString::number(c.secondRowCount()));
-    lblline2->setVisible(c.secondRowCountShown());
-    lblanswer->setText(QString::number(c.total()));
+    m_firstRowCount->setText(QString::number(c.firstRowCount()));
+    m_secondRowCount->setText(QString::number(c.secondRowCount()));
+    m_secondRowCount->setVisible(c.secondRowCountShown());
+    m_total->setText(QString::number(c.total()));
     if (c.finished()) {
-        ui::setForeColour(lblanswer, colours::LightYellow);
-        Label1->setText(c.sumLine());
-        Label1->setVisible(true);
+        ui::setForeColour(m_total, colours::LightYellow);
+        m_sumLine->setText(c.sumLine());
+        m_sumLine->setVisible(true);
         // "Exit" opens before "+" is locked, so the focus passes from one to the other.
-        cmdexit->setEnabled(true);
-        cmdplus->setEnabled(false);
+        m_exit->setEnabled(true);
+        m_addOne->setEnabled(false);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exercise/question.h"
 #include "core/tutors/picturecount.h"
 #include "gui/base/controltable.h"
 
@@ -16,30 +17,26 @@ class PictureTutor : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PictureTutor(QWidget *parent = nullptr);
-
-    // Sets the window up for question q_no of the shared question arrays.
-    void initialize(qint16 &q_no);
+    explicit PictureTutor(const Question &question, QWidget *parent = nullptr);
 
 private:
-    void cmdplus_Click();
+    void explain(const Question &question);
+    void addOne();
     void showCount();
 
     PictureCount m_count;
-    std::array<QString, PictureCount::PictureCodes.size()> PicChars;
-    qint16 PicIndex = 0;
+    std::array<QString, PictureCount::PictureCodes.size()> m_pictureGlyphs;
+    int m_picture = 0; // which of the pictures this opening shows
     ui::FormControls m_controls;
 
-    QWidget *Frame1 = nullptr;
-    QLabel *lblop1 = nullptr;
-    QLabel *lblplus = nullptr;
-    QLabel *lblop2 = nullptr;
-    ui::ControlArray<QLabel> lblsym2 {0};
-    ui::ControlArray<QLabel> lblplace {0};
-    QLabel *lblline1 = nullptr;
-    QLabel *lblline2 = nullptr;
-    QLabel *lblanswer = nullptr;
-    QPushButton *cmdplus = nullptr;
-    QLabel *Label1 = nullptr;
-    QPushButton *cmdexit = nullptr;
+    QLabel *m_first = nullptr;
+    QLabel *m_second = nullptr;
+    ui::ControlArray<QLabel> m_pictures {0}; // the second operand's row
+    ui::ControlArray<QLabel> m_places {0};
+    QLabel *m_firstRowCount = nullptr;
+    QLabel *m_secondRowCount = nullptr;
+    QLabel *m_total = nullptr;
+    QPushButton *m_addOne = nullptr;
+    QLabel *m_sumLine = nullptr;
+    QPushButton *m_exit = nullptr;
 };

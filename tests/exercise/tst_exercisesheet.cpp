@@ -1,0 +1,138 @@
+#include "core/exercise/exercisesheet.h"
+
+#include <QTest>
+
+namespace {
+
+// Sixteen questions n + n = 2n, so that question n's right answer is 2n.
+QList<Question> doubles()
+{
+    QList<Question> questions;
+    for (int n = 1; n <= 16; ++n) {
+        questions.append({n, n, 2 * n});
+    }
+    return questions;
+}
+
+const QDateTime Start(QDate(2026, 5, 12), QTime(13, 20, 0));
+
+} // namespace
+
+class TestExerciseSheet : public QObject
+{
+    Q_OBJECT
+private slots:
+    // One answer as the pupil types it, keystroke by keystroke, then the sheet checked.
+    void marking_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // the box's text after each change
+        QTest::addColumn<int>("sum");
+        QTest::addColumn<QString>("shown"); // what the box shows once marked
+        QTest::addColumn<bool>("right");
+
+        QTest::newRow("right") << QStringList {"1", "14"} << 14 << "14" << true;
+        QTest::newRow("leading zeros and blanks") << QStringList {" 014 "} << 14 << " 014 " << true;
+        QTest::newRow("same value with a point") << QStringList {"14.0"} << 14 << "14.0" << true;
+        QTest::newRow("wrong") << QStringList {"1", "15"} << 14 << "15" << false;
+        QTest::newRow("part of a number off") << QStringList {"14.5"} << 14 << "14.5" << false;
+        QTest::newRow("blank is 0, wrong") << QStringList {} << 14 << "0" << false;
+        QTest::newRow("erased is 0, wrong") << QStringList {"14", ""} << 14 << "0" << false;
+        QTest::newRow("blank is 0, right for 0") << QStringList {} << 0 << "0" << true;
+        QTest::newRow("letter gives way to the number")
+            << QStringList {"1", "14", "14x"} << 14 << "14" << true;
+        QTest::newRow("bad text in a fresh box") << QStringList {"x"} << 14 << "0" << false;
+        QTest::newRow("lone sign") << QStringList {"-"} << 0 << "0" << true;
+        QTest::newRow("tab is no blank here") << QStringList {"\t14"} << 14 << "0" << false;
+    }
+
+    void marking()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(int, sum);
+        QFETCH(QString, shown);
+        QFETCH(bool, right);
+
+        ExerciseSheet sheet;
+        sheet.start(2, {{sum, 0, sum}, {1, 1, 2}}, Start);
+        for (const QString &text : typed) {
+            sheet.type(1, text);
+        }
+        sheet.type(2, "2");
+        sheet.check();
+        QVERIFY(sheet.checked());
+        QCOMPARE(sheet.mark(1).shownText, shown);
+        QCOMPARE(sheet.answer(1), shown);
+        QCOMPARE(sheet.mark(1).right, right);
+        QCOMPARE(sheet.firstWrong(), right ? 0 : 1);
+        QCOMPARE(sheet.rightCount(), right ? 2 : 1);
+    }
+
+    // A whole sheet answered: "r" right, "w" wrong, "-" left blank.
+    void scoreAndFirstWrong_data()
+    {
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("firstWrong");
+
+        QTest::newRow("all right") << "rrrrrrrrrrrrrrrr" << 100 << 0;
+        QTest::newRow("all blank") << "----------------" << 0 << 1;
+        QTest::newRow("one right, 6.25") << "r---------------" << 6 << 2;
+        QTest::newRow("three right, 18.75") << "rrr-------------" << 19 << 4;
+        QTest::newRow("ten right, 62.5 to even") << "rrrrrrrrrrwwwwww" << 62 << 11;
+        QTest::newRow("last one wrong") << "rrrrrrrrrrrrrrrw" << 94 << 16;
+        QTest::newRow("every other") << "wrwrwrwrwrwrwrwr" << 50 << 1;
+    }
+
+    void scoreAndFirstWrong()
+    {
+        QFETCH(QString, answers);
+        QFETCH(int, percent);
+        QFETCH(int, firstWrong);
+
+        ExerciseSheet sheet;
+        sheet.start(3, doubles(), Start);
+        for (int n = 1; n <= 16; ++n) {
+            if (answers[n - 1] != u'-') {
+                sheet.type(n, QString::number(2 * n + (answers[n - 1] == u'w')));
+            }
+        }
+        sheet.check();
+        QCOMPARE(sheet.percent(), percent);
+        QCOMPARE(sheet.firstWrong(), firstWrong);
+    }
+
+    // The record takes the clock's text as last shown, not the time of checking.
+    void resultRecordTakesTheLastTick()
+    {
+        ExerciseSheet sheet;
+        sheet.start(5, doubles(), Start);
+        QCOMPARE(sheet.elapsedText(), "00:00:00");
+        sheet.tick(Start.addSecs(86400 + 207));
+        QCOMPARE(sheet.elapsedText(), "00:03:27");
+        sheet.type(1, "2");
+        sheet.check();
+        const HistoryRecord record = sheet.resultRecord(Start.addSecs(3600));
+        QCOMPARE(record, (HistoryRecord {"5/12/2026 2:20:00 PM", "5", "6", "00:03:27"}));
+    }
+
+    // New questions clear the answers, marks and clock; each box keeps its last number, so
+    // a letter typed into it brings that number back.
+    void newSheet()
+    {
+        ExerciseSheet sheet;
+        sheet.start(1, doubles(), Start);
+        sheet.type(1, "12");
+        sheet.tick(Start.addSecs(5));
+        sheet.check();
+        sheet.start(4, {{10, 10, 20}}, Start.addSecs(60));
+        QVERIFY(!sheet.checked());
+        QCOMPARE(sheet.level(), 4);
+        QCOMPARE(sheet.count(), 1);
+        QCOMPARE(sheet.answer(1), QString());
+        QCOMPARE(sheet.elapsedText(), "00:00:00");
+        QCOMPARE(sheet.type(1, "x"), "12");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExerciseSheet)
+#include "tst_exercisesheet.moc"
