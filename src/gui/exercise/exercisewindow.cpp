@@ -5,13 +5,12 @@
 #include "core/exercise/elapsedtime.h"
 #include "core/exercise/scoring.h"
 #include "core/records/history.h"
+#include "core/records/session.h"
 #include "gui/base/clock.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
-#include "gui/base/windows.h"
-#include "gui/menu/mainmenu.h"
 #include "gui/tutors/columntutor.h"
 #include "gui/tutors/picturetutor.h"
 
@@ -121,7 +120,8 @@ QPoint questionOffset(int n)
 }
 } // namespace
 
-ExerciseWindow::ExerciseWindow()
+ExerciseWindow::ExerciseWindow(const Session &session)
+    : m_session(session)
 {
     setWindowTitle(tr("Addition Excercise"));
     // Opening at the size the layout scales from shows every control at its design place.
@@ -349,8 +349,7 @@ void ExerciseWindow::cmdcheck_Click()
 
 void ExerciseWindow::recordResult(int percent)
 {
-    const MainMenu *menu = Windows::find<MainMenu>();
-    const auto student = menu ? menu->currentStudent() : std::nullopt;
+    const auto student = m_session.currentStudent();
     if (!student) {
         return;
     }
@@ -372,12 +371,5 @@ void ExerciseWindow::cmdHelpMe_Click()
         ColumnTutor tutor(this);
         tutor.initialize(question);
         tutor.exec();
-    }
-}
-
-void ExerciseWindow::Form_Unload()
-{
-    if (MainMenu *menu = Windows::find<MainMenu>()) {
-        menu->show();
     }
 }

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class Session;
 
 // The exercise: sixteen addition questions of one level against a running clock, marked
 // all at once with ticks, crosses and the right answers, scored, and added to the current
@@ -27,7 +28,7 @@ class ExerciseWindow : public Form
 {
     Q_OBJECT
 public:
-    ExerciseWindow();
+    explicit ExerciseWindow(const Session &session);
 
     qint16 curLevel() const { return CurLevel; }
     // The answer box that last had the focus; after checking, the first wrong question, or
@@ -38,7 +39,6 @@ public:
     void Timer1_Timer();
 
 protected:
-    void Form_Unload() override;
     void Form_Resize() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -58,6 +58,7 @@ private:
     int answerBoxIndex(const QObject *object) const;
     void recordResult(int percent);
 
+    const Session &m_session;
     qint16 CurLevel = 1;
     qint16 CurQuestion = 0;
     QDateTime StartTime;

@@ -21,7 +21,6 @@ public:
     PrintWindow();
 
 protected:
-    void Form_Unload() override;
     void Form_Resize() override;
 
 private:
