@@ -282,6 +282,7 @@ private slots:
         const QPointer<QWidget> report = windowsTitled("Report").value(0);
         QVERIFY(report && report->isVisible());
         click(menu, "Command5");
+        QVERIFY(!report->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!menu && !report);
     }

@@ -100,7 +100,7 @@ MainMenu::MainMenu(Session &session)
     connect(m_studentCombo, &QComboBox::currentIndexChanged, this, &MainMenu::noteCurrentStudent);
     connect(&m_session.students(), &StudentList::modelReset, this, &MainMenu::noteCurrentStudent);
 
-    connect(m_studentCombo, &QComboBox::activated, this, &MainMenu::greetStudent);
+    connect(m_studentCombo, &QComboBox::activated, this, &MainMenu::pickStudent);
     connect(m_addStudent, &QPushButton::clicked, this, &MainMenu::addStudent);
     connect(m_deleteStudent, &QPushButton::clicked, this, &MainMenu::deleteStudent);
     connect(m_startExercise, &QPushButton::clicked, this, &MainMenu::startExercise);
@@ -227,7 +227,7 @@ void MainMenu::setWindowButtonsEnabled(bool enabled)
     m_reports->setEnabled(enabled);
 }
 
-void MainMenu::greetStudent()
+void MainMenu::pickStudent()
 {
     m_welcome->setText(tr("Welcome ") + m_studentCombo->currentText());
     if (m_studentCombo->currentIndex() >= 0) {

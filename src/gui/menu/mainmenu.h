@@ -25,6 +25,7 @@ public:
     explicit MainMenu(Session &session);
     ~MainMenu() override;
 
+    // The session main() gave the menu; it outlives the menu.
     Session &session() const { return m_session; }
 
 protected:
@@ -35,7 +36,7 @@ protected:
 
 private:
     void loadRoster();
-    void greetStudent();
+    void pickStudent();
     void addStudent();
     void deleteStudent();
     void startExercise();
