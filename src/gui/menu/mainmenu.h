@@ -25,7 +25,7 @@ public:
     explicit MainMenu(Session &session);
     ~MainMenu() override;
 
-    // The session main() gave the menu; it outlives the menu.
+    // The session main() gave the menu; the menu does not own it.
     Session &session() const { return m_session; }
 
 protected:
