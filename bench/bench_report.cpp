@@ -3,8 +3,8 @@
 
 #include "benchsupport.h"
 #include "core/records/history.h"
+#include "core/records/session.h"
 #include "gui/base/fonts.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/reportwindow.h"
@@ -52,7 +52,8 @@ int measureOpen(int argc, char **argv, const QString &dir)
     QApplication app(argc, argv);
     QDir::setCurrent(dir);
     ui::installFontSubstitutes();
-    MainMenu *menu = Windows::load<MainMenu>();
+    Session session;
+    auto *menu = new MainMenu(session);
     menu->show();
     auto *combo = menu->findChild<QComboBox *>(QStringLiteral("Combo1"));
     combo->setCurrentIndex(0);
@@ -64,7 +65,10 @@ int measureOpen(int argc, char **argv, const QString &dir)
     QElapsedTimer timer;
     timer.start();
     reports->click();
-    ReportWindow *window = Windows::find<ReportWindow>();
+    ReportWindow *window = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        window = window ? window : qobject_cast<ReportWindow *>(w);
+    }
     auto *list = window->findChild<LineListView *>(QStringLiteral("List1"));
     list->scrollToBottom();
     window->repaint();

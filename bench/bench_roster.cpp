@@ -5,6 +5,7 @@
 #include "benchsupport.h"
 #include "core/records/history.h"
 #include "core/records/roster.h"
+#include "core/records/session.h"
 #include "core/records/studentlist.h"
 #include "gui/menu/mainmenu.h"
 
@@ -86,11 +87,12 @@ int measure(const QString &what)
         // The menu starts on an empty roster; its list is the one the combo box shows.
         const QString saved = path + QStringLiteral(".full");
         QFile::rename(path, saved);
-        MainMenu menu;
+        Session session;
+        MainMenu menu(session);
         menu.show();
         QCoreApplication::processEvents();
         QFile::rename(saved, path);
-        StudentList &students = menu.students();
+        StudentList &students = session.students();
         if (what == QLatin1String("load")) {
             m = timed([&students] {
                 LoadRoster(students);

@@ -4,6 +4,7 @@
 // private Xvfb server.
 
 #include "benchsupport.h"
+#include "core/records/session.h"
 #include "gui/menu/mainmenu.h"
 
 #include <QApplication>
@@ -201,7 +202,8 @@ int main(int argc, char **argv)
     roster.close();
     QSize size;
     {
-        MainMenu menu;
+        Session session;
+        MainMenu menu(session);
         size = menu.size();
     }
     const QStringList floorArgs {QString::number(size.width()), QString::number(size.height())};

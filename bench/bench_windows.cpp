@@ -3,8 +3,8 @@
 
 #include "benchsupport.h"
 #include "core/records/history.h"
+#include "core/records/session.h"
 #include "gui/base/fonts.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 
 #include <QAbstractEventDispatcher>
@@ -118,10 +118,23 @@ void pick(QComboBox *combo, int index)
     emit combo->activated(index);
 }
 
+// The window the menu opened, shown in its place; the menu itself when it opened none.
+QWidget *windowOpenedBy(MainMenu *menu)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != menu && qobject_cast<Form *>(w) && w->isVisible()) {
+            return w;
+        }
+    }
+    return menu;
+}
+
 MainMenu *openMenu()
 {
     ui::installFontSubstitutes();
-    MainMenu *menu = Windows::load<MainMenu>();
+    auto *session = new Session;
+    auto *menu = new MainMenu(*session);
+    session->setParent(menu);
     menu->show();
     QCoreApplication::processEvents();
     pick(control<QComboBox>(menu, "Combo1"), 0);
@@ -155,7 +168,7 @@ int measureOpen(const QString &which)
     } else if (which == QLatin1String("tutor") || which == QLatin1String("tutor2")) {
         // HELP ME after checking an empty sheet opens the tutor of the level.
         control<QPushButton>(menu, "Command1")->click();
-        QWidget *exercise = Windows::loaded().constLast();
+        QWidget *exercise = windowOpenedBy(menu);
         pick(control<QComboBox>(exercise, "Combo1"), which == QLatin1String("tutor") ? 0 : 1);
         control<QPushButton>(exercise, "cmdcheck")->click();
         QCoreApplication::processEvents();
@@ -190,7 +203,7 @@ int measureResize(const QString &which)
     } else {
         control<QPushButton>(menu, which == QLatin1String("print") ? "Command2" : "Command1")
             ->click();
-        window = Windows::loaded().constLast();
+        window = windowOpenedBy(menu);
         if (window == menu) { // the buttons wait for a student to be picked
             fprintf(stderr, "bench_windows: the %s window did not open\n", qPrintable(which));
             return 1;

@@ -1,7 +1,7 @@
 #include "core/records/filesizelimit.h"
+#include "core/records/session.h"
 #include "gui/base/fonts.h"
 #include "gui/base/startupprobe.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 
 #include <QApplication>
@@ -11,11 +11,12 @@ int main(int argc, char *argv[])
     filesizelimit::failWritesPastTheLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sumtrail"));
-    // The main menu decides when the program ends: closing it unloads every window.
+    // The main menu decides when the program ends: closing it closes every window.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
 
-    MainMenu *menu = Windows::load<MainMenu>();
+    Session session;
+    auto *menu = new MainMenu(session);
     QObject::connect(menu, &QObject::destroyed, &app, &QCoreApplication::quit);
     ui::StartupProbe::watch(menu);
     menu->show();

@@ -1,6 +1,5 @@
 #include "core/exercise/scoring.h"
 #include "gui/base/windowless.h"
-#include "gui/base/windows.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/menu/newstudentdialog.h"
@@ -39,8 +38,7 @@ const QList<std::tuple<const char *, int, QWidget *(*)()>> PupilWindows = {
     {"main menu, ANN picked and kept", 7, [] { return act(openMenu(1), {"BtnDelStudent"}); }},
     {"new student, refused as already there", 3, // its box is next to OK, which has the focus
      [] {
-         return act(new NewStudentDialog(openMenu()->students(), openMenu()), {"OKButton"},
-                    "\tANN");
+         return act(new NewStudentDialog(openMenu()->session(), openMenu()), {"OKButton"}, "\tANN");
      }},
     {"exercise", 23, [] { return act(openMenu(1), {"Command1"}); }},
     {"exercise, marked", 23, [] { return act(act(openMenu(1), {"Command1"}), {"cmdcheck"}); }},
@@ -158,7 +156,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(menu));
         QTest::keyClick(menu->focusWidget(), Qt::Key_Down); // the student list: ANN
         QVERIFY(tabAndPress(menu, "Command1"));
-        QWidget *exercise = Windows::loaded().constLast();
+        QWidget *exercise = shownWindow<ExerciseWindow>();
         QVERIFY(QTest::qWaitForWindowActive(exercise));
         const ExerciseSheet &sheet = qobject_cast<ExerciseWindow *>(exercise)->sheet();
         QCOMPARE(accessible(exercise, "Text1(3)"), "Answer to question 3");
@@ -197,7 +195,7 @@ private slots:
         QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
                  "Type the sum of the two numbers");
         QVERIFY(tabAndPress(exercise, "cmdMenu"));
-        QTRY_VERIFY(Windows::loaded() == QWidgetList {menu} && menu->isVisible());
+        QTRY_VERIFY(visibleTopLevelWindows() == 1 && menu->isVisible()); // the exercise closed
         const int score = scoring::scorePercent(scoring::QuestionCount - 1);
         QVERIFY(readFile("ANN.hst").endsWith("#1#" + QByteArray::number(score) + "#00:00:00\r\n"));
     }

@@ -1,6 +1,5 @@
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
-#include "gui/base/windows.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
@@ -26,11 +25,11 @@ private slots:
     void init()
     {
         m_ground.emplace();
-        auto *menu = Windows::load<MainMenu>();
+        auto *menu = testsupport::openMenu();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
         QTest::mouseClick(menu->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-        m_window = Windows::find<ExerciseWindow>();
+        m_window = testsupport::shownWindow<ExerciseWindow>();
         QVERIFY(m_window && QTest::qWaitForWindowActive(m_window));
     }
 

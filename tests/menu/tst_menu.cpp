@@ -1,10 +1,13 @@
 #include "core/records/roster.h"
+#include "core/records/session.h"
 #include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +30,24 @@ int windowButtonsEnabled(MainMenu *menu)
     const auto on
         = [menu](const char *name) { return menu->findChild<QWidget *>(name)->isEnabled(); };
     return on("Command1") + on("Command2") + on("Command4");
+}
+
+// The windows of that title still there (closed ones are gone once their deletion has run).
+QWidgetList windowsTitled(const QString &title)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QWidgetList found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() == title) {
+            found.append(w);
+        }
+    }
+    return found;
+}
+
+QString reportedStudent(QWidget *report)
+{
+    return report->findChild<QLabel *>("lblstudent")->text();
 }
 } // namespace
 
@@ -67,7 +88,7 @@ private slots:
         menu = openMenu(2);
         QCOMPARE(welcome(menu), "Welcome ZOE");
         QCOMPARE(windowButtonsEnabled(menu), 3);
-        QCOMPARE(menu->currentStudent(), std::optional<QByteArray>("ZOE"));
+        QCOMPARE(menu->session().currentStudent(), std::optional<QByteArray>("ZOE"));
         QCOMPARE(snapshot(), (Files {{R, "\r\nZOE\r\n\r\nann\r\n\n"}, {"ANN.hst", Old}}));
     }
 
@@ -150,7 +171,8 @@ private slots:
         QTEST(snapshot(), "after");
         const QString said = m_ground->messages.texts().join(" | "); // all, in turn
         QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
-        QCOMPARE(menu->students().names(), roster::readNames(R)); // restored after a failure
+        QCOMPARE(menu->session().students().names(),
+                 roster::readNames(R)); // restored after a failure
         QCOMPARE(welcome(menu), prompt); // nothing picked: the prompt and buttons stay
         QCOMPARE(windowButtonsEnabled(menu), 0);
     }
@@ -190,7 +212,7 @@ private slots:
         writeFile(R, roster);
         m_ground->messages.answer(answer);
         MainMenu *menu = openMenu(picks);
-        const QByteArrayList listed = menu->students().names();
+        const QByteArrayList listed = menu->session().students().names();
         QVERIFY(!rosterBecomesADirectory || (QFile::remove(R) && QDir().mkdir(R)));
         click(menu, "BtnDelStudent");
         QTEST(snapshot(), "after");
@@ -201,8 +223,68 @@ private slots:
         QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(welcome(menu), shown);
         QCOMPARE(windowButtonsEnabled(menu), shown.startsWith("Welcome") ? 3 : 0);
-        QCOMPARE(menu->currentStudent().has_value(), shown.startsWith("Welcome"));
-        QCOMPARE(menu->students().names(), rosterBecomesADirectory ? listed : roster::readNames(R));
+        QCOMPARE(menu->session().currentStudent().has_value(), shown.startsWith("Welcome"));
+        QCOMPARE(menu->session().students().names(),
+                 rosterBecomesADirectory ? listed : roster::readNames(R));
+    }
+
+    // Each window the menu opens is opened once: a second click brings the open one forward.
+    // A window that closes brings the menu back (the report leaves it as it is), and the
+    // next click opens a fresh one.
+    void opensEachWindowOnceAndIsShownAgain()
+    {
+        writeFile(R, "ANN\r\nBEN\r\n");
+        writeFile("BEN.hst", "");
+        MainMenu *menu = openMenu(1);
+        auto *students = menu->findChild<QComboBox *>("Combo1");
+        click(menu, "Command4");
+        const QWidgetList reports = windowsTitled("Report");
+        QVERIFY(reports.size() == 1 && reports[0]->isVisible() && menu->isVisible());
+        QTest::keyClick(students, Qt::Key_Down); // BEN
+        click(menu, "Command4");
+        QCOMPARE(windowsTitled("Report"), reports); // the open one, still ANN's
+        QCOMPARE(reportedStudent(reports[0]), "Student : ANN");
+        click(reports[0], "Command1");
+        QVERIFY(windowsTitled("Report").isEmpty() && menu->isVisible());
+        click(menu, "Command4");
+        QCOMPARE(windowsTitled("Report").size(), 1);
+        QCOMPARE(reportedStudent(windowsTitled("Report")[0]), "Student : BEN");
+
+        click(menu, "Command1");
+        const QWidgetList exercises = windowsTitled("Addition Excercise");
+        QVERIFY(exercises.size() == 1 && exercises[0]->isVisible() && !menu->isVisible());
+        menu->findChild<QPushButton *>("Command1")->click(); // pressed again, as a program can
+        QCOMPARE(windowsTitled("Addition Excercise"), exercises);
+        QVERIFY(exercises[0]->isVisible() && !menu->isVisible());
+        click(exercises[0], "cmdMenu");
+        QVERIFY(windowsTitled("Addition Excercise").isEmpty() && menu->isVisible());
+        click(menu, "Command1");
+        QCOMPARE(windowsTitled("Addition Excercise").size(), 1);
+        click(windowsTitled("Addition Excercise")[0], "cmdMenu");
+
+        click(menu, "Command2");
+        const QWidgetList prints = windowsTitled("Print Excerises");
+        QVERIFY(prints.size() == 1 && prints[0]->isVisible() && !menu->isVisible());
+        menu->findChild<QPushButton *>("Command2")->click();
+        QCOMPARE(windowsTitled("Print Excerises"), prints);
+        click(prints[0], "Command1");
+        QVERIFY(windowsTitled("Print Excerises").isEmpty() && menu->isVisible());
+        QCOMPARE(m_ground->messages.texts(), QStringList());
+    }
+
+    // Exit closes the menu and every window it opened; the menu is destroyed, which is what
+    // ends the program.
+    void exitClosesEveryWindow()
+    {
+        writeFile(R, "ANN\r\n");
+        QPointer<MainMenu> menu = openMenu(1);
+        click(menu, "Command4");
+        const QPointer<QWidget> report = windowsTitled("Report").value(0);
+        QVERIFY(report && report->isVisible());
+        click(menu, "Command5");
+        QVERIFY(!report->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!menu && !report);
     }
 };
 

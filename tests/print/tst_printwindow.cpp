@@ -2,7 +2,6 @@
 #include "gui/base/savedialog.h"
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/print/printing.h"
 #include "gui/print/printwindow.h"
@@ -63,11 +62,11 @@ private slots:
     {
         m_ground.emplace();
         setRandomSource({}); // the real source: the ground's draws come round again for NEW
-        auto *menu = Windows::load<MainMenu>();
+        auto *menu = testsupport::openMenu();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
         QTest::mouseClick(menu->findChild<QPushButton *>("Command2"), Qt::LeftButton);
-        m_window = Windows::find<PrintWindow>();
+        m_window = testsupport::shownWindow<PrintWindow>();
         QVERIFY(m_window && m_window->isVisible() && !menu->isVisible());
     }
 

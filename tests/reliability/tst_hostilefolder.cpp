@@ -1,4 +1,5 @@
 #include "core/records/history.h"
+#include "core/records/session.h"
 #include "core/records/studentlist.h"
 #include "core/report/reportline.h"
 #include "gui/menu/mainmenu.h"
@@ -189,7 +190,7 @@ private slots:
         QList<QByteArray> picked;
         for (int pick = 0; pick < 2; ++pick) {
             QTest::keyClick(list, Qt::Key_Down);
-            picked.append(menu->currentStudent().value_or("none"));
+            picked.append(menu->session().currentStudent().value_or("none"));
             ground.clock.advance(3600); // each result an hour after the last
             act(act(menu, {"Command1"}), {"cmdcheck", "cmdMenu"});
         }
@@ -206,7 +207,7 @@ private slots:
         QVERIFY(results[0].first().Date != results[1].first().Date);
         for (int pick = 0; pick < 2; ++pick) {
             QTest::keyClick(list, pick == 0 ? Qt::Key_Up : Qt::Key_Down);
-            const QByteArray student = menu->currentStudent().value_or("none");
+            const QByteArray student = menu->session().currentStudent().value_or("none");
             QWidget *report = act(menu, {"Command4"});
             QCOMPARE(report->findChild<QLabel *>("lblstudent")->text(),
                      "Student : " + StudentList::displayName(student));

@@ -1,8 +1,8 @@
 #include "core/records/history.h"
 #include "core/records/roster.h"
+#include "core/records/session.h"
 #include "core/records/textlines.h"
 #include "gui/base/savedialog.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "support/testsupport.h"
@@ -160,8 +160,9 @@ private slots:
         MainMenu *menu = openMenu(press == "BtnDelStudent" ? 2 : 1); // BEN to delete, else ANN
         ui::setSaveResponder(
             [](const ui::SaveRequest &r) { return QDir::current().filePath(r.suggestedName); });
+        QWidget *window = menu;
         if (press == "cmdcheck" || press == "cmdExport") { // in the exercise, or the report
-            click(menu, press == "cmdcheck" ? "Command1" : "Command4");
+            window = act(menu, {press == "cmdcheck" ? "Command1" : "Command4"});
         }
         QVERIFY(fault != "a directory"
                 || ((!QFile::exists(named) || QFile::remove(named))
@@ -187,7 +188,7 @@ private slots:
         QVERIFY(!nobody || (setegid(nobody->pw_gid) == 0 && seteuid(nobody->pw_uid) == 0));
         // Lowered in this process, for the action: a forked copy of windows can hang in locks.
         FileSizeLimit limit(fault == "size limit mid-write" ? sizeLimit : RLIM_INFINITY);
-        click(Windows::loaded().constLast(), qPrintable(press));
+        click(window, qPrintable(press));
         QVERIFY(!nobody || (seteuid(0) == 0 && setegid(0) == 0));
         QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const Files after = snapshot(root.path());
@@ -198,7 +199,8 @@ private slots:
         QCOMPARE(messages.shown().constLast().icon, QMessageBox::Warning);
         QVERIFY2(messages.texts().constLast().contains(named),
                  qPrintable(messages.texts().constLast()));
-        QCOMPARE(menu->students().size(), fault.endsWith("start") ? 0 : 3); // as in the roster
+        QCOMPARE(menu->session().students().size(),
+                 fault.endsWith("start") ? 0 : 3); // as in the roster
         std::printf("outcome: %s: one warning naming %s; %d files and directories unchanged\n",
                     QTest::currentDataTag(), qPrintable(named), int(after.size()));
     }
@@ -263,8 +265,8 @@ private slots:
         t.start();
         MainMenu *menu = openMenu();
         const qint64 loadMs = t.restart();
-        QCOMPARE(menu->students().size(), names);
-        const int visits = qMin(7, menu->students().size());
+        QCOMPARE(menu->session().students().size(), names);
+        const int visits = qMin(7, menu->session().students().size());
         int listed = 0;
         for (int visit = 0; visit < visits; ++visit) {
             QTest::keyClick(menu->findChild<QWidget *>("Combo1"), Qt::Key_Down);

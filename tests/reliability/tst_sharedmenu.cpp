@@ -1,3 +1,4 @@
+#include "core/records/session.h"
 #include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
 
@@ -168,7 +169,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(entries(menu), listed, 5000);
         }
         QCOMPARE(entries(menu), listed);
-        QCOMPARE(QString::fromLatin1(menu->currentStudent().value_or("")), picked);
+        QCOMPARE(QString::fromLatin1(menu->session().currentStudent().value_or("")), picked);
         QCOMPARE(windowButtonsEnabled(menu), picked.isEmpty() ? 0 : 3);
         QTEST(menu->findChild<QLabel *>("lblWelcome")->text(), "greeting");
         QTEST(int(ground.messages.texts().size()), "warnings");

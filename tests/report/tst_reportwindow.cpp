@@ -1,5 +1,4 @@
 #include "gui/base/savedialog.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/progresschart.h"
@@ -40,11 +39,11 @@ private slots:
                                "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n"
                                "garbage\r\n"
                                "someday#1#100#00:00:59\r\n");
-        auto *menu = Windows::load<MainMenu>();
+        auto *menu = testsupport::openMenu();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
         QTest::mouseClick(menu->findChild<QPushButton *>("Command4"), Qt::LeftButton);
-        m_window = Windows::find<ReportWindow>();
+        m_window = testsupport::shownWindow<ReportWindow>();
         QVERIFY(m_window && m_window->isVisible() && menu->isVisible());
     }
 

@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "core/records/filesizelimit.h"
-#include "gui/base/windows.h"
+#include "core/records/session.h"
 #include "gui/menu/mainmenu.h"
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -80,15 +81,45 @@ int visibleTopLevelWindows()
         std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); }));
 }
 
+namespace {
+// The program's windows (of the form base) still there, shown or not.
+QList<QWidget *> formWindows()
+{
+    QList<QWidget *> forms;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form *>(w)) {
+            forms.append(w);
+        }
+    }
+    return forms;
+}
+
+// The menu openMenu() made, until it closes; as the program, the tests have one at a time.
+QPointer<MainMenu> &currentMenu()
+{
+    static QPointer<MainMenu> menu;
+    return menu;
+}
+} // namespace
+
 bool closeEveryWindow()
 {
     closeAllWindows();
-    return visibleTopLevelWindows() == 0 && Windows::loaded().isEmpty();
+    // Closed windows are destroyed by now: one still there was never closed.
+    return visibleTopLevelWindows() == 0 && formWindows().isEmpty();
 }
 
 MainMenu *openMenu(int picks)
 {
-    auto *menu = Windows::load<MainMenu>();
+    MainMenu *menu = currentMenu();
+    if (!menu) {
+        // The session main() makes; here it ends with the menu.
+        auto *session = new Session;
+        menu = new MainMenu(*session);
+        session->setParent(menu);
+        QObject::connect(menu, &Form::closed, menu, [] { currentMenu() = nullptr; });
+        currentMenu() = menu;
+    }
     menu->show();
     // What the menu has to say once it is up (a roster it could not read) is said now.
     QCoreApplication::processEvents();
@@ -122,14 +153,20 @@ void addStudent(QWidget *menu, const char *name)
 QWidget *act(QWidget *window, QList<const char *> buttons, const char *keys)
 {
     window->show();
-    const qsizetype loaded = Windows::loaded().size();
+    const QList<QWidget *> before = formWindows();
     for (const char *key = keys; *key; ++key) {
         QTest::keyClick(window->focusWidget(), *key);
     }
     for (const char *button : buttons) {
         click(window, button);
     }
-    return Windows::loaded().size() > loaded ? Windows::loaded().constLast() : window;
+    // A window they opened is new and shown; one opened and closed again meanwhile is hidden.
+    for (QWidget *w : formWindows()) {
+        if (!before.contains(w) && w->isVisible()) {
+            return w;
+        }
+    }
+    return window;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "gui/base/clock.h"
 #include "gui/base/msgbox.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -72,10 +73,23 @@ Question sum(int a, int b);
 void closeAllWindows();
 // Top-level windows still shown: a test that leaves one behind has leaked it.
 int visibleTopLevelWindows();
-// Closes every window; false when one stays shown or loaded afterwards (a leak).
+// Closes every window; false when one stays shown, or one of the program's windows stays
+// there hidden, afterwards (a leak).
 bool closeEveryWindow();
 
-// Loads and shows the main menu, then picks a student as a person does from the keyboard:
+// The shown top-level window of class W, found as a person finds it: on the screen.
+template<class W> W *shownWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<W *>(w); found && found->isVisible()) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// Makes and shows the main menu with a session of its own, or shows again the one made
+// before while it is open; then picks a student as a person does from the keyboard:
 // the list focused, the down arrow pressed `picks` times.
 MainMenu *openMenu(int picks = 0);
 // Clicks the window's button of that name with the mouse.
@@ -84,7 +98,7 @@ void click(QWidget *window, const char *button);
 // dialog cancelled when it stays open after a refusal.
 void addStudent(QWidget *menu, const char *name);
 // Shows the window, types the keys where the focus is and clicks the buttons; gives back the
-// window they loaded (see Windows), if any, else this one.
+// window they opened, if any, else this one.
 QWidget *act(QWidget *window, QList<const char *> buttons = {}, const char *keys = "");
 
 // What a window test stands on: its own working directory holding a roster of one student,

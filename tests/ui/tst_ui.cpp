@@ -2,7 +2,6 @@
 #include "gui/base/proportionallayout.h"
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
-#include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/print/printwindow.h"
 #include "support/testsupport.h"
@@ -110,7 +109,7 @@ private slots:
 
     void linesMoveByTheirEnds()
     {
-        auto *print = Windows::load<PrintWindow>();
+        auto *print = new PrintWindow;
         print->show();
         QVERIFY(QTest::qWaitForWindowExposed(print));
         auto *line = print->findChild<ui::WindowlessLine *>("Line1(24)");

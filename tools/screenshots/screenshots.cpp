@@ -2,10 +2,10 @@
 // a scratch working directory and saves each window as the screen shows it. Run it under
 // an X server (scripts/take-screenshots starts a private one).
 #include "core/exercise/randomsource.h"
+#include "core/records/session.h"
 #include "gui/base/clock.h"
 #include "gui/base/fonts.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/windows.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/print/printwindow.h"
@@ -84,6 +84,18 @@ template<class T> T *child(QWidget *window, const char *name)
     return w;
 }
 
+// The window of class T on the screen, as the menu opened it.
+template<class T> T *shown()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<T *>(w); found && found->isVisible()) {
+            return found;
+        }
+    }
+    std::fprintf(stderr, "screenshots: no %s shown\n", T::staticMetaObject.className());
+    std::exit(1);
+}
+
 void click(QWidget *window, const char *button)
 {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
@@ -145,7 +157,8 @@ int main(int argc, char *argv[])
           "11/19/2026 10:20:16 AM#3#69#00:06:15\r\n");
     Shooter shooter(output, stretch);
 
-    MainMenu *menu = Windows::load<MainMenu>();
+    Session session;
+    auto *menu = new MainMenu(session);
     menu->show();
     QTest::keyClick(child<QComboBox>(menu, "Combo1"), Qt::Key_Down);
     shooter.shoot(menu, "mainmenu");
@@ -161,7 +174,7 @@ int main(int argc, char *argv[])
 
     // An exercise at level 2, marked: three answers wrong, the clock at 3 min 41 s.
     click(menu, "Command1");
-    ExerciseWindow *exercise = Windows::find<ExerciseWindow>();
+    ExerciseWindow *exercise = shown<ExerciseWindow>();
     QTest::keyClick(child<QComboBox>(exercise, "Combo1"), Qt::Key_Down);
     for (int n = 1; n <= 16; ++n) {
         answer(exercise, n, n != 4 && n != 9 && n != 14);
@@ -189,7 +202,7 @@ int main(int argc, char *argv[])
     }
     exercise->close();
 
-    ReportWindow *results = Windows::load<ReportWindow>();
+    auto *results = new ReportWindow(session);
     results->show();
     shooter.shoot(results, "report");
     QTimer::singleShot(0, [&shooter] {
@@ -204,7 +217,7 @@ int main(int argc, char *argv[])
     results->close();
 
     click(menu, "Command2");
-    QWidget *print = Windows::find<PrintWindow>();
+    QWidget *print = shown<PrintWindow>();
     click(print, "CmdNew");
     shooter.shoot(print, "print");
 

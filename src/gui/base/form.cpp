@@ -1,7 +1,6 @@
 #include "form.h"
 
 #include "twips.h"
-#include "windows.h"
 
 #include <QCloseEvent>
 
@@ -36,10 +35,9 @@ void Form::showEvent(QShowEvent *event)
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    // The window is still loaded while its unload runs, as the other windows expect.
     Form_Unload();
-    Windows::forget(this);
     event->accept();
+    emit closed();
 }
 
 void Form::resizeEvent(QResizeEvent *event)

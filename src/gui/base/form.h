@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // Base of the program's modeless windows: controls built from a design table, a client
-// area given in twips, and an unload that forgets the window so a later use loads anew.
+// area given in twips, and an unload that tells the window's opener that it closed. A closed
+// window is destroyed; its opener makes a fresh one for the next use.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -13,6 +14,10 @@ public:
     explicit Form(QWidget *parent = nullptr);
 
     const ui::FormControls &controls() const { return m_controls; }
+
+signals:
+    // The window has closed, after its unload ran; it is destroyed soon after.
+    void closed();
 
 protected:
     ui::FormControls &controls() { return m_controls; }

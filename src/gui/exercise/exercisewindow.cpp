@@ -5,13 +5,12 @@
 #include "core/exercise/randomsource.h"
 #include "core/exercise/scoring.h"
 #include "core/records/history.h"
+#include "core/records/session.h"
 #include "gui/base/clock.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
-#include "gui/base/windows.h"
-#include "gui/menu/mainmenu.h"
 #include "gui/tutors/columntutor.h"
 #include "gui/tutors/picturetutor.h"
 
@@ -120,7 +119,8 @@ QPoint questionOffset(int n)
 }
 } // namespace
 
-ExerciseWindow::ExerciseWindow()
+ExerciseWindow::ExerciseWindow(const Session &session)
+    : m_session(session)
 {
     setWindowTitle(tr("Addition Excercise"));
     // Opening at the size the layout scales from shows every control at its design place.
@@ -319,8 +319,7 @@ void ExerciseWindow::showMarks()
 
 void ExerciseWindow::recordResult()
 {
-    const MainMenu *menu = Windows::find<MainMenu>();
-    const auto student = menu ? menu->currentStudent() : std::nullopt;
+    const auto student = m_session.currentStudent();
     if (!student) {
         return;
     }
@@ -342,12 +341,5 @@ void ExerciseWindow::openTutor()
     } else {
         ColumnTutor tutor(m_sheet.question(n), n, this);
         tutor.exec();
-    }
-}
-
-void ExerciseWindow::Form_Unload()
-{
-    if (MainMenu *menu = Windows::find<MainMenu>()) {
-        menu->show();
     }
 }

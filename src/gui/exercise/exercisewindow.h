@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class Session;
 
 // The exercise: sixteen addition questions of one level against a running clock, marked
 // all at once with ticks, crosses and the right answers, scored, and added to the current
@@ -22,7 +23,7 @@ class ExerciseWindow : public Form
 {
     Q_OBJECT
 public:
-    ExerciseWindow();
+    explicit ExerciseWindow(const Session &session);
 
     const ExerciseSheet &sheet() const { return m_sheet; }
     int level() const { return m_sheet.level(); }
@@ -34,7 +35,6 @@ public:
     void tick();
 
 protected:
-    void Form_Unload() override;
     void Form_Resize() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -49,6 +49,7 @@ private:
     void openTutor();
     int answerBoxIndex(const QObject *object) const;
 
+    const Session &m_session;
     ExerciseSheet m_sheet;
     int m_currentQuestion = 0;
     QString m_answerHelp; // what an answer box is for, said again once new questions are set

@@ -1,10 +1,10 @@
 #include "mainmenu.h"
 
 #include "core/records/roster.h"
+#include "core/records/session.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/ondemandlibrary.h"
 #include "gui/base/placement.h"
-#include "gui/base/windows.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/print/printmenuentry.h"
 #include "gui/report/reportwindow.h"
@@ -69,63 +69,78 @@ const ControlSpec Design[] = {
 const char *const PromptEmpty = QT_TRANSLATE_NOOP("MainMenu", "Press \"NEW STUDENT\" to begin");
 } // namespace
 
-MainMenu::MainMenu()
+MainMenu::MainMenu(Session &session)
+    : m_session(session)
 {
     setWindowTitle(tr("Main Menu"));
     setClientSizeTwips(12000, 8610);
     controls().createAll(Design);
     controls().applyTabOrder();
-    Command5 = controls().get<QPushButton>("Command5");
-    Command2 = controls().get<QPushButton>("Command2");
-    Command1 = controls().get<QPushButton>("Command1");
-    Command4 = controls().get<QPushButton>("Command4");
-    BtnDelStudent = controls().get<QPushButton>("BtnDelStudent");
-    btnAddStduent = controls().get<QPushButton>("btnAddStduent");
-    Combo1 = controls().get<QComboBox>("Combo1");
-    Frame1 = controls().get<QGroupBox>("Frame1");
-    lblWelcome = controls().get<QLabel>("lblWelcome");
-    Label1 = controls().get<QLabel>("Label1");
+    m_exit = controls().get<QPushButton>("Command5");
+    m_printExercise = controls().get<QPushButton>("Command2");
+    m_startExercise = controls().get<QPushButton>("Command1");
+    m_reports = controls().get<QPushButton>("Command4");
+    m_deleteStudent = controls().get<QPushButton>("BtnDelStudent");
+    m_addStudent = controls().get<QPushButton>("btnAddStduent");
+    m_studentCombo = controls().get<QComboBox>("Combo1");
+    m_studentFrame = controls().get<QGroupBox>("Frame1");
+    m_welcome = controls().get<QLabel>("lblWelcome");
+    m_studentCaption = controls().get<QLabel>("Label1");
 
     // The combo and the buttons beside it lie over the frame without being inside it.
-    Combo1->raise();
-    btnAddStduent->raise();
-    BtnDelStudent->raise();
-    Combo1->setModel(&m_students);
+    m_studentCombo->raise();
+    m_addStudent->raise();
+    m_deleteStudent->raise();
+    m_studentCombo->setModel(&m_session.students());
     // The caption beside the list names it for a screen reader.
-    Label1->setBuddy(Combo1);
+    m_studentCaption->setBuddy(m_studentCombo);
 
-    connect(Combo1, &QComboBox::activated, this, &MainMenu::Combo1_Click);
-    connect(btnAddStduent, &QPushButton::clicked, this, &MainMenu::btnAddStduent_Click);
-    connect(BtnDelStudent, &QPushButton::clicked, this, &MainMenu::BtnDelStudent_Click);
-    connect(Command1, &QPushButton::clicked, this, &MainMenu::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MainMenu::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &MainMenu::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &QWidget::close);
+    // The session's current student is whatever the list shows picked, also right after the
+    // list's rows are replaced (the combo's own handling of that runs first).
+    connect(m_studentCombo, &QComboBox::currentIndexChanged, this, &MainMenu::noteCurrentStudent);
+    connect(&m_session.students(), &StudentList::modelReset, this, &MainMenu::noteCurrentStudent);
 
-    Form_Load();
+    connect(m_studentCombo, &QComboBox::activated, this, &MainMenu::pickStudent);
+    connect(m_addStudent, &QPushButton::clicked, this, &MainMenu::addStudent);
+    connect(m_deleteStudent, &QPushButton::clicked, this, &MainMenu::deleteStudent);
+    connect(m_startExercise, &QPushButton::clicked, this, &MainMenu::startExercise);
+    connect(m_printExercise, &QPushButton::clicked, this, &MainMenu::openPrintWindow);
+    connect(m_reports, &QPushButton::clicked, this, &MainMenu::openReport);
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+
+    m_layout.RecordDesign(this, controls());
+    loadRoster();
+    // Other programs sharing the folder change the roster too: their changes show here
+    // when the menu comes back, when the list is opened, and every few seconds.
+    m_rosterCheck.setInterval(RosterCheckMs);
+    connect(&m_rosterCheck, &QTimer::timeout, this, &MainMenu::rereadRosterIfChanged);
+    m_rosterCheck.start();
+    m_studentCombo->installEventFilter(this);
 }
 
-void MainMenu::Form_Load()
+MainMenu::~MainMenu()
 {
-    m_layout.RecordDesign(this, controls());
+    // Destroyed without being closed first, the menu still takes its windows with it: they
+    // use the session, which may end with the menu.
+    delete m_exercise.data();
+    delete m_report.data();
+    delete m_print.data();
+}
+
+void MainMenu::loadRoster()
+{
     m_rosterStamp = roster::stamp();
-    const QString problem = LoadRoster(m_students);
-    Combo1->setCurrentIndex(-1);
-    lblWelcome->setText(m_students.size() == 0
-                            ? tr(PromptEmpty)
-                            : tr("Please select student to begin or press \"New Student\""));
+    const QString problem = LoadRoster(m_session.students());
+    m_studentCombo->setCurrentIndex(-1);
+    m_welcome->setText(m_session.students().size() == 0
+                           ? tr(PromptEmpty)
+                           : tr("Please select student to begin or press \"New Student\""));
     if (!problem.isEmpty()) {
         m_rosterProblem = problem;
         // Shown once the menu is up, so that the message has a window to stand over; as it
         // was read, whatever a later read finds meanwhile.
         QTimer::singleShot(0, this, [this, problem] { ui::warn(this, problem); });
     }
-    // Other programs sharing the folder change the roster too: their changes show here
-    // when the menu comes back, when the list is opened, and every few seconds.
-    m_rosterCheck.setInterval(RosterCheckMs);
-    connect(&m_rosterCheck, &QTimer::timeout, this, &MainMenu::rereadRosterIfChanged);
-    m_rosterCheck.start();
-    Combo1->installEventFilter(this);
 }
 
 void MainMenu::rereadRosterIfChanged()
@@ -155,37 +170,37 @@ void MainMenu::rereadRosterIfChanged()
 
 void MainMenu::showRoster(const QList<QByteArray> &names)
 {
-    const std::optional<QByteArray> picked = currentStudent();
-    if (names == m_students.names()) {
+    const std::optional<QByteArray> picked = m_session.currentStudent();
+    if (names == m_session.students().names()) {
         return;
     }
-    const bool wasEmpty = m_students.size() == 0;
-    m_students.setNames(names);
+    const bool wasEmpty = m_session.students().size() == 0;
+    m_session.students().setNames(names);
     keepPick(picked);
     // With no one picked the greeting is a prompt, which depends on whether anyone is listed.
-    if (!picked && wasEmpty != (m_students.size() == 0)) {
-        lblWelcome->setText(m_students.size() == 0
-                                ? tr(PromptEmpty)
-                                : tr("Please select student to begin or press \"New Student\""));
+    if (!picked && wasEmpty != (m_session.students().size() == 0)) {
+        m_welcome->setText(m_session.students().size() == 0
+                               ? tr(PromptEmpty)
+                               : tr("Please select student to begin or press \"New Student\""));
     }
 }
 
 void MainMenu::keepPick(const std::optional<QByteArray> &picked)
 {
-    const int row = picked ? int(m_students.names().indexOf(*picked)) : -1;
-    Combo1->setCurrentIndex(row);
+    const int row = picked ? int(m_session.students().names().indexOf(*picked)) : -1;
+    m_studentCombo->setCurrentIndex(row);
     if (picked && row < 0) {
         // Deleted by another program meanwhile.
         setWindowButtonsEnabled(false);
-        lblWelcome->setText(m_students.size() == 0
-                                ? tr(PromptEmpty)
-                                : tr("Please Select student to begin or press \"New Student\""));
+        m_welcome->setText(m_session.students().size() == 0
+                               ? tr(PromptEmpty)
+                               : tr("Please Select student to begin or press \"New Student\""));
     }
 }
 
 bool MainMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Combo1
+    if (watched == m_studentCombo
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
         rereadRosterIfChanged();
     }
@@ -198,92 +213,108 @@ void MainMenu::showEvent(QShowEvent *event)
     Form::showEvent(event);
 }
 
-std::optional<QByteArray> MainMenu::currentStudent() const
+void MainMenu::noteCurrentStudent()
 {
-    const int row = Combo1->currentIndex();
-    if (row < 0) {
-        return std::nullopt;
-    }
-    return m_students.nameAt(row);
+    const int row = m_studentCombo->currentIndex();
+    m_session.setCurrentStudent(row < 0 ? std::nullopt
+                                        : std::optional(m_session.students().nameAt(row)));
 }
 
 void MainMenu::setWindowButtonsEnabled(bool enabled)
 {
-    Command1->setEnabled(enabled);
-    Command2->setEnabled(enabled);
-    Command4->setEnabled(enabled);
+    m_startExercise->setEnabled(enabled);
+    m_printExercise->setEnabled(enabled);
+    m_reports->setEnabled(enabled);
 }
 
-void MainMenu::Combo1_Click()
+void MainMenu::pickStudent()
 {
-    lblWelcome->setText(tr("Welcome ") + Combo1->currentText());
-    if (Combo1->currentIndex() >= 0) {
+    m_welcome->setText(tr("Welcome ") + m_studentCombo->currentText());
+    if (m_studentCombo->currentIndex() >= 0) {
         setWindowButtonsEnabled(true);
     }
 }
 
-void MainMenu::btnAddStduent_Click()
+void MainMenu::addStudent()
 {
-    const std::optional<QByteArray> picked = currentStudent();
-    NewStudentDialog dialog(m_students, this);
+    const std::optional<QByteArray> picked = m_session.currentStudent();
+    NewStudentDialog dialog(m_session, this);
     dialog.exec();
     m_rosterStamp = roster::stamp();
     // The list picks its first entry by itself when it stops being empty; no pick is kept.
     keepPick(picked);
 }
 
-void MainMenu::BtnDelStudent_Click()
+void MainMenu::deleteStudent()
 {
-    const int row = Combo1->currentIndex();
+    const int row = m_studentCombo->currentIndex();
     if (row < 0) {
         return;
     }
-    if (!ui::askYesNo(this, tr("Do you want to delete user %1?").arg(Combo1->currentText()))) {
+    if (!ui::askYesNo(this,
+                      tr("Do you want to delete user %1?").arg(m_studentCombo->currentText()))) {
         return;
     }
-    const roster::ChangeResult removed = roster::removeName(m_students.nameAt(row));
+    const roster::ChangeResult removed = roster::removeName(m_session.students().nameAt(row));
     if (removed.outcome == roster::ChangeResult::Failed) {
         // The roster on disk still lists the student, so the list does too.
         ui::warn(this, removed.message);
         return;
     }
     m_rosterStamp = roster::stamp();
-    m_students.setNames(removed.names);
-    Combo1->setCurrentIndex(-1);
-    lblWelcome->setText(m_students.size() == 0
-                            ? tr(PromptEmpty)
-                            : tr("Please Select student to begin or press \"New Student\""));
+    m_session.students().setNames(removed.names);
+    m_studentCombo->setCurrentIndex(-1);
+    m_welcome->setText(m_session.students().size() == 0
+                           ? tr(PromptEmpty)
+                           : tr("Please Select student to begin or press \"New Student\""));
     setWindowButtonsEnabled(false);
 }
 
-void MainMenu::Command1_Click()
+void MainMenu::startExercise()
 {
     hide();
-    ExerciseWindow *exercise = Windows::load<ExerciseWindow>();
-    exercise->show();
-    exercise->activateWindow();
+    if (!m_exercise) {
+        m_exercise = new ExerciseWindow(m_session);
+        connect(m_exercise, &Form::closed, this, [this] {
+            m_exercise = nullptr;
+            show();
+        });
+    }
+    m_exercise->show();
+    m_exercise->activateWindow();
 }
 
-void MainMenu::Command2_Click()
+void MainMenu::openPrintWindow()
 {
     using namespace printmenuentry;
-    if (QFunctionPointer open = ui::onDemandEntry(this, Library, Open)) {
-        hide();
-        reinterpret_cast<OpenFunction *>(open)();
+    // An open print window comes back as it is; the first one comes from its library.
+    QFunctionPointer open = m_print ? nullptr : ui::onDemandEntry(this, Library, Open);
+    if (!m_print && !open) {
+        return;
     }
+    hide();
+    if (!m_print) {
+        m_print = reinterpret_cast<OpenFunction *>(open)();
+        connect(m_print, &Form::closed, this, [this] {
+            m_print = nullptr;
+            show();
+        });
+    }
+    m_print->show();
 }
 
-void MainMenu::Command4_Click()
+void MainMenu::openReport()
 {
     // An open report keeps the student it was opened for: it only comes forward.
-    const bool opening = !Windows::find<ReportWindow>();
-    ReportWindow *window = Windows::load<ReportWindow>();
+    const bool opening = !m_report;
     if (opening) {
-        ui::placeBeside(window, this);
+        m_report = new ReportWindow(m_session);
+        connect(m_report, &Form::closed, this, [this] { m_report = nullptr; });
+        ui::placeBeside(m_report, this);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    m_report->show();
+    m_report->raise();
+    m_report->activateWindow();
 }
 
 void MainMenu::Form_Resize()
@@ -293,5 +324,12 @@ void MainMenu::Form_Resize()
 
 void MainMenu::Form_Unload()
 {
-    Windows::unloadAllExcept(this);
+    // The menu ends the program: its windows close with it, without bringing it back.
+    for (Form *window : {m_exercise.data(), m_report.data(), m_print.data()}) {
+        if (window) {
+            window->disconnect(this);
+            window->hide();
+            window->close();
+        }
+    }
 }

@@ -1,29 +1,32 @@
 #pragma once
 
-#include "core/records/studentlist.h"
 #include "gui/base/form.h"
 #include "gui/base/proportionallayout.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QTimer>
+
 #include <optional>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class Session;
 
 // The start-up window and hub: lists the students, greets the one picked, and opens the
-// other windows. Its list is where the rest of the program finds the current student.
+// other windows. It keeps the session's current student in step with its list, and owns
+// the windows it opens: closing the menu closes them.
 class MainMenu : public Form
 {
     Q_OBJECT
 public:
-    MainMenu();
+    explicit MainMenu(Session &session);
+    ~MainMenu() override;
 
-    // The name picked in the student list; none before a pick and after a delete.
-    std::optional<QByteArray> currentStudent() const;
-    StudentList &students() { return m_students; }
+    // The session main() gave the menu; the menu does not own it.
+    Session &session() const { return m_session; }
 
 protected:
     void Form_Unload() override;
@@ -32,35 +35,41 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Combo1_Click();
-    void btnAddStduent_Click();
-    void BtnDelStudent_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command4_Click();
+    void loadRoster();
+    void pickStudent();
+    void addStudent();
+    void deleteStudent();
+    void startExercise();
+    void openPrintWindow();
+    void openReport();
     void setWindowButtonsEnabled(bool enabled);
     void rereadRosterIfChanged();
     // Lists the roster as read, keeping the student picked where still listed.
     void showRoster(const QList<QByteArray> &names);
     void keepPick(const std::optional<QByteArray> &picked);
+    void noteCurrentStudent();
 
     static constexpr int RosterCheckMs = 3000;
 
-    StudentList m_students;
+    Session &m_session;
     QByteArray m_rosterStamp; // the roster file as last read, to see another program's change
     QString m_rosterProblem; // the last read problem shown
     QTimer m_rosterCheck;
     ProportionalLayout m_layout;
 
-    QPushButton *Command5 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *BtnDelStudent = nullptr;
-    QPushButton *btnAddStduent = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QLabel *lblWelcome = nullptr;
-    QLabel *Label1 = nullptr;
+    // The windows opened from here, while they are open.
+    QPointer<Form> m_exercise;
+    QPointer<Form> m_report;
+    QPointer<Form> m_print;
+
+    QPushButton *m_exit = nullptr;
+    QPushButton *m_printExercise = nullptr;
+    QPushButton *m_startExercise = nullptr;
+    QPushButton *m_reports = nullptr;
+    QPushButton *m_deleteStudent = nullptr;
+    QPushButton *m_addStudent = nullptr;
+    QComboBox *m_studentCombo = nullptr;
+    QGroupBox *m_studentFrame = nullptr;
+    QLabel *m_welcome = nullptr;
+    QLabel *m_studentCaption = nullptr;
 };

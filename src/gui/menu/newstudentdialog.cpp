@@ -2,12 +2,12 @@
 
 #include "core/records/history.h"
 #include "core/records/roster.h"
+#include "core/records/session.h"
 #include "core/records/studentlist.h"
 #include "core/records/studentname.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/twips.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -37,66 +37,57 @@ const ControlSpec Design[] = {
 // clang-format on
 } // namespace
 
-NewStudentDialog::NewStudentDialog(StudentList &students, QWidget *parent)
+NewStudentDialog::NewStudentDialog(Session &session, QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_students(students)
+    , m_session(session)
     , m_controls(this)
 {
     setWindowTitle(tr("Student Name"));
     setFixedSize(ui::twipsToPixels(6975), ui::twipsToPixels(2865));
     m_controls.createAll(Design);
     m_controls.applyTabOrder();
-    txtStudent = m_controls.get<QLineEdit>("txtStudent");
-    CancelButton = m_controls.get<QPushButton>("CancelButton");
-    OKButton = m_controls.get<QPushButton>("OKButton");
-    Label2 = m_controls.get<QLabel>("Label2");
-    Label1 = m_controls.get<QLabel>("Label1");
+    m_name = m_controls.get<QLineEdit>("txtStudent");
+    m_cancel = m_controls.get<QPushButton>("CancelButton");
+    m_ok = m_controls.get<QPushButton>("OKButton");
 
-    OKButton->setDefault(true);
-    OKButton->setFocus();
+    m_ok->setDefault(true);
+    m_ok->setFocus();
 
     // Esc and the window frame reject the dialog, which is what Cancel does.
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(OKButton, &QPushButton::clicked, this, &NewStudentDialog::OKButton_Click);
-    connect(txtStudent, &QLineEdit::textChanged, this, &NewStudentDialog::txtStudent_Change);
-
-    Form_Load();
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ok, &QPushButton::clicked, this, &NewStudentDialog::addStudent);
+    connect(m_name, &QLineEdit::textChanged, this, &NewStudentDialog::keepNameAcceptable);
 }
 
-void NewStudentDialog::Form_Load()
-{
-    LastGoodName.clear();
-}
-
-void NewStudentDialog::txtStudent_Change()
+void NewStudentDialog::keepNameAcceptable()
 {
     // The handler's own changes of the text come back here; they change nothing more.
     if (m_inChange) {
         return;
     }
     m_inChange = true;
-    const int caret = txtStudent->cursorPosition();
-    const QString typed = txtStudent->text();
-    const QString kept = studentname::isAcceptable(typed) ? typed.toUpper() : LastGoodName;
+    const int caret = m_name->cursorPosition();
+    const QString typed = m_name->text();
+    const QString kept = studentname::isAcceptable(typed) ? typed.toUpper() : m_lastGoodName;
     if (kept != typed) {
-        txtStudent->setText(kept);
+        m_name->setText(kept);
     }
-    txtStudent->setCursorPosition(qMin(caret, int(kept.size())));
-    LastGoodName = kept;
+    m_name->setCursorPosition(qMin(caret, int(kept.size())));
+    m_lastGoodName = kept;
     m_inChange = false;
 }
 
-void NewStudentDialog::OKButton_Click()
+void NewStudentDialog::addStudent()
 {
-    const QString name = studentname::trimmed(txtStudent->text());
-    txtStudent->setText(name);
+    const QString name = studentname::trimmed(m_name->text());
+    m_name->setText(name);
     if (name.isEmpty()) {
         return;
     }
     const QByteArray bytes = name.toLatin1();
-    if (m_students.contains(bytes)) {
+    if (m_session.students().contains(bytes)) {
         ui::inform(this, tr("Student Already exist!"));
         return;
     }
@@ -106,7 +97,7 @@ void NewStudentDialog::OKButton_Click()
         ui::warn(this, added.message);
         return;
     }
-    m_students.setNames(added.names);
+    m_session.students().setNames(added.names);
     if (added.outcome == roster::ChangeResult::AlreadyListed) {
         ui::inform(this, tr("Student Already exist!"));
         return;
@@ -126,7 +117,7 @@ void NewStudentDialog::OKButton_Click()
                               undone.problem));
             return;
         }
-        m_students.setNames(undone.names);
+        m_session.students().setNames(undone.names);
         ui::warn(this, created.message);
         return;
     }

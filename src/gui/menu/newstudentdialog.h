@@ -4,10 +4,9 @@
 
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class StudentList;
+class Session;
 
 // Asks for a new student's name, keeps it to upper-case letters and blanks, and adds the
 // student: to the list, to the roster file, and with an empty history file.
@@ -15,21 +14,18 @@ class NewStudentDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit NewStudentDialog(StudentList &students, QWidget *parent = nullptr);
+    explicit NewStudentDialog(Session &session, QWidget *parent = nullptr);
 
 private:
-    void Form_Load();
-    void txtStudent_Change();
-    void OKButton_Click();
+    void keepNameAcceptable();
+    void addStudent();
 
-    StudentList &m_students;
+    Session &m_session;
     ui::FormControls m_controls;
-    QString LastGoodName;
+    QString m_lastGoodName;
     bool m_inChange = false;
 
-    QLineEdit *txtStudent = nullptr;
-    QPushButton *CancelButton = nullptr;
-    QPushButton *OKButton = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label1 = nullptr;
+    QLineEdit *m_name = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_ok = nullptr;
 };

@@ -5,8 +5,6 @@
 #include "gui/base/msgbox.h"
 #include "gui/base/savedialog.h"
 #include "gui/base/windowless.h"
-#include "gui/base/windows.h"
-#include "gui/menu/mainmenu.h"
 #include "printing.h"
 #include "printmenuentry.h"
 
@@ -218,13 +216,8 @@ void PrintWindow::Command1_Click()
     close();
 }
 
-void PrintWindow::Form_Unload()
-{
-    Windows::load<MainMenu>()->show();
-}
-
-extern "C" Q_DECL_EXPORT void sumtrailOpenPrintMenu()
+extern "C" Q_DECL_EXPORT Form *sumtrailOpenPrintMenu()
 {
     static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
-    Windows::load<PrintWindow>()->show();
+    return new PrintWindow();
 }

@@ -22,7 +22,6 @@ public:
     PrintWindow();
 
 protected:
-    void Form_Unload() override;
     void Form_Resize() override;
 
 private:

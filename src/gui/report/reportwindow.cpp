@@ -1,13 +1,12 @@
 #include "reportwindow.h"
 
 #include "core/records/history.h"
+#include "core/records/session.h"
 #include "core/records/studentlist.h"
 #include "core/report/csvexport.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/ondemandlibrary.h"
 #include "gui/base/savedialog.h"
-#include "gui/base/windows.h"
-#include "gui/menu/mainmenu.h"
 #include "linelistview.h"
 #include "progresschartentry.h"
 
@@ -49,7 +48,7 @@ const ControlSpec Design[] = {
 // clang-format on
 } // namespace
 
-ReportWindow::ReportWindow()
+ReportWindow::ReportWindow(const Session &session)
 {
     setWindowTitle(tr("Report"));
     setClientSizeTwips(12000, 8610);
@@ -62,33 +61,32 @@ ReportWindow::ReportWindow()
         }
     }
     controls().applyTabOrder();
-    Command1 = controls().get<QPushButton>("Command1");
-    List1 = controls().get<LineListView>("List1");
-    lblstudent = controls().get<QLabel>("lblstudent");
-    cmdProgress = controls().get<QPushButton>("cmdProgress");
-    cmdExport = controls().get<QPushButton>("cmdExport");
+    m_close = controls().get<QPushButton>("Command1");
+    m_results = controls().get<LineListView>("List1");
+    m_studentLabel = controls().get<QLabel>("lblstudent");
+    m_progress = controls().get<QPushButton>("cmdProgress");
+    m_export = controls().get<QPushButton>("cmdExport");
 
     // Whole-pixel character cells, as the columns were designed for: with fractional ones
     // the 57-character heading no longer fits the list's width.
-    QFont cells = List1->font();
+    QFont cells = m_results->font();
     cells.setHintingPreference(QFont::PreferFullHinting);
-    List1->setFont(cells);
-    List1->setModel(&m_lines);
+    m_results->setFont(cells);
+    m_results->setModel(&m_lines);
     // First in the tab order, so it has the focus when the window opens.
-    List1->setFocus();
+    m_results->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
-    connect(cmdProgress, &QPushButton::clicked, this, &ReportWindow::cmdProgress_Click);
-    connect(cmdExport, &QPushButton::clicked, this, &ReportWindow::cmdExport_Click);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_progress, &QPushButton::clicked, this, &ReportWindow::showProgressChart);
+    connect(m_export, &QPushButton::clicked, this, &ReportWindow::exportResults);
 
-    Form_Load();
+    loadResults(session);
 }
 
-void ReportWindow::Form_Load()
+void ReportWindow::loadResults(const Session &session)
 {
-    const MainMenu *menu = Windows::find<MainMenu>();
-    m_student = menu ? menu->currentStudent().value_or(QByteArray()) : QByteArray();
-    lblstudent->setText(tr("Student : ") + StudentList::displayName(m_student));
+    m_student = session.currentStudent().value_or(QByteArray());
+    m_studentLabel->setText(tr("Student : ") + StudentList::displayName(m_student));
     // A name that would reach outside the working directory names no history file here.
     if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
         if (const QString problem = m_lines.load(history::fileNameFor(m_student));
@@ -96,11 +94,6 @@ void ReportWindow::Form_Load()
             ui::warn(this, problem);
         }
     }
-}
-
-void ReportWindow::Command1_Click()
-{
-    close();
 }
 
 namespace {
@@ -114,7 +107,7 @@ struct BusyCursor
 };
 } // namespace
 
-void ReportWindow::cmdProgress_Click()
+void ReportWindow::showProgressChart()
 {
     using namespace progresschartentry;
     std::optional<BusyCursor> busy(std::in_place);
@@ -126,7 +119,7 @@ void ReportWindow::cmdProgress_Click()
     }
 }
 
-void ReportWindow::cmdExport_Click()
+void ReportWindow::exportResults()
 {
     const QString path
         = ui::askSaveFileName(this,

@@ -8,27 +8,27 @@
 class QLabel;
 class LineListView;
 class QPushButton;
+class Session;
 
-// Lists the current student's results under a column heading, as they stood when the
-// window opened; also charts them and exports them for a spreadsheet. Only reads.
+// Lists the session's current student's results under a column heading, as they stood
+// when the window opened; also charts them and exports them for a spreadsheet. Only reads.
 class ReportWindow : public Form
 {
     Q_OBJECT
 public:
-    ReportWindow();
+    explicit ReportWindow(const Session &session);
 
 private:
-    void Form_Load();
-    void Command1_Click();
-    void cmdProgress_Click();
-    void cmdExport_Click();
+    void loadResults(const Session &session);
+    void showProgressChart();
+    void exportResults();
 
     QByteArray m_student;
     ReportModel m_lines;
 
-    QPushButton *Command1 = nullptr;
-    LineListView *List1 = nullptr;
-    QLabel *lblstudent = nullptr;
-    QPushButton *cmdProgress = nullptr;
-    QPushButton *cmdExport = nullptr;
+    QPushButton *m_close = nullptr;
+    LineListView *m_results = nullptr;
+    QLabel *m_studentLabel = nullptr;
+    QPushButton *m_progress = nullptr;
+    QPushButton *m_export = nullptr;
 };
