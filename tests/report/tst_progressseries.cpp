@@ -72,6 +72,54 @@ private slots:
         QCOMPARE(charted, levels);
         QCOMPARE(s.unplaced(), 2 - levels.size());
     }
+
+    // Past the most points a level may show, each day of it is one point at noon: the mean
+    // score, and the mean time of the results whose time reads back. A level within the
+    // limit keeps its results as they are.
+    void manyResultsBecomeDailyMeans()
+    {
+        RecordIndex records;
+        records.setContent("12/1/2026 9:00:00 AM#1#50#00:10:00\r\n"
+                           "12/1/2026 3:00:00 PM#1#70#00:20:00\r\n"
+                           "12/1/2026 4:00:00 PM#1#90#bad\r\n"
+                           "12/3/2026 9:00:00 AM#1#40#bad\r\n"
+                           "12/2/2026 11:59:59 PM#1#100#00:01:30\r\n"
+                           "12/2/2026 10:00:00 AM#2#80#00:02:00\r\n");
+        const ProgressSeries s = ProgressSeries::build(records, 3);
+        QVERIFY(s.dailyMeans());
+        QCOMPARE(s.series().at(0).points,
+                 (QList<Point> {{at(12, 1, 12, 0), 70, 15.0},
+                                {at(12, 2, 12, 0), 100, 1.5},
+                                {at(12, 3, 12, 0), 40, std::nullopt}}));
+        QCOMPARE(s.series().at(1).points, (QList<Point> {{at(12, 2, 10, 0), 80, 2.0}}));
+
+        // At the limit, not past it: every result.
+        QVERIFY(!ProgressSeries::build(records, 5).dailyMeans());
+        QCOMPARE(ProgressSeries::build(records, 5).series().at(0).points.size(), 5);
+    }
+
+    // The chart's time view reads the time taken as hours, minutes and seconds.
+    void timeTakenInMinutes_data()
+    {
+        QTest::addColumn<QByteArray>("speed");
+        QTest::addColumn<double>("minutes"); // -1: does not read back
+        QTest::newRow("seconds") << QByteArray("00:00:30") << 0.5;
+        QTest::newRow("minutes") << QByteArray("00:03:27") << 3.45;
+        QTest::newRow("hours") << QByteArray("02:00:06") << 120.1;
+        QTest::newRow("60 minutes") << QByteArray("00:60:00") << -1.0;
+        QTest::newRow("60 seconds") << QByteArray("00:00:60") << -1.0;
+        QTest::newRow("short") << QByteArray("0:03:27") << -1.0;
+        QTest::newRow("dots") << QByteArray("00.03.27") << -1.0;
+        QTest::newRow("sign") << QByteArray("-0:03:27") << -1.0;
+        QTest::newRow("empty") << QByteArray() << -1.0;
+    }
+    void timeTakenInMinutes()
+    {
+        QFETCH(QByteArray, speed);
+        QFETCH(double, minutes);
+        const std::optional<double> read = ProgressSeries::minutesOf(speed);
+        QCOMPARE(read.value_or(-1.0), minutes);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_progressseries)
