@@ -54,7 +54,7 @@ private slots:
         QFETCH(QString, question);
         QFETCH(int, drawsTaken);
 
-        testsupport::ScriptedRandom random(draws);
+        testsupport::ScriptedDomainDraws random(draws);
         FirstNum[7] = SecondNum[7] = 0;
         GenerateQuestion(7, level);
         QCOMPARE(QStringLiteral("%1 + %2").arg(FirstNum[7]).arg(SecondNum[7]), question);
@@ -63,7 +63,7 @@ private slots:
 
     void sameQuestionEveryTimeStopsAtElevenDraws()
     {
-        testsupport::ScriptedRandom random({0.5});
+        testsupport::ScriptedDomainDraws random({0.5});
         QCOMPARE(DrawQuestion(1, 2), 1);
         QCOMPARE(DrawQuestion(2, 2), 11);
         QCOMPARE(random.draws(), 2 + 22); // two draws per question at level 2

@@ -1,9 +1,10 @@
-#include "gui/base/savedialog.h"
 #include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/progresschart.h"
 #include "gui/report/reportwindow.h"
+#include "gui/seams/savedialog.h"
+#include "gui/seams/scopedoverride.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -50,7 +51,6 @@ private slots:
 
     void cleanup()
     {
-        ui::setSaveResponder({});
         QVERIFY(testsupport::closeEveryWindow());
         m_ground.reset();
     }
@@ -112,7 +112,7 @@ private slots:
         QFETCH(QByteArray, name);
         ReportWindow *window = reportFor(name);
         QStringList offered;
-        ui::setSaveResponder([&](const ui::SaveRequest &request) {
+        seams::ScopedOverride dialog(seams::saveDialog(), [&](const ui::SaveRequest &request) {
             offered.append(request.suggestedName);
             return QString(); // cancelled
         });
@@ -125,7 +125,7 @@ private slots:
     void exportWritesTheCsvFileOrSaysWhyNot()
     {
         QString answer = "ann results.csv";
-        ui::setSaveResponder([&](const ui::SaveRequest &request) {
+        seams::ScopedOverride dialog(seams::saveDialog(), [&](const ui::SaveRequest &request) {
             return request.suggestedName == "ANN.csv" ? QDir().absoluteFilePath(answer) : QString();
         });
         testsupport::writeFile(answer, QByteArray(1000, 'x')); // an earlier export

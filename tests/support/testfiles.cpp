@@ -11,13 +11,30 @@
 #include <ftw.h>
 #include <pwd.h>
 #include <unistd.h>
+#include <utility>
 
 namespace testsupport {
 
-ScriptedRandom::ScriptedRandom(QList<double> values)
+namespace {
+ScriptedDomainDraws *current = nullptr;
+} // namespace
+
+ScriptedDomainDraws::ScriptedDomainDraws(QList<double> values)
     : m_values(std::move(values))
+    , m_outer(std::exchange(current, this))
+    , m_previousRoute(randomsource::setRoute(&ScriptedDomainDraws::next))
 {
-    setRandomSource([this] { return m_values.at(m_draws++ % m_values.size()); });
+}
+
+ScriptedDomainDraws::~ScriptedDomainDraws()
+{
+    randomsource::setRoute(m_previousRoute);
+    current = m_outer;
+}
+
+double ScriptedDomainDraws::next()
+{
+    return current->m_values.at(current->m_draws++ % current->m_values.size());
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)

@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 
 // What every test stands on, windows or not: a private working directory, files as bytes,
-// a random source the test controls and the limits of an account.
+// the domain's draws scripted and the limits of an account.
 namespace testsupport {
 
 // Removes a directory and all in it by the names' bytes.
@@ -43,17 +43,25 @@ private:
     QTemporaryDir m_dir;
 };
 
-// A random source that yields the given values in turn, round and round.
-class ScriptedRandom
+// The domain's own draws (Rnd()) scripted for a domain test, which has no random seam: the
+// given values in turn, round and round. Only until the domain is handed its draws; window
+// tests script the seam (ScriptedRandom in testsupport.h).
+class ScriptedDomainDraws
 {
 public:
-    explicit ScriptedRandom(QList<double> values);
-    ~ScriptedRandom() { setRandomSource({}); }
+    explicit ScriptedDomainDraws(QList<double> values);
+    ~ScriptedDomainDraws();
+    ScriptedDomainDraws(const ScriptedDomainDraws &) = delete;
+    ScriptedDomainDraws &operator=(const ScriptedDomainDraws &) = delete;
     int draws() const { return m_draws; }
 
 private:
+    static double next();
+
     QList<double> m_values;
     int m_draws = 0;
+    ScriptedDomainDraws *m_outer;
+    randomsource::Route m_previousRoute;
 };
 
 // Lowers the size any file of this process may grow to, for the life of the object,

@@ -1,4 +1,5 @@
-#include "gui/base/sound.h"
+#include "gui/seams/beep.h"
+#include "gui/seams/scopedoverride.h"
 #include "gui/tutors/picturetutor.h"
 #include "support/testsupport.h"
 
@@ -17,7 +18,7 @@ private slots:
     void countsTwoPlusThreeAndBeepsEachPress()
     {
         int beeps = 0;
-        ui::setBeepHook([&beeps] { ++beeps; });
+        seams::ScopedOverride counted(seams::beep(), [&beeps] { ++beeps; });
         qint16 q = 4;
         testsupport::setQuestion(q, 2, 3);
         PictureTutor w;
@@ -40,7 +41,6 @@ private slots:
         QTest::keyClick(exit, Qt::Key_Space);
         QVERIFY(!w.isVisible());
         QCOMPARE(beeps, 3);
-        ui::setBeepHook({});
     }
 };
 

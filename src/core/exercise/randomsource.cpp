@@ -8,7 +8,7 @@ struct Source
 {
     std::mt19937_64 engine;
     bool seeded = false;
-    std::function<double()> override;
+    randomsource::Route route = nullptr;
 };
 
 Source &source()
@@ -32,16 +32,24 @@ void Randomize()
 
 double Rnd()
 {
-    Source &s = source();
-    if (s.override) {
-        return s.override();
-    }
-    Randomize();
-    // 53 random bits give every double in [0, 1) that a uniform draw can yield.
-    return std::generate_canonical<double, 53>(s.engine);
+    const randomsource::Route route = source().route;
+    return route ? route() : randomsource::realDraw();
 }
 
-void setRandomSource(std::function<double()> override)
+namespace randomsource {
+
+double realDraw()
 {
-    source().override = std::move(override);
+    Randomize();
+    // 53 random bits give every double in [0, 1) that a uniform draw can yield.
+    return std::generate_canonical<double, 53>(source().engine);
 }
+
+Route setRoute(Route route)
+{
+    Route previous = source().route;
+    source().route = route;
+    return previous;
+}
+
+} // namespace randomsource

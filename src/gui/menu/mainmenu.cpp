@@ -2,11 +2,11 @@
 
 #include "core/records/roster.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/ondemandlibrary.h"
 #include "gui/base/placement.h"
 #include "gui/base/windows.h"
 #include "gui/exercise/exercisewindow.h"
-#include "gui/print/printmenuentry.h"
+#include "gui/plugins/pluginloader.h"
+#include "gui/plugins/printmenuinterface.h"
 #include "gui/report/reportwindow.h"
 #include "newstudentdialog.h"
 
@@ -266,10 +266,9 @@ void MainMenu::Command1_Click()
 
 void MainMenu::Command2_Click()
 {
-    using namespace printmenuentry;
-    if (QFunctionPointer open = ui::onDemandEntry(this, Library, Open)) {
+    if (PrintMenuInterface *print = plugins::load<PrintMenuInterface>(this)) {
         hide();
-        reinterpret_cast<OpenFunction *>(open)();
+        print->openPrintMenu();
     }
 }
 

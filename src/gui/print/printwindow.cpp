@@ -2,12 +2,11 @@
 
 #include "core/exercise/addmodule.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/savedialog.h"
 #include "gui/base/windowless.h"
 #include "gui/base/windows.h"
 #include "gui/menu/mainmenu.h"
+#include "gui/seams/savedialog.h"
 #include "printing.h"
-#include "printmenuentry.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -226,10 +225,4 @@ void PrintWindow::Command1_Click()
 void PrintWindow::Form_Unload()
 {
     Windows::load<MainMenu>()->show();
-}
-
-extern "C" Q_DECL_EXPORT void sumtrailOpenPrintMenu()
-{
-    static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
-    Windows::load<PrintWindow>()->show();
 }

@@ -1,9 +1,9 @@
 #include "picturetutor.h"
 
 #include "core/exercise/addmodule.h"
-#include "gui/base/sound.h"
 #include "gui/base/twips.h"
 #include "gui/base/wingdings.h"
+#include "gui/seams/beep.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -156,7 +156,7 @@ void PictureTutor::cmdplus_Click()
 {
     m_count.press();
     showCount();
-    ui::Beep();
+    ui::beep();
 }
 
 void PictureTutor::showCount()
