@@ -19,7 +19,7 @@ build: configure
 run: build
 	@scripts/install-deps run
 	@mkdir -p "$(DATA)"
-	cd "$(DATA)" && "$(abspath $(BUILD_DIR))/src/app/sumtrail"
+	cd "$(DATA)" && "$(abspath $(BUILD_DIR))/bin/sumtrail"
 
 test: build
 	@scripts/install-deps run test

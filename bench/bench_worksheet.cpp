@@ -23,7 +23,8 @@ namespace {
 
 worksheet::Set drawWorksheet(int level)
 {
-    const QList<Question> questions = questiongenerator::generate(level, worksheet::Questions, Rnd);
+    const QList<Question> questions
+        = questiongenerator::generate(level, worksheet::Questions, randomsource::realDraw);
     worksheet::Set set;
     for (int n = 1; n <= worksheet::Questions; ++n) {
         const Question &q = questions.at(n - 1);
@@ -80,10 +81,10 @@ double perQuestion(int count, int level, bool duplicateTest)
     for (int round = 0; round < 501; ++round) {
         timer.start();
         if (duplicateTest) {
-            set = questiongenerator::generate(level, count, Rnd);
+            set = questiongenerator::generate(level, count, randomsource::realDraw);
         } else {
             for (int n = 0; n < count; ++n) {
-                set[n] = questiongenerator::drawQuestion(level, Rnd);
+                set[n] = questiongenerator::drawQuestion(level, randomsource::realDraw);
             }
         }
         times.append(double(timer.nsecsElapsed()) / 1e9 / count);

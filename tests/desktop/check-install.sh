@@ -2,10 +2,12 @@
 # Installs the build into a scratch root and checks what a desktop needs from it: the
 # program, a valid menu entry under Education that starts the launcher, the icon, valid
 # AppStream metadata, and a launcher that starts the program in ~/sumtrail.
-# Usage: check-install.sh BUILD_DIR APP_ID
+# Usage: check-install.sh BUILD_DIR APP_ID PLUGIN_FOLDER (the plug-ins' folder relative to
+# the program's)
 set -euo pipefail
 build_dir=$1
 app_id=$2
+plugin_folder=$3
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/sumtrail-install.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -33,11 +35,14 @@ python3 -c 'import sys, xml.etree.ElementTree as t; r = t.parse(sys.argv[1]).get
     "$root/share/icons/hicolor/scalable/apps/sumtrail.svg" || fail "icon is not an SVG document"
 
 # The installed program starts from its own libraries without mapping printing or charts,
-# and those libraries, loaded on first use, find everything they need.
+# and those plug-ins, loaded on first use from where the program looks for them, find
+# everything they need.
 libdir=$(dirname "$(find "$root/lib" -name libsumtrail_core.so)")
 for lib in core gui print chart; do
     [ -f "$libdir/libsumtrail_$lib.so" ] || fail "not installed: libsumtrail_$lib.so"
 done
+[ "$(realpath "$root/bin/$plugin_folder")" = "$(realpath "$libdir")" ] ||
+    fail "the program looks for its plug-ins in $plugin_folder, not where they are installed"
 ! ldd "$libdir"/libsumtrail_*.so | grep -q 'not found' || fail "a program library lacks a dependency"
 mapped=$(cd "$scratch" && QT_QPA_PLATFORM=offscreen SUMTRAIL_STARTUP_PROBE=1 LD_DEBUG=files \
     "$root/bin/sumtrail" 2>&1 | sed -n 's/.*calling init: //p')

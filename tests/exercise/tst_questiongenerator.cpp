@@ -14,7 +14,7 @@ double part(int k, int n)
 constexpr double Top = 0.999999;
 } // namespace
 
-class TestQuestionGenerator : public QObject
+class tst_questiongenerator : public QObject
 {
     Q_OBJECT
 private slots:
@@ -51,8 +51,8 @@ private slots:
         QFETCH(QString, question);
         QFETCH(int, drawsTaken);
 
-        testsupport::ScriptedRandom random(draws);
-        const Question q = questiongenerator::drawQuestion(level, Rnd);
+        testsupport::ScriptedDraws random(draws);
+        const Question q = questiongenerator::drawQuestion(level, random.source());
         QCOMPARE(QStringLiteral("%1 + %2").arg(q.first).arg(q.second), question);
         QCOMPARE(q.sum, q.first + q.second);
         QCOMPARE(random.draws(), drawsTaken);
@@ -60,10 +60,10 @@ private slots:
 
     void sameQuestionEveryTimeStopsAtElevenDraws()
     {
-        testsupport::ScriptedRandom random({0.5});
-        QCOMPARE(questiongenerator::generate(2, 1, Rnd).size(), 1);
+        testsupport::ScriptedDraws random({0.5});
+        QCOMPARE(questiongenerator::generate(2, 1, random.source()).size(), 1);
         QCOMPARE(random.draws(), 2); // the first question: one attempt of two draws at level 2
-        const QList<Question> set = questiongenerator::generate(2, 2, Rnd);
+        const QList<Question> set = questiongenerator::generate(2, 2, random.source());
         QCOMPARE(random.draws(), 2 + 2 + 22); // the second question: eleven attempts
         // The last draw stands, repeat and all.
         QCOMPARE(set, QList<Question>({{15, 5, 20}, {15, 5, 20}}));
@@ -89,8 +89,8 @@ private slots:
         QFETCH(QList<double>, draws);
         QFETCH(QList<Question>, set);
         QFETCH(int, drawsTaken);
-        testsupport::ScriptedRandom random(draws);
-        QCOMPARE(questiongenerator::generate(1, 2, Rnd), set);
+        testsupport::ScriptedDraws random(draws);
+        QCOMPARE(questiongenerator::generate(1, 2, random.source()), set);
         QCOMPARE(random.draws(), drawsTaken);
     }
 
@@ -98,12 +98,11 @@ private slots:
     {
         QSet<double> seen;
         for (int i = 0; i < 1000; ++i) {
-            Randomize();
-            seen.insert(Rnd());
+            seen.insert(randomsource::realDraw());
         }
         QCOMPARE(seen.size(), 1000);
     }
 };
 
-QTEST_GUILESS_MAIN(TestQuestionGenerator)
+QTEST_GUILESS_MAIN(tst_questiongenerator)
 #include "tst_questiongenerator.moc"

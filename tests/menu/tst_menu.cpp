@@ -109,7 +109,7 @@ private slots:
         const auto *greeting = menu->findChild<QLabel *>("lblWelcome");
         QCOMPARE(greeting->text(), "Welcome " + QString::fromLatin1(name));
         QCOMPARE(greeting->textFormat(), Qt::PlainText);
-        ui::setMessageResponder({}); // the real box, as a person meets it
+        seams::ScopedOverride realBox(seams::messageBox(), {}); // as a person meets it
         SeenMessage asked;
         readNextMessageBox(asked, QMessageBox::No);
         click(menu, "BtnDelStudent");

@@ -1,10 +1,13 @@
-#include "core/exercise/randomsource.h"
-#include "gui/base/savedialog.h"
+#include "core/print/printsurface.h"
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/print/printing.h"
 #include "gui/print/printwindow.h"
+#include "gui/seams/printer.h"
+#include "gui/seams/random.h"
+#include "gui/seams/savedialog.h"
+#include "gui/seams/scopedoverride.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>
@@ -61,7 +64,8 @@ private slots:
     void init()
     {
         m_ground.emplace();
-        setRandomSource({}); // the real source: the ground's draws come round again for NEW
+        // The real source: the ground's draws come round again for NEW.
+        m_realDraws.emplace(seams::randomDraw(), nullptr);
         auto *menu = testsupport::openMenu();
         menu->show();
         QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
@@ -72,9 +76,8 @@ private slots:
 
     void cleanup()
     {
-        ui::setSaveResponder({});
-        printing::setPrinterStandIn({});
         QVERIFY(testsupport::closeEveryWindow());
+        m_realDraws.reset();
         m_ground.reset();
     }
 
@@ -100,12 +103,13 @@ private slots:
     {
         // The printer stands in as a PDF file.
         printing::Status status = printing::Status::Printed;
-        printing::setPrinterStandIn([&status](const QString &title, const printing::Page &page) {
-            if (status == printing::Status::Printed) {
-                printing::toPdfFile("printed.pdf", title, page);
-            }
-            return printing::PrintResult {status, {}};
-        });
+        seams::ScopedOverride printer(seams::printer(),
+                                      [&status](const QString &title, const printing::Page &page) {
+                                          if (status == printing::Status::Printed) {
+                                              printing::toPdfFile("printed.pdf", title, page);
+                                          }
+                                          return printing::PrintResult {status, {}};
+                                      });
         m_ground->messages.answer(QMessageBox::No);
         m_ground->messages.answer(QMessageBox::Yes);
         QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
@@ -120,8 +124,9 @@ private slots:
         status = printing::Status::NoPrinter;
         m_ground->messages.answer(QMessageBox::Yes);
         m_ground->messages.answer(QMessageBox::Yes);
-        ui::setSaveResponder(
-            [](const ui::SaveRequest &) { return QDir().absoluteFilePath("for grandma"); });
+        seams::ScopedOverride dialog(seams::saveDialog(), [](const ui::SaveRequest &) {
+            return QDir().absoluteFilePath("for grandma");
+        });
         QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
         QCOMPARE(m_ground->messages.shown().size(), 4); // the offer, and no problem after it
         QVERIFY(m_ground->messages.texts().at(3).contains("no printer"));
@@ -162,11 +167,13 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(int, error);
-        printing::setPrinterStandIn([](const QString &, const printing::Page &) {
-            return printing::PrintResult {printing::Status::NoPrinter, {}};
-        });
+        seams::ScopedOverride printer(
+            seams::printer(), [](const QString &, const printing::Page &) {
+                return printing::PrintResult {printing::Status::NoPrinter, {}};
+            });
         const QString pdf = QDir().absoluteFilePath("worksheet.pdf");
-        ui::setSaveResponder([pdf](const ui::SaveRequest &) { return pdf; });
+        seams::ScopedOverride dialog(seams::saveDialog(),
+                                     [pdf](const ui::SaveRequest &) { return pdf; });
         const auto saveAsPdf = [this] {
             m_ground->messages.answer(QMessageBox::Yes); // to print
             m_ground->messages.answer(QMessageBox::Yes); // to a PDF file instead
@@ -195,6 +202,39 @@ private slots:
         QCOMPARE(m_ground->messages.texts().constLast(),
                  "The file \"" + pdf + "\" could not be written: "
                      + QString::fromLocal8Bit(std::strerror(error)) + ".\nNothing was changed.");
+    }
+
+    // A PDF written straight to a file: wherever a write fails, the earlier file stays byte
+    // for byte, no temporary file is left and the failure is reported.
+    void failedPdfWriteLeavesTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("failing");
+        QTest::newRow("first byte") << "first";
+        QTest::newRow("half way") << "half";
+        QTest::newRow("last byte") << "last";
+    }
+    void failedPdfWriteLeavesTheEarlierFile()
+    {
+        QFETCH(QString, failing);
+        const printing::Page page = [](PrintSurface &surface) {
+            surface.printLine("1 + 2 = 3");
+            surface.endDoc();
+        };
+        QVERIFY(printing::toPdfFile("probe.pdf", "sheet", page).ok);
+        const auto size = rlim_t(QFileInfo("probe.pdf").size());
+        QVERIFY(size > 100 && QFile::remove("probe.pdf"));
+        testsupport::writeFile("sheet.pdf", "an earlier sheet");
+        const testsupport::Files before = testsupport::snapshot();
+        FileResult written;
+        {
+            testsupport::FileSizeLimit limit(failing == "first"      ? 0
+                                                 : failing == "half" ? size / 2
+                                                                     : size - 1);
+            written = printing::toPdfFile("sheet.pdf", "sheet", page);
+        }
+        QVERIFY(!written.ok);
+        QCOMPARE(written.reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QCOMPARE(testsupport::snapshot(), before);
     }
 
     void linesScaleByTheirEnds()
@@ -228,6 +268,7 @@ private:
     }
 
     std::optional<testsupport::WindowGround> m_ground;
+    std::optional<seams::ScopedOverride<double()>> m_realDraws;
     PrintWindow *m_window = nullptr;
 };
 

@@ -2,9 +2,10 @@
 #include "core/records/roster.h"
 #include "core/records/session.h"
 #include "core/records/textlines.h"
-#include "gui/base/savedialog.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
+#include "gui/seams/savedialog.h"
+#include "gui/seams/scopedoverride.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -158,8 +159,9 @@ private slots:
                 || (QFile::remove(named) && QDir().mkpath(named + "/inside")));
         ScriptedMessages messages;
         MainMenu *menu = openMenu(press == "BtnDelStudent" ? 2 : 1); // BEN to delete, else ANN
-        ui::setSaveResponder(
-            [](const ui::SaveRequest &r) { return QDir::current().filePath(r.suggestedName); });
+        seams::ScopedOverride dialog(seams::saveDialog(), [](const ui::SaveRequest &r) {
+            return QDir::current().filePath(r.suggestedName);
+        });
         QWidget *window = menu;
         if (press == "cmdcheck" || press == "cmdExport") { // in the exercise, or the report
             window = act(menu, {press == "cmdcheck" ? "Command1" : "Command4"});

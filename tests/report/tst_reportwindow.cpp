@@ -1,8 +1,9 @@
-#include "gui/base/savedialog.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/progresschart.h"
 #include "gui/report/reportwindow.h"
+#include "gui/seams/savedialog.h"
+#include "gui/seams/scopedoverride.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -49,7 +50,6 @@ private slots:
 
     void cleanup()
     {
-        ui::setSaveResponder({});
         QVERIFY(testsupport::closeEveryWindow());
         m_ground.reset();
     }
@@ -111,7 +111,7 @@ private slots:
         QFETCH(QByteArray, name);
         ReportWindow *window = reportFor(name);
         QStringList offered;
-        ui::setSaveResponder([&](const ui::SaveRequest &request) {
+        seams::ScopedOverride dialog(seams::saveDialog(), [&](const ui::SaveRequest &request) {
             offered.append(request.suggestedName);
             return QString(); // cancelled
         });
@@ -124,7 +124,7 @@ private slots:
     void exportWritesTheCsvFileOrSaysWhyNot()
     {
         QString answer = "ann results.csv";
-        ui::setSaveResponder([&](const ui::SaveRequest &request) {
+        seams::ScopedOverride dialog(seams::saveDialog(), [&](const ui::SaveRequest &request) {
             return request.suggestedName == "ANN.csv" ? QDir().absoluteFilePath(answer) : QString();
         });
         testsupport::writeFile(answer, QByteArray(1000, 'x')); // an earlier export

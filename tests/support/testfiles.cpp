@@ -11,14 +11,9 @@
 #include <ftw.h>
 #include <pwd.h>
 #include <unistd.h>
+#include <utility>
 
 namespace testsupport {
-
-ScriptedRandom::ScriptedRandom(QList<double> values)
-    : m_values(std::move(values))
-{
-    setRandomSource([this] { return m_values.at(m_draws++ % m_values.size()); });
-}
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/exercise/randomsource.h"
-
 #include <QByteArray>
 #include <QDir>
 #include <QList>
@@ -9,10 +7,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <sys/resource.h>
 
 // What every test stands on, windows or not: a private working directory, files as bytes,
-// a random source the test controls and the limits of an account.
+// the domain's draws scripted and the limits of an account.
 namespace testsupport {
 
 // Removes a directory and all in it by the names' bytes.
@@ -43,12 +43,20 @@ private:
     QTemporaryDir m_dir;
 };
 
-// A random source that yields the given values in turn, round and round.
-class ScriptedRandom
+// Random draws for the domain, which is handed its draws: the given values in turn, round
+// and round, counted.
+class ScriptedDraws
 {
 public:
-    explicit ScriptedRandom(QList<double> values);
-    ~ScriptedRandom() { setRandomSource({}); }
+    explicit ScriptedDraws(QList<double> values)
+        : m_values(std::move(values))
+    {
+    }
+    // The source to hand over; it draws from this object, which must outlive its use.
+    std::function<double()> source()
+    {
+        return [this] { return m_values.at(m_draws++ % m_values.size()); };
+    }
     int draws() const { return m_draws; }
 
 private:

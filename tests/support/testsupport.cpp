@@ -25,12 +25,12 @@
 namespace testsupport {
 
 ScriptedMessages::ScriptedMessages()
-{
-    ui::setMessageResponder([this](const ui::MessageRequest &request) {
+    : m_responder(seams::messageBox(), [this](const ui::MessageRequest &request) {
         m_shown.append(request);
         m_texts.append(request.text);
         return m_answers.isEmpty() ? request.defaultButton : m_answers.takeFirst();
-    });
+    })
+{
 }
 
 void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press)

@@ -3,8 +3,10 @@
 #include "testfiles.h"
 
 #include "core/exercise/question.h"
-#include "gui/base/clock.h"
-#include "gui/base/msgbox.h"
+#include "gui/seams/clock.h"
+#include "gui/seams/messagebox.h"
+#include "gui/seams/random.h"
+#include "gui/seams/scopedoverride.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -13,8 +15,9 @@
 
 class MainMenu;
 
-// Shared ground for the window tests: answers to message boxes, a clock the test controls,
-// and the windows opened the way a person opens them.
+// Shared ground for the window tests: answers to message boxes, a clock and random draws the
+// test controls, each for the life of an object, and the windows opened the way a person
+// opens them.
 namespace testsupport {
 
 // Answers every message box in place of a person and remembers what was asked.
@@ -22,7 +25,6 @@ class ScriptedMessages
 {
 public:
     ScriptedMessages();
-    ~ScriptedMessages() { ui::setMessageResponder({}); }
     // Answers given in turn; when they run out, the box's default button is pressed.
     void answer(QMessageBox::StandardButton button) { m_answers.append(button); }
     const QList<ui::MessageRequest> &shown() const { return m_shown; }
@@ -32,6 +34,7 @@ private:
     QList<QMessageBox::StandardButton> m_answers;
     QList<ui::MessageRequest> m_shown;
     QStringList m_texts;
+    seams::ScopedOverride<QMessageBox::StandardButton(const ui::MessageRequest &)> m_responder;
 };
 
 // What a real message box showed a person, read as it opened.
@@ -44,8 +47,8 @@ struct SeenMessage
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
-// Reads the next real message box as it opens, then clicks its button `press`. No responder
-// may be installed meanwhile.
+// Reads the next real message box as it opens, then clicks its button `press`. The real box
+// must answer meanwhile (an empty override of seams::messageBox() over the test's).
 void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press);
 
 // A clock that stands still until the test moves it.
@@ -55,15 +58,31 @@ public:
     explicit FixedClock(const QDateTime &start)
         : m_now(start)
     {
-        ui::setClock([this] { return m_now; });
     }
-    ~FixedClock() { ui::setClock({}); }
     void set(const QDateTime &when) { m_now = when; }
     void advance(qint64 seconds) { m_now = m_now.addSecs(seconds); }
     QDateTime now() const { return m_now; }
 
 private:
     QDateTime m_now;
+    seams::ScopedOverride<QDateTime()> m_clock {seams::clock(), [this] { return m_now; }};
+};
+
+// Random draws that yield the given values in turn, round and round.
+class ScriptedRandom
+{
+public:
+    explicit ScriptedRandom(QList<double> values)
+        : m_values(std::move(values))
+    {
+    }
+    int draws() const { return m_draws; }
+
+private:
+    QList<double> m_values;
+    int m_draws = 0;
+    seams::ScopedOverride<double()> m_random {
+        seams::randomDraw(), [this] { return m_values.at(m_draws++ % m_values.size()); }};
 };
 
 // The question a + b, as a tutor is given it.

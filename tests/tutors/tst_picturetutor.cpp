@@ -1,4 +1,5 @@
-#include "gui/base/sound.h"
+#include "gui/seams/beep.h"
+#include "gui/seams/scopedoverride.h"
 #include "gui/tutors/picturetutor.h"
 #include "support/testsupport.h"
 
@@ -17,7 +18,7 @@ private slots:
     void countsTwoPlusThreeAndBeepsEachPress()
     {
         int beeps = 0;
-        ui::setBeepHook([&beeps] { ++beeps; });
+        seams::ScopedOverride counted(seams::beep(), [&beeps] { ++beeps; });
         PictureTutor w(testsupport::sum(2, 3));
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -37,7 +38,6 @@ private slots:
         QTest::keyClick(exit, Qt::Key_Space);
         QVERIFY(!w.isVisible());
         QCOMPARE(beeps, 3);
-        ui::setBeepHook({});
     }
 };
 

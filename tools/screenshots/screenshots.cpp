@@ -1,15 +1,16 @@
 // Takes the README's screenshots: drives the real windows through a short scripted run in
 // a scratch working directory and saves each window as the screen shows it. Run it under
 // an X server (scripts/take-screenshots starts a private one).
-#include "core/exercise/randomsource.h"
 #include "core/records/session.h"
-#include "gui/base/clock.h"
 #include "gui/base/fonts.h"
-#include "gui/base/msgbox.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/print/printwindow.h"
 #include "gui/report/reportwindow.h"
+#include "gui/seams/clock.h"
+#include "gui/seams/messagebox.h"
+#include "gui/seams/random.h"
+#include "gui/seams/scopedoverride.h"
 #include "gui/tutors/columntutor.h"
 #include "gui/tutors/picturetutor.h"
 
@@ -142,10 +143,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     QDateTime clock(QDate(2026, 11, 20), QTime(10, 15, 0));
-    ui::setClock([&clock] { return clock; });
+    const seams::ScopedOverride fixedClock(seams::clock(), [&clock] { return clock; });
     int draw = 0;
-    setRandomSource([&draw] { return double((draw++ * 7919) % 1000) / 1000.0; });
-    ui::setMessageResponder([](const ui::MessageRequest &r) { return r.defaultButton; });
+    const seams::ScopedOverride fixedDraws(
+        seams::randomDraw(), [&draw] { return double((draw++ * 7919) % 1000) / 1000.0; });
+    const seams::ScopedOverride defaultAnswers(
+        seams::messageBox(), [](const ui::MessageRequest &r) { return r.defaultButton; });
     write(QStringLiteral("sumroll.ini"), "Amira\r\nBen\r\nChloe\r\n");
     write(QStringLiteral("Amira.hst"),
           "11/2/2026 9:05:12 AM#1#69#00:04:10\r\n"

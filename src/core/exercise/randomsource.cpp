@@ -3,45 +3,23 @@
 #include <chrono>
 #include <random>
 
-namespace {
-struct Source
-{
-    std::mt19937_64 engine;
-    bool seeded = false;
-    std::function<double()> override;
-};
+namespace randomsource {
 
-Source &source()
+namespace {
+std::mt19937_64 seededEngine()
 {
-    static Source s;
-    return s;
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::seed_seq seed {static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32),
+                        static_cast<unsigned>(std::random_device {}())};
+    return std::mt19937_64(seed);
 }
 } // namespace
 
-void Randomize()
+double realDraw()
 {
-    Source &s = source();
-    if (!s.seeded) {
-        const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-        std::seed_seq seed {static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32),
-                            static_cast<unsigned>(std::random_device {}())};
-        s.engine.seed(seed);
-        s.seeded = true;
-    }
-}
-
-double Rnd()
-{
-    Source &s = source();
-    if (s.override) {
-        return s.override();
-    }
-    Randomize();
+    static std::mt19937_64 engine = seededEngine();
     // 53 random bits give every double in [0, 1) that a uniform draw can yield.
-    return std::generate_canonical<double, 53>(s.engine);
+    return std::generate_canonical<double, 53>(engine);
 }
 
-void setRandomSource(std::function<double()> override)
-{
-    source().override = std::move(override);
-}
+} // namespace randomsource

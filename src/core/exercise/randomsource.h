@@ -1,14 +1,12 @@
 #pragma once
 
-#include <functional>
+// The program's pseudo-random source: uniform values in [0, 1), fresh on every call. The
+// domain is handed its draws; the windows draw through the random seam
+// (gui/seams/random.h), whose real thing this is.
+namespace randomsource {
 
-// The program's pseudo-random source: uniform values in [0, 1), fresh on every call.
-// Tests put a scripted source in its place.
+// Seeded from the clock on the first draw; later draws keep the sequence going, so draws
+// made within the same clock tick still differ.
+double realDraw();
 
-// Seeds the source from the clock the first time; later calls keep the sequence going,
-// so calls made within the same clock tick still draw fresh values.
-void Randomize();
-double Rnd();
-
-// An empty function brings the real source back.
-void setRandomSource(std::function<double()> source);
+} // namespace randomsource

@@ -2,33 +2,6 @@
 
 namespace ui {
 
-namespace {
-MessageResponder &responder()
-{
-    static MessageResponder r;
-    return r;
-}
-} // namespace
-
-void setMessageResponder(MessageResponder r)
-{
-    responder() = std::move(r);
-}
-
-QMessageBox::StandardButton msgBox(QWidget *parent, const MessageRequest &request)
-{
-    if (responder()) {
-        return responder()(request);
-    }
-    QMessageBox box(request.icon, QString::fromLatin1(AppTitle), request.text, request.buttons,
-                    parent);
-    // Messages name students and files, both taken from files anyone can edit: shown as
-    // written, never read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(request.defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 void inform(QWidget *parent, const QString &text)
 {
     msgBox(parent, {text, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});

@@ -2,15 +2,15 @@
 
 #include "core/exercise/answertext.h"
 #include "core/exercise/questiongenerator.h"
-#include "core/exercise/randomsource.h"
 #include "core/exercise/scoring.h"
 #include "core/records/history.h"
 #include "core/records/session.h"
-#include "gui/base/clock.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
 #include "gui/base/windowless.h"
+#include "gui/seams/clock.h"
+#include "gui/seams/random.h"
 #include "gui/tutors/columntutor.h"
 #include "gui/tutors/picturetutor.h"
 
@@ -200,8 +200,7 @@ void ExerciseWindow::setNewQuestions()
     const int level = ok ? chosen : 1;
     m_helpMe->setEnabled(false);
     m_check->setEnabled(true);
-    Randomize();
-    m_sheet.start(level, questiongenerator::generate(level, Questions, Rnd), ui::now());
+    m_sheet.start(level, questiongenerator::generate(level, Questions, ui::randomDraw), ui::now());
     showNewQuestions();
     m_time->setText(m_sheet.elapsedText());
     m_timer->start();

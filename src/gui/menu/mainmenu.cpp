@@ -3,10 +3,10 @@
 #include "core/records/roster.h"
 #include "core/records/session.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/ondemandlibrary.h"
 #include "gui/base/placement.h"
 #include "gui/exercise/exercisewindow.h"
-#include "gui/print/printmenuentry.h"
+#include "gui/plugins/pluginloader.h"
+#include "gui/plugins/printwindowinterface.h"
 #include "gui/report/reportwindow.h"
 #include "newstudentdialog.h"
 
@@ -286,15 +286,14 @@ void MainMenu::startExercise()
 
 void MainMenu::openPrintWindow()
 {
-    using namespace printmenuentry;
-    // An open print window comes back as it is; the first one comes from its library.
-    QFunctionPointer open = m_print ? nullptr : ui::onDemandEntry(this, Library, Open);
-    if (!m_print && !open) {
+    // An open print window comes back as it is; the first one comes from its plug-in.
+    PrintWindowInterface *plugin = m_print ? nullptr : plugins::load<PrintWindowInterface>(this);
+    if (!m_print && !plugin) {
         return;
     }
     hide();
     if (!m_print) {
-        m_print = reinterpret_cast<OpenFunction *>(open)();
+        m_print = plugin->createPrintWindow();
         connect(m_print, &Form::closed, this, [this] {
             m_print = nullptr;
             show();

@@ -3,7 +3,6 @@
 #include "core/records/atomicfile.h"
 #include "paintersurface.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -15,12 +14,6 @@
 namespace printing {
 
 namespace {
-PrinterStandIn &standIn()
-{
-    static PrinterStandIn s;
-    return s;
-}
-
 QString tr(const char *text)
 {
     return QCoreApplication::translate("printing", text);
@@ -39,16 +32,9 @@ QPageLayout pdfPageLayout()
 }
 } // namespace
 
-void setPrinterStandIn(PrinterStandIn s)
+namespace {
+PrintResult printOnDefaultPrinter(const QString &title, const Page &page)
 {
-    standIn() = std::move(s);
-}
-
-PrintResult toDefaultPrinter(const QString &title, const Page &page)
-{
-    if (standIn()) {
-        return standIn()(title, page);
-    }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         return {Status::NoPrinter, {}};
@@ -68,15 +54,24 @@ PrintResult toDefaultPrinter(const QString &title, const Page &page)
     }
     return {Status::Printed, {}};
 }
+} // namespace
+
+PrintResult toDefaultPrinter(const QString &title, const Page &page)
+{
+    return seams::printer().callOr(&printOnDefaultPrinter, title, page);
+}
 
 FileResult toPdfFile(const QString &path, const QString &title, const Page &page)
 {
-    // The document is made in memory first, so that a file problem is reported with its
-    // reason and never leaves half a file behind.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    // The document goes straight into the file's atomic replacement. A failed write is
+    // remembered, later bytes are refused, and commit() then removes the temporary file and
+    // gives the reason; a return before commit() removes it too. The old file stays as it was.
+    AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.result();
+    }
     {
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&file);
         writer.setResolution(PdfResolution);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("sumtrail"));
@@ -89,15 +84,6 @@ FileResult toPdfFile(const QString &path, const QString &title, const Page &page
         if (!surface.ended()) {
             return FileResult::writeFailure(path, tr("the PDF document could not be finished"));
         }
-    }
-
-    AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.result();
-    }
-    if (file.write(buffer.data()) != buffer.size()) {
-        file.cancel();
-        return file.result();
     }
     return file.commit();
 }

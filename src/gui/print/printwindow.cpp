@@ -1,12 +1,11 @@
 #include "printwindow.h"
 
 #include "core/exercise/questiongenerator.h"
-#include "core/exercise/randomsource.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/savedialog.h"
 #include "gui/base/windowless.h"
+#include "gui/seams/random.h"
+#include "gui/seams/savedialog.h"
 #include "printing.h"
-#include "printmenuentry.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -150,8 +149,7 @@ void PrintWindow::setNewQuestions()
 {
     const int index = qMax(0, Combo1->currentIndex());
     const int level = Combo1->itemData(index).toInt();
-    Randomize();
-    m_questions = questiongenerator::generate(level, worksheet::Questions, Rnd);
+    m_questions = questiongenerator::generate(level, worksheet::Questions, ui::randomDraw);
     for (int n = 1; n <= worksheet::Questions; ++n) {
         const Question &q = m_questions.at(n - 1);
         m_firstOperands[n]->setText(QString::number(q.first));
@@ -214,10 +212,4 @@ void PrintWindow::PrintWorksheet()
 void PrintWindow::Command1_Click()
 {
     close();
-}
-
-extern "C" Q_DECL_EXPORT Form *sumtrailOpenPrintMenu()
-{
-    static_assert(std::is_same_v<decltype(sumtrailOpenPrintMenu), printmenuentry::OpenFunction>);
-    return new PrintWindow();
 }

@@ -1,7 +1,5 @@
 #include "progresschart.h"
 
-#include "progresschartentry.h"
-
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -150,13 +148,4 @@ void ProgressChart::showView()
         m_yAxis->setRange(0, std::max(1.0, std::ceil(highest * 1.1)));
         m_yAxis->applyNiceNumbers();
     }
-}
-
-extern "C" Q_DECL_EXPORT void sumtrailShowProgressChart(const ProgressSeries &series,
-                                                        const QString &student, QWidget *parent)
-{
-    static_assert(
-        std::is_same_v<decltype(sumtrailShowProgressChart), progresschartentry::ShowFunction>);
-    ProgressChart chart(series, student, parent);
-    chart.exec();
 }

@@ -5,10 +5,10 @@
 #include "core/records/studentlist.h"
 #include "core/report/csvexport.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/ondemandlibrary.h"
-#include "gui/base/savedialog.h"
+#include "gui/plugins/pluginloader.h"
+#include "gui/plugins/progresschartinterface.h"
+#include "gui/seams/savedialog.h"
 #include "linelistview.h"
-#include "progresschartentry.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -109,13 +109,12 @@ struct BusyCursor
 
 void ReportWindow::showProgressChart()
 {
-    using namespace progresschartentry;
     std::optional<BusyCursor> busy(std::in_place);
     const ProgressSeries series = ProgressSeries::build(m_lines.records());
-    QFunctionPointer show = ui::onDemandEntry(this, Library, Show);
+    ProgressChartInterface *chart = plugins::load<ProgressChartInterface>(this);
     busy.reset();
-    if (show) {
-        reinterpret_cast<ShowFunction *>(show)(series, StudentList::displayName(m_student), this);
+    if (chart) {
+        chart->showProgressChart(series, StudentList::displayName(m_student), this);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "picturetutor.h"
 
-#include "core/exercise/randomsource.h"
-#include "gui/base/sound.h"
 #include "gui/base/twips.h"
 #include "gui/base/wingdings.h"
+#include "gui/seams/beep.h"
+#include "gui/seams/random.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -139,8 +139,7 @@ void PictureTutor::explain(const Question &question)
     for (int i = 0; i < int(m_pictureGlyphs.size()); ++i) {
         m_pictureGlyphs[i] = ui::wingdings::glyph(PictureCount::PictureCodes[i]);
     }
-    Randomize();
-    m_picture = PictureCount::drawPicture(Rnd);
+    m_picture = PictureCount::drawPicture(ui::randomDraw);
     m_count.initialize(question);
     for (int i = 0; i < PictureCount::Places; ++i) {
         m_places[i]->setText(m_pictureGlyphs[m_picture]);
@@ -155,7 +154,7 @@ void PictureTutor::addOne()
 {
     m_count.press();
     showCount();
-    ui::Beep();
+    ui::beep();
 }
 
 void PictureTutor::showCount()

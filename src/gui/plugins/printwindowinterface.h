@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtPlugin>
+
+class Form;
+
+// The print window and printing, a plug-in with Qt Print Support that the main menu loads
+// when the window is first opened (see pluginloader.h).
+class PrintWindowInterface
+{
+public:
+    static constexpr char Library[] = "sumtrail_print";
+
+    virtual ~PrintWindowInterface() = default;
+    // A new print window, not yet shown; the caller owns it.
+    virtual Form *createPrintWindow() = 0;
+};
+
+#define PrintWindowInterface_iid "org.example.sumtrail.PrintWindowInterface/1.0"
+Q_DECLARE_INTERFACE(PrintWindowInterface, PrintWindowInterface_iid)

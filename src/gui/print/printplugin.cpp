@@ -1,0 +1,8 @@
+#include "printplugin.h"
+
+#include "printwindow.h"
+
+Form *PrintPlugin::createPrintWindow()
+{
+    return new PrintWindow();
+}

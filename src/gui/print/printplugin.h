@@ -1,0 +1,16 @@
+#pragma once
+
+#include "gui/plugins/printwindowinterface.h"
+
+#include <QObject>
+
+// The print library as a plug-in: what the main menu asks of it when Print is pressed.
+class PrintPlugin : public QObject, public PrintWindowInterface
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID PrintWindowInterface_iid)
+    Q_INTERFACES(PrintWindowInterface)
+
+public:
+    Form *createPrintWindow() override;
+};

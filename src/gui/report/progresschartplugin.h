@@ -1,0 +1,17 @@
+#pragma once
+
+#include "gui/plugins/progresschartinterface.h"
+
+#include <QObject>
+
+// The chart library as a plug-in: what the report asks of it when Progress is pressed.
+class ProgressChartPlugin : public QObject, public ProgressChartInterface
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ProgressChartInterface_iid)
+    Q_INTERFACES(ProgressChartInterface)
+
+public:
+    void showProgressChart(const ProgressSeries &series, const QString &student,
+                           QWidget *parent) override;
+};

@@ -1,0 +1,16 @@
+#include "clock.h"
+
+namespace seams {
+Seam<QDateTime()> &clock()
+{
+    static Seam<QDateTime()> seam;
+    return seam;
+}
+} // namespace seams
+
+namespace ui {
+QDateTime now()
+{
+    return seams::clock().callOr(&QDateTime::currentDateTime);
+}
+} // namespace ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "seam.h"
+
+#include <QDateTime>
+
+namespace ui {
+// The current local date and time.
+QDateTime now();
+} // namespace ui
+
+namespace seams {
+// Tests set their own clock here to move time at will.
+Seam<QDateTime()> &clock();
+} // namespace seams

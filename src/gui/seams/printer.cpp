@@ -1,0 +1,9 @@
+#include "printer.h"
+
+namespace seams {
+Seam<printing::PrintResult(const QString &title, const printing::Page &page)> &printer()
+{
+    static Seam<printing::PrintResult(const QString &, const printing::Page &)> seam;
+    return seam;
+}
+} // namespace seams

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "seam.h"
+
+namespace ui {
+// A uniform value in [0, 1), fresh on every call: from the program's generator (see
+// core/exercise/randomsource.h) unless a test scripts the draws.
+double randomDraw();
+} // namespace ui
+
+namespace seams {
+Seam<double()> &randomDraw();
+} // namespace seams

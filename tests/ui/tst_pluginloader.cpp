@@ -1,0 +1,90 @@
+#include "gui/plugins/pluginloader.h"
+#include "gui/plugins/printwindowinterface.h"
+#include "gui/plugins/progresschartinterface.h"
+#include "support/testsupport.h"
+
+#include <QtTest>
+
+#include <dlfcn.h>
+
+namespace {
+bool isMapped(const char *soname)
+{
+    void *handle = dlopen(soname, RTLD_NOW | RTLD_NOLOAD);
+    if (handle) {
+        dlclose(handle);
+    }
+    return handle != nullptr;
+}
+
+// An interface that no plug-in of the program provides, in a library that is one.
+class NoSuchInterface
+{
+public:
+    static constexpr char Library[] = "sumtrail_chart";
+    virtual ~NoSuchInterface() = default;
+};
+
+// A library that is not there.
+class MissingLibraryInterface
+{
+public:
+    static constexpr char Library[] = "sumtrail_nothing";
+    virtual ~MissingLibraryInterface() = default;
+};
+} // namespace
+
+Q_DECLARE_INTERFACE(NoSuchInterface, "org.example.sumtrail.NoSuchInterface/1.0")
+Q_DECLARE_INTERFACE(MissingLibraryInterface, "org.example.sumtrail.MissingLibraryInterface/1.0")
+
+// The plug-ins as the program loads them: this test links neither, as the program does not.
+class tst_pluginloader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loadsItsQtLibraryOnlyWhenFirstAskedFor_data()
+    {
+        QTest::addColumn<QByteArray>("qtLibrary");
+        QTest::newRow("chart") << QByteArray("libQt6Charts.so.6");
+        QTest::newRow("print") << QByteArray("libQt6PrintSupport.so.6");
+    }
+    void loadsItsQtLibraryOnlyWhenFirstAskedFor()
+    {
+        QFETCH(QByteArray, qtLibrary);
+        const auto load = [&]() -> void * {
+            if (qtLibrary.contains("Charts")) {
+                return plugins::load<ProgressChartInterface>(nullptr);
+            }
+            return plugins::load<PrintWindowInterface>(nullptr);
+        };
+        testsupport::ScriptedMessages messages;
+        QVERIFY(!isMapped(qtLibrary.constData()));
+        QVERIFY(load());
+        QVERIFY(isMapped(qtLibrary.constData()));
+        // Asked again, the same plug-in comes from the library already loaded.
+        QCOMPARE(load(), load());
+        QVERIFY(messages.shown().isEmpty());
+    }
+
+    void aMissingLibraryOrInterfaceIsToldAndGivesNothing()
+    {
+        testsupport::ScriptedMessages messages;
+        QVERIFY(!plugins::load<MissingLibraryInterface>(nullptr));
+        QVERIFY(!plugins::load<NoSuchInterface>(nullptr));
+        QCOMPARE(messages.shown().size(), 2);
+        // Named by its full path, as where it was looked for.
+        const QString folder
+            = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" SUMTRAIL_PLUGIN_FOLDER);
+        QCOMPARE(messages.texts().at(0),
+                 "A part of sumtrail could not be loaded: " + folder
+                     + "/libsumtrail_nothing.so: cannot open shared object file: No such file "
+                       "or directory");
+        QVERIFY2(messages.texts().at(1).contains("libsumtrail_chart.so")
+                     && messages.texts().at(1).contains("NoSuchInterface"),
+                 qPrintable(messages.texts().at(1)));
+        QCOMPARE(messages.shown().at(0).icon, QMessageBox::Warning);
+    }
+};
+
+QTEST_MAIN(tst_pluginloader)
+#include "tst_pluginloader.moc"
