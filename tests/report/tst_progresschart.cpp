@@ -1,0 +1,189 @@
+#include "core/report/progressseries.h"
+#include "core/report/recordindex.h"
+#include "gui/report/progresschart.h"
+#include "support/testsupport.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTest>
+#include <QValueAxis>
+
+#include <optional>
+
+namespace {
+ProgressSeries seriesOf(const QByteArray &history,
+                        qsizetype maxPoints = ProgressSeries::DefaultMaxPoints)
+{
+    RecordIndex records;
+    records.setContent(history);
+    return ProgressSeries::build(records, maxPoints);
+}
+
+double at(int month, int day, int hour, int minute = 0)
+{
+    return double(QDateTime(QDate(2026, month, day), QTime(hour, minute)).toMSecsSinceEpoch());
+}
+
+// Two levels out of order; one result's time does not read back, one is not a result.
+const QByteArray History = "12/3/2026 9:00:00 AM#3#80#00:04:30\r\n"
+                           "12/1/2026 9:00:00 AM#1#50#00:10:30\r\n"
+                           "12/2/2026 9:00:00 AM#1#75#00:06:00\r\n"
+                           "12/5/2026 9:00:00 AM#1#100#00:60:00\r\n"
+                           "12/4/2026 9:00:00 AM#3#90#00:19:30\r\n"
+                           "someday#1#100#00:01:00\r\n";
+} // namespace
+
+// What the progress chart shows a teacher: a line per level, the score or the time taken
+// on the y axis as chosen below the chart, and a note when points are not single results.
+class tst_ProgressChart : public QObject
+{
+    Q_OBJECT
+    std::optional<testsupport::WorkDir> m_dir;
+    std::optional<ProgressChart> m_chart;
+
+    // The points each line shows, by its name in the legend.
+    QMap<QString, QList<QPointF>> lines() const
+    {
+        QMap<QString, QList<QPointF>> shown;
+        for (QAbstractSeries *s : m_chart->chart()->series()) {
+            shown.insert(s->name(), qobject_cast<QLineSeries *>(s)->points());
+        }
+        return shown;
+    }
+    QValueAxis *yAxis() const
+    {
+        return qobject_cast<QValueAxis *>(m_chart->chart()->axes(Qt::Vertical).value(0));
+    }
+    std::pair<double, double> timeSpan() const
+    {
+        const auto *x = qobject_cast<QDateTimeAxis *>(m_chart->chart()->axes(Qt::Horizontal)[0]);
+        return {double(x->min().toMSecsSinceEpoch()), double(x->max().toMSecsSinceEpoch())};
+    }
+    void show(ProgressSeries series)
+    {
+        m_chart.emplace(std::move(series), QStringLiteral("ANN"));
+        m_chart->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*m_chart));
+    }
+
+private slots:
+    void init() { m_dir.emplace(); }
+    void cleanup()
+    {
+        m_chart.reset();
+        QVERIFY(testsupport::closeEveryWindow());
+        m_dir.reset();
+    }
+
+    void scoresOnALinePerLevel()
+    {
+        show(seriesOf(History));
+        QCOMPARE(m_chart->windowTitle(), QStringLiteral("Progress - ANN"));
+        QCOMPARE(m_chart->view(), ProgressChart::View::Score);
+        QCOMPARE(m_chart->findChild<QComboBox *>("viewChoice")->currentText(), "Score");
+        QCOMPARE(m_chart->chart()->title(), QStringLiteral("Score by date"));
+        QCOMPARE(yAxis()->titleText(), QStringLiteral("Score (%)"));
+        QCOMPARE(std::pair(yAxis()->min(), yAxis()->max()), std::pair(0.0, 100.0));
+        QCOMPARE(lines(),
+                 (QMap<QString, QList<QPointF>> {
+                     {"Level 1", {{at(12, 1, 9), 50}, {at(12, 2, 9), 75}, {at(12, 5, 9), 100}}},
+                     {"Level 3", {{at(12, 3, 9), 80}, {at(12, 4, 9), 90}}}}));
+        QCOMPARE(timeSpan(), std::pair(at(12, 1, 9), at(12, 5, 9)));
+    }
+
+    // Chosen from the keyboard below the chart, and back.
+    void timeTakenLeavesOutResultsWithoutATime()
+    {
+        show(seriesOf(History));
+        auto *choice = m_chart->findChild<QComboBox *>("viewChoice");
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Down);
+        QCOMPARE(choice->currentText(), QStringLiteral("Time taken"));
+        QCOMPARE(m_chart->view(), ProgressChart::View::TimeTaken);
+        QCOMPARE(m_chart->chart()->title(), QStringLiteral("Time taken by date"));
+        QCOMPARE(yAxis()->titleText(), QStringLiteral("Time taken (minutes)"));
+        // 12/5, whose time reads 60 minutes, has no place: the dates end at the last timed one.
+        QCOMPARE(lines(),
+                 (QMap<QString, QList<QPointF>> {
+                     {"Level 1", {{at(12, 1, 9), 10.5}, {at(12, 2, 9), 6}}},
+                     {"Level 3", {{at(12, 3, 9), 4.5}, {at(12, 4, 9), 19.5}}}}));
+        QCOMPARE(timeSpan(), std::pair(at(12, 1, 9), at(12, 4, 9)));
+        QCOMPARE(yAxis()->min(), 0.0);
+        // Room above the longest time, which does not touch the top.
+        QVERIFY2(yAxis()->max() >= 19.5 * 1.1 && yAxis()->max() <= 2 * 19.5,
+                 qPrintable(QString::number(yAxis()->max())));
+
+        QTest::keyClick(choice, Qt::Key_Up);
+        QCOMPARE(m_chart->chart()->title(), QStringLiteral("Score by date"));
+        QCOMPARE(yAxis()->max(), 100.0);
+        QCOMPARE(lines().value("Level 1").size(), 3);
+    }
+
+    // A level none of whose times read back keeps its line, empty, in the time view.
+    void aLevelWithNoTimesShowsNoPoints()
+    {
+        show(seriesOf("12/1/2026 9:00:00 AM#2#50#bad\r\n"
+                      "12/2/2026 9:00:00 AM#4#60#00:00:30\r\n"));
+        m_chart->setView(ProgressChart::View::TimeTaken);
+        QCOMPARE(
+            lines(),
+            (QMap<QString, QList<QPointF>> {{"Level 2", {}}, {"Level 4", {{at(12, 2, 9), 0.5}}}}));
+        // One moment: a day either side of it.
+        QCOMPARE(timeSpan(), std::pair(at(12, 1, 9), at(12, 3, 9)));
+        QCOMPARE(yAxis()->min(), 0.0);
+        QVERIFY(yAxis()->max() >= 1);
+    }
+
+    // The note beside the view's choice says what the points are, or why some are missing.
+    void saysWhatItsPointsAre_data()
+    {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<int>("maxPoints");
+        QTest::addColumn<QString>("note");
+        const QByteArray threeOnOneDay = "12/1/2026 9:00:00 AM#1#50#00:10:00\r\n"
+                                         "12/1/2026 3:00:00 PM#1#70#00:20:00\r\n"
+                                         "12/1/2026 4:00:00 PM#1#90#bad\r\n";
+        const QString means = "Each point is the mean of one day's results.";
+        const QString unplaced = "Not shown, as their date, level or score cannot be read: 2.";
+        QTest::newRow("every result") << threeOnOneDay << 3 << QString();
+        QTest::newRow("daily means") << threeOnOneDay << 2 << means;
+        QTest::newRow("means, some unplaced")
+            << threeOnOneDay + "someday#1#50#00:01:00\r\n12/2/2026#9#50#00:01:00\r\n"
+            << 2 << means + ' ' + unplaced;
+        QTest::newRow("some unplaced")
+            << threeOnOneDay + "someday#1#50#00:01:00\r\n12/2/2026#9#50#00:01:00\r\n"
+            << 3 << unplaced;
+        QTest::newRow("nothing yet")
+            << QByteArray() << 3 << "No results yet: the chart fills in as exercises are checked.";
+    }
+    void saysWhatItsPointsAre()
+    {
+        QFETCH(QByteArray, history);
+        QFETCH(int, maxPoints);
+        QFETCH(QString, note);
+        show(seriesOf(history, maxPoints));
+        QCOMPARE(m_chart->findChild<QLabel *>("note")->text(), note);
+        QCOMPARE(m_chart->note(), note);
+    }
+
+    // One point per day at noon: the mean score, and in the time view the mean of the times
+    // that read back.
+    void dailyMeansAsShown()
+    {
+        show(seriesOf("12/1/2026 9:00:00 AM#1#50#00:10:00\r\n"
+                      "12/1/2026 3:00:00 PM#1#70#00:20:00\r\n"
+                      "12/1/2026 4:00:00 PM#1#90#bad\r\n"
+                      "12/2/2026 8:00:00 AM#1#40#bad\r\n",
+                      2));
+        QCOMPARE(lines().value("Level 1"),
+                 (QList<QPointF> {{at(12, 1, 12), 70}, {at(12, 2, 12), 40}}));
+        m_chart->setView(ProgressChart::View::TimeTaken);
+        QCOMPARE(lines().value("Level 1"), (QList<QPointF> {{at(12, 1, 12), 15}}));
+    }
+};
+
+QTEST_MAIN(tst_ProgressChart)
+#include "tst_progresschart.moc"

@@ -1,0 +1,264 @@
+#include "gui/base/fonts.h"
+#include "gui/base/linecontrol.h"
+#include "gui/base/theme.h"
+#include "gui/base/windowless.h"
+#include "support/testsupport.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include <optional>
+
+Q_DECLARE_METATYPE(ui::Rgb)
+
+namespace {
+// Where two grabs of the same size differ, or an empty text when they are the same.
+QString difference(const QImage &drawn, const QImage &plain, const QRect &control)
+{
+    QRect where;
+    QPoint first;
+    int count = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (drawn.pixel(x, y) != plain.pixel(x, y)) {
+                first = count == 0 ? QPoint(x, y) : first;
+                where |= QRect(x, y, 1, 1);
+                ++count;
+            }
+        }
+    }
+    if (count == 0) {
+        return QString();
+    }
+    return QStringLiteral("%1 pixels differ within (%2, %3) %4 x %5 of the frame, the control "
+                          "being at (%6, %7) %8 x %9; first at (%10, %11): #%12 drawn, #%13 plain")
+        .arg(count)
+        .arg(where.x())
+        .arg(where.y())
+        .arg(where.width())
+        .arg(where.height())
+        .arg(control.x())
+        .arg(control.y())
+        .arg(control.width())
+        .arg(control.height())
+        .arg(first.x())
+        .arg(first.y())
+        .arg(drawn.pixel(first) & 0xffffff, 6, 16, QLatin1Char('0'))
+        .arg(plain.pixel(first) & 0xffffff, 6, 16, QLatin1Char('0'));
+}
+
+QImage grabbed(QWidget *frame)
+{
+    return frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+// The windowless label and line are drawn by their frame in place of a QLabel and a
+// LineControl: they must look exactly like them, and a screen reader must still find them
+// as the frame's children.
+class tst_Windowless : public QObject
+{
+    Q_OBJECT
+    std::optional<testsupport::WorkDir> m_dir;
+    QWidget *m_window = nullptr;
+    ui::FrameControl *m_drawing = nullptr; // draws the windowless control
+    QGroupBox *m_plain = nullptr; // holds the widget it stands for
+
+private slots:
+    void init()
+    {
+        m_dir.emplace();
+        m_window = new QWidget;
+        m_window->resize(660, 240);
+        m_drawing = new ui::FrameControl("Frame1", m_window);
+        m_plain = new QGroupBox("Frame1", m_window);
+        m_drawing->setGeometry(10, 10, 300, 220);
+        m_plain->setGeometry(340, 10, 300, 220);
+        for (QWidget *frame : {static_cast<QWidget *>(m_drawing), (QWidget *)m_plain}) {
+            frame->setFont(ui::fontFor(ui::sansSerif(8.25)));
+        }
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    void cleanup()
+    {
+        delete m_window;
+        QVERIFY(testsupport::closeEveryWindow());
+        m_dir.reset();
+    }
+
+    // As a design row makes each: plain text, its font, alignment, wrapping and colours.
+    void labelLooksLikeAQLabel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<Qt::Alignment>("alignment");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<ui::Rgb>("fore");
+        QTest::addColumn<ui::Rgb>("back");
+        const QRect number(56, 24, 73, 23);
+        const QFont bold = ui::fontFor(ui::sansSerif(13.5, true));
+        const QFont small = ui::fontFor(ui::sansSerif(8));
+        const auto top = Qt::AlignTop;
+        const auto middle = Qt::AlignVCenter;
+        const ui::Rgb unset;
+        QTest::newRow("left, top") << "Question 1" << QRect(8, 24, 33, 17) << small
+                                   << (Qt::AlignLeft | top) << false << unset << unset;
+        QTest::newRow("right, top") << "1234" << number << bold << (Qt::AlignRight | top) << false
+                                    << ui::colours::Black << unset;
+        QTest::newRow("centre, top") << "+" << QRect(16, 48, 25, 23) << bold
+                                     << (Qt::AlignHCenter | top) << false << unset << unset;
+        QTest::newRow("left, middle")
+            << "78" << number << bold << (Qt::AlignLeft | middle) << false << unset << unset;
+        QTest::newRow("centre, middle")
+            << "78" << QRect(10, 60, 120, 60) << bold << (Qt::AlignHCenter | middle) << false
+            << ui::colours::DarkRed << ui::colours::LightYellow;
+        QTest::newRow("right, middle")
+            << "78" << number << bold << (Qt::AlignRight | middle) << false << unset << unset;
+        QTest::newRow("wrapped") << "Print a sheet of sums to do at home or at school"
+                                 << QRect(20, 30, 150, 120) << ui::fontFor(ui::arial(12, true))
+                                 << (Qt::AlignLeft | top) << true << ui::colours::DarkPurple
+                                 << ui::colours::LightPink;
+        QTest::newRow("wrapped, centred")
+            << "Print a sheet of sums to do at home" << QRect(20, 30, 150, 120)
+            << ui::fontFor(ui::timesNewRoman(12)) << (Qt::AlignHCenter | top) << true << unset
+            << ui::colours::Yellow;
+        QTest::newRow("too wide, cut") << "123456789" << QRect(40, 40, 50, 15) << bold
+                                       << (Qt::AlignLeft | top) << false << unset << unset;
+        QTest::newRow("too wide, right") << "123456789" << QRect(40, 40, 50, 30) << bold
+                                         << (Qt::AlignRight | top) << false << unset << unset;
+        QTest::newRow("background only")
+            << "" << QRect(40, 40, 50, 30) << bold << (Qt::AlignLeft | top) << false << unset
+            << ui::colours::Orange;
+    }
+    void labelLooksLikeAQLabel()
+    {
+        QFETCH(QString, text);
+        QFETCH(QRect, box);
+        QFETCH(QFont, font);
+        QFETCH(Qt::Alignment, alignment);
+        QFETCH(bool, wrap);
+        QFETCH(ui::Rgb, fore);
+        QFETCH(ui::Rgb, back);
+
+        const QImage empty = grabbed(m_plain);
+        auto *drawn = new ui::WindowlessLabel(text, m_drawing);
+        drawn->setGeometry(box);
+        drawn->setFont(font);
+        drawn->setAlignment(alignment);
+        drawn->setWordWrap(wrap);
+        auto *label = new QLabel(text, m_plain);
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(box);
+        label->setFont(font);
+        label->setAlignment(alignment);
+        label->setWordWrap(wrap);
+        if (fore.isSet()) {
+            drawn->setForeColour(fore.toColor());
+            ui::setForeColour(label, fore);
+        }
+        if (back.isSet()) {
+            drawn->setBackColour(back.toColor());
+            ui::setBackColour(label, back);
+        }
+        label->show();
+
+        const QImage withLabel = grabbed(m_plain);
+        QVERIFY(withLabel != empty); // it shows something
+        const QString differs = difference(grabbed(m_drawing), withLabel, box);
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));
+    }
+
+    // Ends in twips within the frame, as a design row gives them.
+    void lineLooksLikeALineControl_data()
+    {
+        QTest::addColumn<QLineF>("ends");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<ui::Rgb>("colour");
+        QTest::newRow("level") << QLineF(240, 1080, 2160, 1080) << 2 << ui::Rgb();
+        QTest::newRow("upright") << QLineF(3000, 300, 3000, 2900) << 1 << ui::colours::CrossRed;
+        QTest::newRow("slanting down") << QLineF(200, 400, 4000, 3000) << 1 << ui::Rgb();
+        QTest::newRow("slanting up, thick")
+            << QLineF(4100, 500, 300, 2500) << 3 << ui::colours::DarkPurple;
+        QTest::newRow("between pixels") << QLineF(247, 1088, 2153, 1601) << 2 << ui::Rgb();
+    }
+    void lineLooksLikeALineControl()
+    {
+        QFETCH(QLineF, ends);
+        QFETCH(int, width);
+        QFETCH(ui::Rgb, colour);
+        const QImage empty = grabbed(m_plain);
+        auto *drawn = new ui::WindowlessLine(m_drawing);
+        auto *line = new LineControl(m_plain);
+        drawn->setEnds(ends.x1(), ends.y1(), ends.x2(), ends.y2());
+        line->setEnds(ends.x1(), ends.y1(), ends.x2(), ends.y2());
+        drawn->setBorderWidth(width);
+        line->setBorderWidth(width);
+        if (colour.isSet()) {
+            drawn->setColour(colour.toColor());
+            line->setColour(colour.toColor());
+        }
+        line->show();
+        QCOMPARE(drawn->geometry(), line->geometry());
+
+        const QImage withLine = grabbed(m_plain);
+        QVERIFY(withLine != empty); // it shows something
+        const QString differs = difference(grabbed(m_drawing), withLine, line->geometry());
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));
+    }
+
+    // After the frame's widgets, in the order made: a label known by its text unless it has a
+    // name, as a QLabel is, and a line as a picture.
+    void aScreenReaderFindsThemInTheirFrame()
+    {
+        auto *box = new QLabel("widget", m_drawing);
+        auto *number = new ui::WindowlessLabel("12", m_drawing);
+        number->setGeometry(QRect(30, 40, 50, 20));
+        auto *plus = new ui::WindowlessLabel("+", m_drawing);
+        plus->setAccessibleName("plus");
+        auto *line = new ui::WindowlessLine(m_drawing);
+        line->setEnds(240, 1080, 2160, 1080);
+        line->setAccessibleName("answer line");
+        auto *hidden = new ui::WindowlessLabel("hidden", m_drawing);
+        hidden->setVisible(false);
+
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(m_drawing);
+        QVERIFY(frame);
+        QCOMPARE(frame->role(), QAccessible::Grouping);
+        QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Frame1"));
+        QCOMPARE(frame->childCount(), 5);
+        const QList<std::pair<QAccessible::Role, QString>> children {
+            {QAccessible::StaticText, "widget"},
+            {QAccessible::StaticText, "12"},
+            {QAccessible::StaticText, "plus"},
+            {QAccessible::Graphic, "answer line"},
+            {QAccessible::StaticText, "hidden"}};
+        for (int i = 0; i < children.size(); ++i) {
+            QAccessibleInterface *child = frame->child(i);
+            QVERIFY(child);
+            QCOMPARE(std::pair(child->role(), child->text(QAccessible::Name)), children.at(i));
+            QCOMPARE(child->parent(), frame);
+            QCOMPARE(frame->indexOfChild(child), i);
+        }
+        QCOMPARE(frame->child(5), nullptr);
+        QCOMPARE(frame->child(0)->object(), box);
+
+        // Read as the QLabel it stands for is read: the same name and value, and where it is.
+        QLabel alike("12", m_plain);
+        QAccessibleInterface *reader = frame->child(1);
+        QAccessibleInterface *plain = QAccessible::queryAccessibleInterface(&alike);
+        QCOMPARE(reader->role(), plain->role());
+        QCOMPARE(reader->text(QAccessible::Name), plain->text(QAccessible::Name));
+        QCOMPARE(reader->rect(), QRect(m_drawing->mapToGlobal(QPoint(30, 40)), QSize(50, 20)));
+        QCOMPARE(reader->window(), m_window->windowHandle());
+        QVERIFY(!reader->state().invisible);
+        QVERIFY(frame->child(4)->state().invisible);
+    }
+};
+
+QTEST_MAIN(tst_Windowless)
+#include "tst_windowless.moc"
