@@ -95,11 +95,11 @@ int measure(const QString &what)
         StudentList &students = session.students();
         if (what == QLatin1String("load")) {
             m = timed([&students] {
-                LoadRoster(students);
+                roster::loadInto(students);
                 return students.size() > 0;
             });
         } else {
-            LoadRoster(students);
+            roster::loadInto(students);
             QCoreApplication::processEvents();
             if (what == QLatin1String("add")) {
                 // As the new-student dialog does it: the name is new, the roster is read
@@ -112,7 +112,8 @@ int measure(const QString &what)
                     }
                     const roster::ChangeResult added = roster::addName(name);
                     students.setNames(added.names);
-                    return added.outcome == roster::ChangeResult::Changed && CreateHistory(name).ok;
+                    return added.outcome == roster::ChangeResult::Changed
+                        && history::create(name).ok;
                 });
             } else if (what == QLatin1String("delete")) {
                 m = timed([&students] {

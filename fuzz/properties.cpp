@@ -203,20 +203,20 @@ bool reportLine(QByteArrayView input)
     const QByteArray text = withoutAny(input, "\r\n");
     const HistoryRecord any = history::parseRecord(text).value_or(HistoryRecord {text, {}, {}, {}});
     const QByteArray line = reportline::format(any);
-    const QByteArray date = reportline::dateText(any.Date);
-    if (const auto when = history::parseDateAndTime(any.Date)) {
+    const QByteArray date = reportline::dateText(any.date);
+    if (const auto when = history::parseDateAndTime(any.date)) {
         const QDateTime calendar(when->date, when->time, Qt::UTC);
         if (date
             != QLocale::c().toString(calendar, QStringLiteral("dd/MM/yyyy HH:mm")).toLatin1()) {
             return false;
         }
-    } else if (date != any.Date) {
+    } else if (date != any.date) {
         return false;
     }
-    const qsizetype level = line.indexOf(any.Level, date.size());
-    const qsizetype score = line.indexOf(any.Score, level + any.Level.size());
-    if (!line.startsWith(date) || !line.endsWith(any.Speed) || level < 0 || score < 0
-        || line.size() < date.size() + any.Level.size() + any.Score.size() + any.Speed.size()) {
+    const qsizetype level = line.indexOf(any.level, date.size());
+    const qsizetype score = line.indexOf(any.score, level + any.level.size());
+    if (!line.startsWith(date) || !line.endsWith(any.speed) || level < 0 || score < 0
+        || line.size() < date.size() + any.level.size() + any.score.size() + any.speed.size()) {
         return false;
     }
 

@@ -114,7 +114,7 @@ QStringList untranslated(QWidget *window)
 // What the desktop asks of a program beyond the mouse and one language: every control a
 // pupil can reach says what it is, marks say right or wrong, an exercise with its tutor
 // needs no mouse, and every text a person reads comes through translation.
-class tst_Desktop : public QObject
+class tst_desktop : public QObject
 {
     Q_OBJECT
     std::optional<WindowGround> m_ground;
@@ -201,5 +201,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Desktop)
+QTEST_MAIN(tst_desktop)
 #include "tst_desktop.moc"

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class TestAnswerText : public QObject
+class tst_answertext : public QObject
 {
     Q_OBJECT
 private slots:
@@ -63,5 +63,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAnswerText)
+QTEST_GUILESS_MAIN(tst_answertext)
 #include "tst_answertext.moc"

@@ -4,7 +4,7 @@
 #include <QTimeZone>
 
 // The clock's text is what goes into the history: it must never read negative or jump.
-class TestElapsedTime : public QObject
+class tst_elapsedtime : public QObject
 {
     Q_OBJECT
 private slots:
@@ -36,5 +36,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestElapsedTime)
+QTEST_GUILESS_MAIN(tst_elapsedtime)
 #include "tst_elapsedtime.moc"

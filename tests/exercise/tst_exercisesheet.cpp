@@ -18,7 +18,7 @@ const QDateTime Start(QDate(2026, 5, 12), QTime(13, 20, 0));
 
 } // namespace
 
-class TestExerciseSheet : public QObject
+class tst_exercisesheet : public QObject
 {
     Q_OBJECT
 private slots:
@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestExerciseSheet)
+QTEST_GUILESS_MAIN(tst_exercisesheet)
 #include "tst_exercisesheet.moc"

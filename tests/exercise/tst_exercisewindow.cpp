@@ -18,7 +18,7 @@
 using testsupport::readFile;
 
 // The exercise as ANN meets it, opened from the main menu and driven by keys and clicks.
-class TestAddition : public QObject
+class tst_exercisewindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -174,5 +174,5 @@ private:
     ExerciseWindow *m_window = nullptr;
 };
 
-QTEST_MAIN(TestAddition)
+QTEST_MAIN(tst_exercisewindow)
 #include "tst_exercisewindow.moc"

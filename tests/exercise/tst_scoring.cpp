@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class TestScoring : public QObject
+class tst_scoring : public QObject
 {
     Q_OBJECT
 private slots:
@@ -33,5 +33,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestScoring)
+QTEST_GUILESS_MAIN(tst_scoring)
 #include "tst_scoring.moc"

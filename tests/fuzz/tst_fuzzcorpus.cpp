@@ -11,7 +11,7 @@ using Property = std::function<bool(QByteArrayView)>;
 Q_DECLARE_METATYPE(Property)
 
 // Every committed fuzz input, seeds and past findings alike, must keep its property.
-class tst_FuzzCorpus : public QObject
+class tst_fuzzcorpus : public QObject
 {
     Q_OBJECT
 private slots:
@@ -48,5 +48,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_FuzzCorpus)
+QTEST_GUILESS_MAIN(tst_fuzzcorpus)
 #include "tst_fuzzcorpus.moc"

@@ -53,7 +53,7 @@ QString reportedStudent(QWidget *report)
 
 // The main menu and its new-student dialog, as a person uses them, and what they leave in
 // the working directory, byte for byte.
-class tst_Menu : public QObject
+class tst_menu : public QObject
 {
     Q_OBJECT
     struct Ground
@@ -288,5 +288,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Menu)
+QTEST_MAIN(tst_menu)
 #include "tst_menu.moc"

@@ -57,7 +57,7 @@ QStringList pageWords(const worksheet::Set &set)
 
 } // namespace
 
-class tst_PrintMenu : public QObject
+class tst_printwindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -272,5 +272,5 @@ private:
     PrintWindow *m_window = nullptr;
 };
 
-QTEST_MAIN(tst_PrintMenu)
+QTEST_MAIN(tst_printwindow)
 #include "tst_printwindow.moc"

@@ -54,7 +54,7 @@ private:
     QStringList m_printed;
 };
 
-class tst_WorksheetPage : public QObject
+class tst_worksheetpage : public QObject
 {
     Q_OBJECT
 
@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_WorksheetPage)
+QTEST_GUILESS_MAIN(tst_worksheetpage)
 #include "tst_worksheetpage.moc"

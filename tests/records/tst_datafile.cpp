@@ -106,7 +106,7 @@ extern "C" ssize_t read(int fd, void *buffer, size_t size)
 
 // Opening and reading the data files of the working folder: reads that fail part-way, the
 // stamp that tells another program's change, and the temporary files of saves.
-class tst_DataFile : public QObject
+class tst_datafile : public QObject
 {
     Q_OBJECT
     std::optional<WorkDir> m_dir;
@@ -196,7 +196,7 @@ private slots:
             FailingReads failing(roster::FileName, failFrom);
             read = roster::read();
             StudentList list;
-            loadProblem = LoadRoster(list);
+            loadProblem = roster::loadInto(list);
             added = roster::addName("CAT");
             removed = roster::removeName("ZOE");
         }
@@ -295,5 +295,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_DataFile)
+QTEST_GUILESS_MAIN(tst_datafile)
 #include "tst_datafile.moc"

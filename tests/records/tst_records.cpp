@@ -16,7 +16,7 @@ using namespace testsupport;
 
 // The roster and history files: what is read from any such file, what is written, byte for
 // byte, and the dates of the history.
-class tst_Records : public QObject
+class tst_records : public QObject
 {
     Q_OBJECT
     std::optional<WorkDir> m_dir;
@@ -30,7 +30,7 @@ private slots:
         const auto saved = [](const QByteArray &content) {
             writeFile("sumroll.ini", content);
             StudentList list;
-            LoadRoster(list);
+            roster::loadInto(list);
             return roster::writeNames(roster::FileName, list.names()).ok ? readFile("sumroll.ini")
                                                                          : "not saved";
         };
@@ -71,18 +71,18 @@ private slots:
         writeFile("sumroll.ini", "ANN\r\n");
         writeFile("BEN.hst", m_line);
         StudentList list;
-        LoadRoster(list);
+        roster::loadInto(list);
         list.insertSorted(QByteArray(4096, 'B'));
         std::optional<FileSizeLimit> limit(m_line.size() + 4);
         const FileResult saved = roster::writeNames(roster::FileName, list.names()),
-                         history = AppendResult("BEN", m_record);
+                         history = history::append("BEN", m_record);
         limit.reset();
         QVERIFY(!saved.ok && saved.message.contains("sumroll.ini"));
         QVERIFY(!history.ok && history.message.contains("BEN.hst"));
         QCOMPARE(snapshot(),
                  (Files {{"sumroll.ini", "ANN\r\n"}, {"BEN.hst", m_line}})); // no temporary file
         QVERIFY(QFile::remove("sumroll.ini") && QDir().mkdir("sumroll.ini"));
-        LoadRoster(list);
+        roster::loadInto(list);
         QCOMPARE(list.size(), 0);
         QVERIFY(!roster::writeNames(roster::FileName, list.names()).ok
                 && QFileInfo("sumroll.ini").isDir());
@@ -116,7 +116,7 @@ private slots:
             const rlimit noCore {0, 0}; // should the signal end the child after all
             setrlimit(RLIMIT_FSIZE, &limit);
             setrlimit(RLIMIT_CORE, &noCore);
-            const FileResult appended = AppendResult("BEN", m_record);
+            const FileResult appended = history::append("BEN", m_record);
             const QByteArray said = appended.ok ? "written" : appended.message.toUtf8();
             const bool told = write(ends[1], said.constData(), size_t(said.size())) == said.size();
             _exit(told ? 0 : 1);
@@ -194,7 +194,7 @@ private slots:
                                               {junk, true}}) {
             QVERIFY(!QFile::exists("BEN LEE.hst") || QFile::remove("BEN LEE.hst"));
             before.isNull() ? void() : writeFile("BEN LEE.hst", before);
-            QVERIFY(AppendResult("BEN LEE", m_record).ok);
+            QVERIFY(history::append("BEN LEE", m_record).ok);
             QCOMPARE(readFile("BEN LEE.hst"), before + (newLine ? "\r\n" : "") + m_line);
         }
     }
@@ -204,7 +204,8 @@ private slots:
         writeFile("ANN.hst", "old\r\n");
         writeFile("ANN.hst.1", "older\r\n");
         writeFile("BEN.hst", "");
-        QVERIFY(CreateHistory("ANN").ok && CreateHistory("BEN").ok && CreateHistory("CAT").ok);
+        QVERIFY(history::create("ANN").ok && history::create("BEN").ok
+                && history::create("CAT").ok);
         QCOMPARE(snapshot(),
                  (Files {{"ANN.hst", ""},
                          {"ANN.hst.1", "older\r\n"},
@@ -218,13 +219,14 @@ private slots:
         QVERIFY(QDir().mkdir("sub") && QDir::setCurrent("sub"));
         for (const QByteArray &name : {QByteArray("../x"), QByteArray("/tmp/x"), QByteArray("a\\b"),
                                        QByteArray("a\0b", 3), QByteArray("."), QByteArray("..")}) {
-            const FileResult created = CreateHistory(name);
-            QVERIFY(!created.ok && !created.message.isEmpty() && !AppendResult(name, m_record).ok);
+            const FileResult created = history::create(name);
+            QVERIFY(!created.ok && !created.message.isEmpty()
+                    && !history::append(name, m_record).ok);
         }
         QVERIFY(QDir::setCurrent(".."));
         QCOMPARE(snapshot(), (Files {{"sub/", ""}}));
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Records)
+QTEST_GUILESS_MAIN(tst_records)
 #include "tst_records.moc"

@@ -30,10 +30,10 @@
 // A log line is tab-separated: operation, student, outcome, milliseconds taken, the record
 // line of an append, and the message of a refusal.
 //   add         roster::addName of a name no one used before: ok, listed or refused
-//   create      CreateHistory after an add, as the new-student dialog does: ok or refused
+//   create      history::create after an add, as the new-student dialog does: ok or refused
 //   delete      roster::removeName of one of its names still listed: ok, notlisted or refused
-//   append      AppendResult to ANN or to one of its names still listed: ok or refused
-//   fullappend  AppendResult to ANN on a disk that is full for this worker (a size limit
+//   append      history::append to ANN or to one of its names still listed: ok or refused
+//   fullappend  history::append to ANN on a disk that is full for this worker (a size limit
 //               below the file's size): refused, and cut back without cutting anyone else's
 namespace {
 
@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
             const roster::ChangeResult added = roster::addName(name);
             if (added.outcome == roster::ChangeResult::Changed) {
                 logged = log.write("add", name, "ok", took.restart());
-                const FileResult created = CreateHistory(name);
+                const FileResult created = history::create(name);
                 logged = logged
                     && log.write("create", name, created.ok ? "ok" : "refused", took.elapsed(), {},
                                  created.message);
@@ -173,7 +173,7 @@ int main(int argc, char *argv[])
                 ? QByteArray("ANN")
                 : mine.at(random.bounded(mine.size()));
             const HistoryRecord written = record(operation);
-            const FileResult appended = AppendResult(name, written);
+            const FileResult appended = history::append(name, written);
             logged = log.write("append", name, appended.ok ? "ok" : "refused", took.elapsed(),
                                history::formatRecord(written), appended.message);
         } else {
@@ -183,7 +183,7 @@ int main(int argc, char *argv[])
             const rlimit full {FullDiskBytes, previous.rlim_max};
             setrlimit(RLIMIT_FSIZE, &full);
             const HistoryRecord written = record(operation);
-            const FileResult appended = AppendResult("ANN", written);
+            const FileResult appended = history::append("ANN", written);
             setrlimit(RLIMIT_FSIZE, &previous);
             logged = log.write("fullappend", "ANN", appended.ok ? "ok" : "refused", took.elapsed(),
                                history::formatRecord(written), appended.message);

@@ -87,7 +87,7 @@ private:
 // where data files belong, names that are bytes of no one encoding, files this account may
 // not read, and files whose owner, group and mode a class relies on. Used through the
 // windows, as a person does.
-class tst_HostileFolder : public QObject
+class tst_hostilefolder : public QObject
 {
     Q_OBJECT
 private slots:
@@ -204,7 +204,7 @@ private slots:
             = {history::readRecords(both[0] + ".hst"), history::readRecords(both[1] + ".hst")};
         QCOMPARE(results[0].size(), 1);
         QCOMPARE(results[1].size(), 1);
-        QVERIFY(results[0].first().Date != results[1].first().Date);
+        QVERIFY(results[0].first().date != results[1].first().date);
         for (int pick = 0; pick < 2; ++pick) {
             QTest::keyClick(list, pick == 0 ? Qt::Key_Up : Qt::Key_Down);
             const QByteArray student = menu->session().currentStudent().value_or("none");
@@ -338,5 +338,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_HostileFolder)
+QTEST_MAIN(tst_hostilefolder)
 #include "tst_hostilefolder.moc"

@@ -41,7 +41,7 @@ long residentKbFromNowOn()
 
 // Data files of gigabytes, sparse so that they take no room on the disk: opening them
 // neither ends the program nor takes their size in memory.
-class tst_HugeFiles : public QObject
+class tst_hugefiles : public QObject
 {
     Q_OBJECT
 private slots:
@@ -95,5 +95,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_HugeFiles)
+QTEST_MAIN(tst_hugefiles)
 #include "tst_hugefiles.moc"

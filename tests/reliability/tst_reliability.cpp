@@ -24,7 +24,7 @@ using namespace testsupport;
 // What happens to the files when a save is cut off, when the disk refuses a write, when the
 // files are hostile and when the program is used for long. Each result line ("outcome:") is
 // a figure of docs/reliability.md. The sanitizer build runs lighter, being several times slower.
-class tst_Reliability : public QObject
+class tst_reliability : public QObject
 {
     Q_OBJECT
 private slots:
@@ -291,7 +291,7 @@ private slots:
         // A history grows by whole records only: the next result is a line of its own.
         QVERIFY(history.isEmpty()
                 || (readFile("ANN.hst").startsWith(history)
-                    && history::readRecords("ANN.hst").constLast().Level == "1"));
+                    && history::readRecords("ANN.hst").constLast().level == "1"));
         QCOMPARE(QDir("..").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList {"work"});
         QVERIFY(!QFileInfo::exists("/etc/x.hst"));
@@ -302,5 +302,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Reliability)
+QTEST_MAIN(tst_reliability)
 #include "tst_reliability.moc"

@@ -29,7 +29,7 @@ QString act(StudentList &list, const QString &action, const QByteArray &name,
             const HistoryRecord &record)
 {
     if (action == "append") {
-        return AppendResult(name, record).ok ? "appended" : "not appended";
+        return history::append(name, record).ok ? "appended" : "not appended";
     }
     if (action == "add" && list.contains(name)) {
         return "already listed";
@@ -46,7 +46,7 @@ QString act(StudentList &list, const QString &action, const QByteArray &name,
     if (changed.outcome == roster::ChangeResult::NotListed) {
         return "not listed";
     }
-    return action == "delete" ? "deleted" : CreateHistory(name).ok ? "added" : "no history";
+    return action == "delete" ? "deleted" : history::create(name).ok ? "added" : "no history";
 }
 
 // The lines of a file that should hold CR LF lines only; none when a line is not ended by
@@ -88,7 +88,7 @@ struct Operation
 // then real processes changing the roster and appending results all at once, their logs
 // checked against what the folder holds. The result line ("outcome:") is a figure of
 // docs/reliability.md. The sanitizer build runs fewer operations, being several times slower.
-class tst_SharedFolder : public QObject
+class tst_sharedfolder : public QObject
 {
     Q_OBJECT
 private slots:
@@ -129,8 +129,8 @@ private slots:
         writeFile("sumroll.ini", "ANN\r\n");
         writeFile("ANN.hst", "12/5/2026 1:23:45 PM#3#81#00:03:27\r\n");
         StudentList a, b; // as each program's main menu loaded the roster
-        LoadRoster(a);
-        LoadRoster(b);
+        roster::loadInto(a);
+        roster::loadInto(b);
         QStringList got;
         for (int step = 0; step < steps.size(); ++step) {
             const QStringList words = steps.at(step).split(' ');
@@ -181,7 +181,7 @@ private slots:
         other.start(SUMTRAIL_FOLDERWORKER, {dir.path(), "--hold", file, "500", theirs});
         QVERIFY(other.waitForReadyRead(30000) && other.readLine() == "held\n");
         StudentList list;
-        LoadRoster(list);
+        roster::loadInto(list);
         const QStringList words = step.split(' ');
         QCOMPARE(act(list, words.at(0), words.at(1).toLatin1(),
                      {"5/12/2026 1:30:00 PM", "2", "75", "00:02:00"}),
@@ -383,5 +383,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SharedFolder)
+QTEST_GUILESS_MAIN(tst_sharedfolder)
 #include "tst_sharedfolder.moc"

@@ -83,7 +83,7 @@ bool writeAsAnotherProgram(const QString &how, const QByteArray &bytes)
 // Several programs share the working folder: another sumtrail, on this computer or on
 // another one reaching the folder over the network, or any program that edits the roster.
 // The main menu shows what they did, and this program's own changes respect theirs.
-class tst_SharedMenu : public QObject
+class tst_sharedmenu : public QObject
 {
     Q_OBJECT
 private slots:
@@ -227,5 +227,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SharedMenu)
+QTEST_MAIN(tst_sharedmenu)
 #include "tst_sharedmenu.moc"

@@ -21,7 +21,7 @@ QString demo(const ColumnAddition &steps)
 } // namespace
 
 // The column tutor's steps; the window test walks a sum through the keyboard.
-class TestColumnAddition : public QObject
+class tst_columnaddition : public QObject
 {
     Q_OBJECT
 private slots:
@@ -96,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestColumnAddition)
+QTEST_GUILESS_MAIN(tst_columnaddition)
 #include "tst_columnaddition.moc"

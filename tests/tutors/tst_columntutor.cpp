@@ -8,7 +8,7 @@
 
 // The column tutor as a pupil meets it, by the keyboard; the steps themselves are proven
 // on ColumnAddition.
-class TestTutor2 : public QObject
+class tst_columntutor : public QObject
 {
     Q_OBJECT
 private slots:
@@ -45,5 +45,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTutor2)
+QTEST_MAIN(tst_columntutor)
 #include "tst_columntutor.moc"

@@ -22,7 +22,7 @@ QString shown(const PictureCount &count)
 
 } // namespace
 
-class TestPictureCount : public QObject
+class tst_picturecount : public QObject
 {
     Q_OBJECT
 private slots:
@@ -77,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPictureCount)
+QTEST_GUILESS_MAIN(tst_picturecount)
 #include "tst_picturecount.moc"

@@ -9,7 +9,7 @@
 
 // The picture tutor as a pupil meets it, by the keyboard; which place turns which shade,
 // press by press, is proven on PictureCount.
-class TestTutor : public QObject
+class tst_picturetutor : public QObject
 {
     Q_OBJECT
 private slots:
@@ -41,5 +41,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTutor)
+QTEST_MAIN(tst_picturetutor)
 #include "tst_picturetutor.moc"

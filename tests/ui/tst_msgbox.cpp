@@ -9,7 +9,7 @@ using namespace testsupport;
 
 // The real message box, as a person meets it: its title, its text exactly as written, its
 // buttons and the answer it gives back, for each kind of message the program shows.
-class tst_MsgBox : public QObject
+class tst_msgbox : public QObject
 {
     Q_OBJECT
     std::optional<WorkDir> m_dir;
@@ -70,5 +70,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_MsgBox)
+QTEST_MAIN(tst_msgbox)
 #include "tst_msgbox.moc"

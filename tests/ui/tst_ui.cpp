@@ -35,7 +35,7 @@ static void resizeTo(QWidget *window, float rx, float ry)
 
 // The numbers of the screen: where a window goes beside another, and how controls and fonts
 // scale with the window they are in.
-class tst_Ui : public QObject
+class tst_ui : public QObject
 {
     Q_OBJECT
     std::optional<WorkDir> m_dir;
@@ -121,5 +121,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Ui)
+QTEST_MAIN(tst_ui)
 #include "tst_ui.moc"

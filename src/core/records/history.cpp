@@ -141,7 +141,7 @@ std::optional<QDateTime> parseDate(QByteArrayView text)
 
 QByteArray formatRecord(const HistoryRecord &r)
 {
-    return r.Date + '#' + r.Level + '#' + r.Score + '#' + r.Speed;
+    return r.date + '#' + r.level + '#' + r.score + '#' + r.speed;
 }
 
 std::optional<RecordFields> splitRecord(QByteArrayView line)
@@ -196,7 +196,7 @@ static QByteArray nextBackupName(const QByteArray &fileName)
     }
 }
 
-FileResult CreateHistory(const QByteArray &student)
+FileResult history::create(const QByteArray &student)
 {
     if (!history::isSafeStudentName(student)) {
         return history::unsafeName(student);
@@ -241,7 +241,7 @@ static bool endsWithLineEnd(int fd, qint64 size)
     return last == '\n' || last == '\r';
 }
 
-FileResult AppendResult(const QByteArray &student, const HistoryRecord &record)
+FileResult history::append(const QByteArray &student, const HistoryRecord &record)
 {
     if (!history::isSafeStudentName(student)) {
         return history::unsafeName(student);

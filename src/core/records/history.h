@@ -14,10 +14,10 @@
 // in percent and the time taken, as the text stored in the file.
 struct HistoryRecord
 {
-    QByteArray Date;
-    QByteArray Level;
-    QByteArray Score;
-    QByteArray Speed;
+    QByteArray date;
+    QByteArray level;
+    QByteArray score;
+    QByteArray speed;
 
     bool operator==(const HistoryRecord &) const = default;
 };
@@ -65,11 +65,11 @@ std::optional<HistoryRecord> parseRecord(QByteArrayView line);
 // The records of a file in file order; a missing or unreadable file gives none.
 QList<HistoryRecord> readRecords(const QByteArray &fileName);
 
-} // namespace history
-
 // Creates the student's history file empty. An earlier file of that name that held
 // results is first kept beside it as "NAME.hst.1" (the next free number).
-FileResult CreateHistory(const QByteArray &student);
+FileResult create(const QByteArray &student);
 // Appends one record to the student's history file, creating the file when missing. A
 // write that fails leaves the file as it was.
-FileResult AppendResult(const QByteArray &student, const HistoryRecord &record);
+FileResult append(const QByteArray &student, const HistoryRecord &record);
+
+} // namespace history

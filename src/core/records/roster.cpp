@@ -206,7 +206,7 @@ QString problemToTell(const ReadResult &read)
 
 } // namespace roster
 
-QString LoadRoster(StudentList &list)
+QString roster::loadInto(StudentList &list)
 {
     const roster::ReadResult read = roster::read();
     list.setNames(read.names);

@@ -58,8 +58,8 @@ ChangeResult addName(const QByteArray &name);
 // Removes the name; one already gone is no error (NotListed).
 ChangeResult removeName(const QByteArray &name);
 
-} // namespace roster
-
 // Fills the list from the roster file; returns the message to show when it was not read
 // whole or had lines that were skipped, else an empty text.
-QString LoadRoster(StudentList &list);
+QString loadInto(StudentList &list);
+
+} // namespace roster

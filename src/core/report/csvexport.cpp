@@ -68,13 +68,13 @@ QByteArray header()
 QByteArray row(const HistoryRecord &record)
 {
     QByteArray out;
-    appendField(out, isoDate(record.Date));
+    appendField(out, isoDate(record.date));
     out.append(',');
-    appendField(out, record.Level);
+    appendField(out, record.level);
     out.append(',');
-    appendField(out, record.Score);
+    appendField(out, record.score);
     out.append(',');
-    appendField(out, record.Speed);
+    appendField(out, record.speed);
     out.append("\r\n");
     return out;
 }

@@ -27,17 +27,17 @@ QByteArray dateText(QByteArrayView date)
 QByteArray format(const HistoryRecord &record)
 {
     constexpr qsizetype ScoreWidth = 4;
-    QByteArray line = dateText(record.Date);
-    line.reserve(line.size() + 16 + record.Level.size() + 7 + ScoreWidth + 5 + record.Speed.size());
+    QByteArray line = dateText(record.date);
+    line.reserve(line.size() + 16 + record.level.size() + 7 + ScoreWidth + 5 + record.speed.size());
     line.append(16, ' ');
-    line.append(record.Level);
+    line.append(record.level);
     line.append(7, ' ');
-    if (record.Score.size() < ScoreWidth) {
-        line.append(ScoreWidth - record.Score.size(), ' ');
+    if (record.score.size() < ScoreWidth) {
+        line.append(ScoreWidth - record.score.size(), ' ');
     }
-    line.append(record.Score);
+    line.append(record.score);
     line.append("%    ");
-    line.append(record.Speed);
+    line.append(record.speed);
     return line;
 }
 

@@ -181,7 +181,7 @@ WindowlessControl *FormControls::makeWindowless(const ControlSpec &row, const QS
 template<class C>
 C *FormControls::place(const ControlSpec &row, C *w, const QString &name, int index, int dx, int dy)
 {
-    constexpr bool isWidget = std::is_base_of_v<QWidget, C>;
+    constexpr bool IsWidget = std::is_base_of_v<QWidget, C>;
     w->setObjectName(name);
     const auto withIndex = [index](QString text) {
         return index >= 0 && text.contains(QLatin1String("%1")) ? text.arg(index) : text;
@@ -196,7 +196,7 @@ C *FormControls::place(const ControlSpec &row, C *w, const QString &name, int in
         m_design.insert(w, QRect(row.left + dx, row.top + dy, row.width, row.height));
         w->setFont(fontFor(row.font));
         setGeometryTwips(w, row.left + dx, row.top + dy, row.width, row.height);
-        if constexpr (isWidget) { // a windowless control was given its colours when made
+        if constexpr (IsWidget) { // a windowless control was given its colours when made
             if (row.fore.isSet()) {
                 setForeColour(w, row.fore);
             }
@@ -208,7 +208,7 @@ C *FormControls::place(const ControlSpec &row, C *w, const QString &name, int in
     if (!row.visible) {
         w->setVisible(false);
     }
-    if constexpr (isWidget) {
+    if constexpr (IsWidget) {
         w->setEnabled(row.enabled);
         if (row.tabIndex >= 0) {
             m_tabbed.append({row.tabIndex, w});

@@ -35,7 +35,7 @@ void Form::showEvent(QShowEvent *event)
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    aboutToClose();
     event->accept();
     emit closed();
 }
@@ -43,5 +43,5 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    scaleControls();
 }

@@ -27,9 +27,9 @@ protected:
     void setOpeningOuterSizeTwips(int width, int height);
 
     // Runs as the window closes, by its own buttons or its close box.
-    virtual void Form_Unload() { }
+    virtual void aboutToClose() { }
     // Runs when the window is first shown and after every change of its size.
-    virtual void Form_Resize() { }
+    virtual void scaleControls() { }
 
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

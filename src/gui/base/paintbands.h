@@ -15,13 +15,13 @@ template<class Draw> void paintInBands(QPainter &painter, const QRect &exposed, 
 {
     // 90 rows of the device, which a high-density screen packs into fewer logical rows.
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    const int Band = qMax(1, int(90 / ratio));
-    if (exposed.height() <= Band) {
+    const int band = qMax(1, int(90 / ratio));
+    if (exposed.height() <= band) {
         draw();
         return;
     }
-    for (int top = exposed.top(); top <= exposed.bottom(); top += Band) {
-        painter.setClipRect(QRect(exposed.left(), top, exposed.width(), Band));
+    for (int top = exposed.top(); top <= exposed.bottom(); top += band) {
+        painter.setClipRect(QRect(exposed.left(), top, exposed.width(), band));
         draw();
     }
     painter.setClipping(false);

@@ -37,7 +37,7 @@ int ProportionalLayout::scaledFontSize(qint32 designPoints, float scale)
     return static_cast<int>(std::floor(float(designPoints) * scale));
 }
 
-void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormControls &form)
+void ProportionalLayout::recordDesign(const QWidget *window, const ui::FormControls &form)
 {
     const QList<QObject *> &controls = form.inCreationOrder();
     m_designClient = QSize(ui::widthTwips(window), ui::heightTwips(window));
@@ -71,7 +71,7 @@ void ProportionalLayout::RecordDesign(const QWidget *window, const ui::FormContr
     }
 }
 
-void ProportionalLayout::Rescale(QWidget *window, const ui::FormControls &form) const
+void ProportionalLayout::rescale(QWidget *window, const ui::FormControls &form) const
 {
     const QList<QObject *> &controls = form.inCreationOrder();
     if (m_design.size() != controls.size()) {

@@ -28,9 +28,9 @@ public:
 
     // Records the window's size and each control's geometry and whole font size, in the
     // given order. Controls whose name begins with "Line" are lines: their ends are kept.
-    void RecordDesign(const QWidget *window, const ui::FormControls &controls);
+    void recordDesign(const QWidget *window, const ui::FormControls &controls);
     // Applies the record to the same controls, in the same order, for the window's size now.
-    void Rescale(QWidget *window, const ui::FormControls &controls) const;
+    void rescale(QWidget *window, const ui::FormControls &controls) const;
 
     bool isRecorded() const { return !m_design.isEmpty(); }
 

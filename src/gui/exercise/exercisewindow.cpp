@@ -188,7 +188,7 @@ void ExerciseWindow::createControls()
     }
 }
 
-void ExerciseWindow::Form_Resize()
+void ExerciseWindow::scaleControls()
 {
     m_layout.apply(ui::outerSizeTwips(this));
 }
@@ -322,7 +322,7 @@ void ExerciseWindow::recordResult()
     if (!student) {
         return;
     }
-    const FileResult appended = AppendResult(*student, m_sheet.resultRecord(ui::now()));
+    const FileResult appended = history::append(*student, m_sheet.resultRecord(ui::now()));
     if (!appended.ok) {
         ui::warn(this, appended.message);
     }

@@ -35,7 +35,7 @@ public:
     void tick();
 
 protected:
-    void Form_Resize() override;
+    void scaleControls() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

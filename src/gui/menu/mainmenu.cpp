@@ -108,7 +108,7 @@ MainMenu::MainMenu(Session &session)
     connect(m_reports, &QPushButton::clicked, this, &MainMenu::openReport);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 
-    m_layout.RecordDesign(this, controls());
+    m_layout.recordDesign(this, controls());
     loadRoster();
     // Other programs sharing the folder change the roster too: their changes show here
     // when the menu comes back, when the list is opened, and every few seconds.
@@ -130,7 +130,7 @@ MainMenu::~MainMenu()
 void MainMenu::loadRoster()
 {
     m_rosterStamp = roster::stamp();
-    const QString problem = LoadRoster(m_session.students());
+    const QString problem = roster::loadInto(m_session.students());
     m_studentCombo->setCurrentIndex(-1);
     m_welcome->setText(m_session.students().size() == 0
                            ? tr(PromptEmpty)
@@ -316,12 +316,12 @@ void MainMenu::openReport()
     m_report->activateWindow();
 }
 
-void MainMenu::Form_Resize()
+void MainMenu::scaleControls()
 {
-    m_layout.Rescale(this, controls());
+    m_layout.rescale(this, controls());
 }
 
-void MainMenu::Form_Unload()
+void MainMenu::aboutToClose()
 {
     // The menu ends the program: its windows close with it, without bringing it back.
     for (Form *window : {m_exercise.data(), m_report.data(), m_print.data()}) {

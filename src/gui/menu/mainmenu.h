@@ -29,8 +29,8 @@ public:
     Session &session() const { return m_session; }
 
 protected:
-    void Form_Unload() override;
-    void Form_Resize() override;
+    void aboutToClose() override;
+    void scaleControls() override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -102,7 +102,7 @@ void NewStudentDialog::addStudent()
         ui::inform(this, tr("Student Already exist!"));
         return;
     }
-    const FileResult created = CreateHistory(bytes);
+    const FileResult created = history::create(bytes);
     if (!created.ok) {
         // Without its history file the student is not added: the roster goes back too.
         const roster::ChangeResult undone = roster::removeName(bytes);

@@ -16,5 +16,5 @@ public:
     virtual Form *createPrintWindow() = 0;
 };
 
-#define PrintWindowInterface_iid "org.example.sumtrail.PrintWindowInterface/1.0"
-Q_DECLARE_INTERFACE(PrintWindowInterface, PrintWindowInterface_iid)
+#define PRINT_WINDOW_INTERFACE_IID "org.example.sumtrail.PrintWindowInterface/1.0"
+Q_DECLARE_INTERFACE(PrintWindowInterface, PRINT_WINDOW_INTERFACE_IID)

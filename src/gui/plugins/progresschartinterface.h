@@ -21,5 +21,5 @@ public:
         = 0;
 };
 
-#define ProgressChartInterface_iid "org.example.sumtrail.ProgressChartInterface/1.0"
-Q_DECLARE_INTERFACE(ProgressChartInterface, ProgressChartInterface_iid)
+#define PROGRESS_CHART_INTERFACE_IID "org.example.sumtrail.ProgressChartInterface/1.0"
+Q_DECLARE_INTERFACE(ProgressChartInterface, PROGRESS_CHART_INTERFACE_IID)

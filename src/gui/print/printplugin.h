@@ -8,7 +8,7 @@
 class PrintPlugin : public QObject, public PrintWindowInterface
 {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID PrintWindowInterface_iid)
+    Q_PLUGIN_METADATA(IID PRINT_WINDOW_INTERFACE_IID)
     Q_INTERFACES(PrintWindowInterface)
 
 public:

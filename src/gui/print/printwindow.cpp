@@ -57,9 +57,9 @@ const ControlSpec Design[] = {
      .accessibleDescription = QT_TRANSLATE_NOOP("PrintWindow", "Go back to the main menu")},
 };
 
-// One preview cell at the origin (0, 0); cell n is moved to its place in Frame1. A line
+// One preview cell at the origin (0, 0); cell n is moved to its place in the preview frame. A line
 // gives its two ends in place of Left, Top, Width, Height. The cells' labels and lines are
-// windowless: Frame1 draws all 168 of them, so that resizing the window repaints one frame
+// windowless: the preview frame draws all 168 of them, so that resizing the window repaints one frame
 // rather than 168 widgets.
 const ControlSpec Cell[] = {
     {.name = "lblno", .kind = K::Label, .left = 0, .top = 0, .width = 375, .height = 135,
@@ -100,69 +100,62 @@ PrintWindow::PrintWindow()
     for (int n = 1; n <= worksheet::Questions; ++n) {
         const int dx = CellLeft + CellWidth * ((n - 1) % CellsAcross);
         const int dy = CellTop + CellHeight * ((n - 1) / CellsAcross);
-        lblno.append(controls().createElement(Cell[0], n, dx, dy));
+        auto *number
+            = static_cast<ui::WindowlessLabel *>(controls().createElement(Cell[0], n, dx, dy));
+        number->setText(tr("No.%1").arg(n, 2));
         m_firstOperands.append(controls().createElement(Cell[1], n, dx, dy));
-        Label3.append(controls().createElement(Cell[2], n, dx, dy));
+        controls().createElement(Cell[2], n, dx, dy); // the plus sign
         m_secondOperands.append(controls().createElement(Cell[3], n, dx, dy));
-        Line1.append(controls().createElement(Cell[4], n, dx, dy));
-        Line2.append(controls().createElement(Cell[5], n, dx, dy));
-        Line3.append(controls().createElement(Cell[6], n, dx, dy));
-        lblno[n]->setText(tr("No.%1").arg(n, 2));
+        for (int line = 4; line <= 6; ++line) { // the answer's lines
+            controls().createElement(Cell[line], n, dx, dy);
+        }
     }
     controls().applyTabOrder();
 
-    Frame1 = controls().get<QGroupBox>("Frame1");
-    Frame2 = controls().get<QGroupBox>("Frame2");
-    Label4 = controls().get<ui::WindowlessLabel>("Label4");
-    Label5 = controls().get<ui::WindowlessLabel>("Label5");
-    Combo1 = controls().get<QComboBox>("Combo1");
-    CmdNew = controls().get<QPushButton>("CmdNew");
-    cmdPrint = controls().get<QPushButton>("cmdPrint");
-    Command1 = controls().get<QPushButton>("Command1");
+    m_preview = controls().get<QGroupBox>("Frame1");
+    m_level = controls().get<QComboBox>("Combo1");
+    auto *newQuestions = controls().get<QPushButton>("CmdNew");
+    m_print = controls().get<QPushButton>("cmdPrint");
+    auto *toMenu = controls().get<QPushButton>("Command1");
 
     for (int level = 1; level <= Levels; ++level) {
-        Combo1->addItem(tr("Level %1").arg(level), level);
+        m_level->addItem(tr("Level %1").arg(level), level);
     }
 
     // Choosing a level, even the same one, makes new questions, as NEW does.
-    connect(CmdNew, &QPushButton::clicked, this, &PrintWindow::setNewQuestions);
-    connect(Combo1, &QComboBox::activated, this, &PrintWindow::setNewQuestions);
-    connect(cmdPrint, &QPushButton::clicked, this, &PrintWindow::cmdPrint_Click);
-    connect(Command1, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
+    connect(newQuestions, &QPushButton::clicked, this, &PrintWindow::setNewQuestions);
+    connect(m_level, &QComboBox::activated, this, &PrintWindow::setNewQuestions);
+    connect(m_print, &QPushButton::clicked, this, &PrintWindow::askAndPrint);
+    connect(toMenu, &QPushButton::clicked, this, &QWidget::close);
 
-    Form_Load();
-}
-
-void PrintWindow::Form_Load()
-{
-    m_layout.RecordDesign(this, controls());
-    Combo1->setCurrentIndex(0);
+    m_layout.recordDesign(this, controls());
+    m_level->setCurrentIndex(0);
     setNewQuestions();
 }
 
-void PrintWindow::Form_Resize()
+void PrintWindow::scaleControls()
 {
-    m_layout.Rescale(this, controls());
+    m_layout.rescale(this, controls());
 }
 
 void PrintWindow::setNewQuestions()
 {
-    const int index = qMax(0, Combo1->currentIndex());
-    const int level = Combo1->itemData(index).toInt();
+    const int index = qMax(0, m_level->currentIndex());
+    const int level = m_level->itemData(index).toInt();
     m_questions = questiongenerator::generate(level, worksheet::Questions, ui::randomDraw);
     for (int n = 1; n <= worksheet::Questions; ++n) {
         const Question &q = m_questions.at(n - 1);
         m_firstOperands[n]->setText(QString::number(q.first));
         m_secondOperands[n]->setText(QString::number(q.second));
     }
-    Frame1->setVisible(true);
-    cmdPrint->setEnabled(true);
+    m_preview->setVisible(true);
+    m_print->setEnabled(true);
 }
 
-void PrintWindow::cmdPrint_Click()
+void PrintWindow::askAndPrint()
 {
     if (ui::askYesNo(this, tr("Do you want to print exercise?"))) {
-        PrintWorksheet();
+        printWorksheet();
     }
 }
 
@@ -176,7 +169,7 @@ worksheet::Set PrintWindow::worksheetSet() const
     return set;
 }
 
-void PrintWindow::PrintWorksheet()
+void PrintWindow::printWorksheet()
 {
     const worksheet::Set set = worksheetSet();
     const auto page = [&set](PrintSurface &surface) { worksheet::print(surface, set); };
@@ -207,9 +200,4 @@ void PrintWindow::PrintWorksheet()
     if (!saved.ok) {
         ui::warn(this, saved.message);
     }
-}
-
-void PrintWindow::Command1_Click()
-{
-    close();
 }

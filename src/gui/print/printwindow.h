@@ -22,33 +22,21 @@ public:
     PrintWindow();
 
 protected:
-    void Form_Resize() override;
+    void scaleControls() override;
 
 private:
-    void Form_Load();
     void setNewQuestions();
-    void cmdPrint_Click();
-    void Command1_Click();
-    void PrintWorksheet();
+    void askAndPrint();
+    void printWorksheet();
     worksheet::Set worksheetSet() const;
 
     ProportionalLayout m_layout;
     QList<Question> m_questions; // the set previewed, and printed as it is
 
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    ui::WindowlessLabel *Label4 = nullptr; // the instructions, drawn by Frame2
-    ui::WindowlessLabel *Label5 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QPushButton *CmdNew = nullptr;
-    QPushButton *cmdPrint = nullptr;
-    QPushButton *Command1 = nullptr;
-    // The preview's cells, drawn by Frame1.
-    ui::ControlArray<ui::WindowlessLabel> lblno;
+    QGroupBox *m_preview = nullptr; // holds and draws the preview's cells
+    QComboBox *m_level = nullptr;
+    QPushButton *m_print = nullptr;
+    // The preview's operands, cell by cell.
     ui::ControlArray<ui::WindowlessLabel> m_firstOperands;
-    ui::ControlArray<ui::WindowlessLabel> Label3;
     ui::ControlArray<ui::WindowlessLabel> m_secondOperands;
-    ui::ControlArray<ui::WindowlessLine> Line1;
-    ui::ControlArray<ui::WindowlessLine> Line2;
-    ui::ControlArray<ui::WindowlessLine> Line3;
 };

@@ -8,7 +8,7 @@
 class ProgressChartPlugin : public QObject, public ProgressChartInterface
 {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID ProgressChartInterface_iid)
+    Q_PLUGIN_METADATA(IID PROGRESS_CHART_INTERFACE_IID)
     Q_INTERFACES(ProgressChartInterface)
 
 public:

@@ -150,11 +150,11 @@ ColumnTutor::ColumnTutor(const Question &question, int number, QWidget *parent)
         m_secondDigits.append(m_controls.find(ui::arrayElementName("lblOP2", i)));
     }
     // Each answer box is named after its column, units first.
-    static const char *const Places[Columns] = {QT_TR_NOOP("units"), QT_TR_NOOP("tens"),
+    static const char *const places[Columns] = {QT_TR_NOOP("units"), QT_TR_NOOP("tens"),
                                                 QT_TR_NOOP("hundreds"), QT_TR_NOOP("thousands")};
     for (int i = 0; i < Columns; ++i) {
         m_answerBoxes[i]->setAccessibleName(
-            tr("%1, %2").arg(m_answerBoxes[i]->accessibleName(), tr(Places[i])));
+            tr("%1, %2").arg(m_answerBoxes[i]->accessibleName(), tr(places[i])));
     }
     m_pointer = m_controls.get<QLabel>("lblarrow");
     m_hint = m_controls.get<QLabel>("lblhint");
