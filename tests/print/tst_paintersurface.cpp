@@ -66,7 +66,7 @@ QImage expected(QImage image, const QList<Placed> &texts)
 // The printed worksheet's placement: twips from the top-left of the printable area become the
 // device's pixels at its own resolution, lines step by the current font, and the widths the
 // worksheet aligns by are the widths drawn.
-class tst_PainterSurface : public QObject
+class tst_paintersurface : public QObject
 {
     Q_OBJECT
 private slots:
@@ -247,5 +247,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PainterSurface)
+QTEST_MAIN(tst_paintersurface)
 #include "tst_paintersurface.moc"

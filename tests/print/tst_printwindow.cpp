@@ -237,18 +237,6 @@ private slots:
         QCOMPARE(testsupport::snapshot(), before);
     }
 
-    void linesScaleByTheirEnds()
-    {
-        const QSize outer = ui::outerSizeTwips(m_window);
-        const QSize client
-            = QSize(outer.width() * 3 / 2, outer.height() * 2) - ui::frameExtraTwips(m_window);
-        m_window->resize(ui::twipsToPixels(client.width()), ui::twipsToPixels(client.height()));
-        // Line1(24) runs from (4320, 6240) to (5280, 6240) at the design size.
-        const auto *line = controls().get<ui::WindowlessLine>("Line1(24)");
-        QTRY_COMPARE(QLineF(line->x1(), line->y1(), line->x2(), line->y2()),
-                     QLineF(6480, 12480, 7920, 12480));
-    }
-
 private:
     // Read through the window's control table, however a preview cell is drawn.
     const ui::FormControls &controls() const { return std::as_const(*m_window).controls(); }

@@ -38,7 +38,7 @@ const QByteArray History = "12/3/2026 9:00:00 AM#3#80#00:04:30\r\n"
 
 // What the progress chart shows a teacher: a line per level, the score or the time taken
 // on the y axis as chosen below the chart, and a note when points are not single results.
-class tst_ProgressChart : public QObject
+class tst_progresschart : public QObject
 {
     Q_OBJECT
     std::optional<testsupport::WorkDir> m_dir;
@@ -185,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ProgressChart)
+QTEST_MAIN(tst_progresschart)
 #include "tst_progresschart.moc"

@@ -58,7 +58,7 @@ QImage grabbed(QWidget *frame)
 // The windowless label and line are drawn by their frame in place of a QLabel and a
 // LineControl: they must look exactly like them, and a screen reader must still find them
 // as the frame's children.
-class tst_Windowless : public QObject
+class tst_windowless : public QObject
 {
     Q_OBJECT
     std::optional<testsupport::WorkDir> m_dir;
@@ -260,5 +260,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Windowless)
+QTEST_MAIN(tst_windowless)
 #include "tst_windowless.moc"

@@ -19,7 +19,11 @@ class WindowlessControl;
 enum class ControlKind { Button, Label, TextBox, ComboBox, ListBox, Frame, Panel, Line };
 enum class Align { Left, Right, Centre };
 
-// One row of a window's design table. Positions are Left, Top, Width, Height in twips
+// One row of a window's design table. Each window declares its table at the top of its .cpp
+// file. The `name` is the control's objectName, as the design has it ("Command1", "Text1(3)"
+// for element 3 of an array): tests, the scaling and the tables find controls by it, so it
+// never changes; the window's C++ names for the same controls say their role
+// (m_startExercise). Positions are Left, Top, Width, Height in twips
 // within the container; a line gives X1, Y1, X2, Y2 instead. The caption and the accessible
 // texts are English source texts, translated in the window's class context; in an element
 // of a control array "%1" in the accessible texts stands for the element's index.
