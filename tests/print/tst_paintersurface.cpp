@@ -25,21 +25,6 @@ QFont fontOf(const QString &family, double points)
     return font;
 }
 
-// Where a printed text is: the box around every pixel that is not white.
-QRect ink(const QImage &image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (row[x] != qRgb(255, 255, 255)) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
 // Text drawn as a page with its top-left corner at a place in the device's pixels.
 struct Placed
 {
@@ -78,13 +63,9 @@ private slots:
         QTest::addColumn<double>("y");
         QTest::addColumn<QString>("family");
         QTest::addColumn<double>("points");
-        QTest::newRow("corner, screen") << 96 << 96 << 0.0 << 0.0 << "Arial" << 12.0;
-        QTest::newRow("an inch in, screen") << 96 << 96 << 1440.0 << 720.0 << "Arial" << 20.0;
-        QTest::newRow("between pixels") << 96 << 96 << 100.0 << 250.0 << "Arial" << 12.0;
-        QTest::newRow("150 dpi") << 150 << 150 << 1440.0 << 1440.0 << "Arial" << 12.0;
-        QTest::newRow("300 dpi, Times")
-            << 300 << 300 << 720.0 << 1200.0 << "Times New Roman" << 12.0;
-        QTest::newRow("600 dpi, small") << 600 << 600 << 2000.0 << 120.0 << "Arial" << 7.5;
+        QTest::newRow("between pixels, screen") << 96 << 96 << 100.0 << 250.0 << "Arial" << 12.0;
+        QTest::newRow("600 dpi, Times")
+            << 600 << 600 << 2000.0 << 120.0 << "Times New Roman" << 7.5;
         QTest::newRow("300 x 150 dpi") << 300 << 150 << 1440.0 << 1440.0 << "Arial" << 12.0;
     }
     void printsAtTheCursor()
@@ -116,66 +97,10 @@ private slots:
         const QImage wanted = expected(blank,
                                        {{QPointF(x * dpiX / TwipsPerInch, y * dpiY / TwipsPerInch),
                                          fontOf(family, points), text}});
-        QCOMPARE(ink(printed), ink(wanted));
         QVERIFY(printed == wanted);
         // The width in twips is the width the device draws, at its own resolution.
         const QFontMetricsF onPaper(fontOf(family, points), &blank);
         QCOMPARE(qRound(width * dpiX / TwipsPerInch), qRound(onPaper.horizontalAdvance(text)));
-    }
-
-    // A number right-aligned by its width ends at the edge; printed in two pieces, it is
-    // printed as in one.
-    void textWidthIsTheWidthDrawn_data()
-    {
-        QTest::addColumn<int>("dpi");
-        QTest::newRow("96 dpi") << 96;
-        QTest::newRow("144 dpi") << 144;
-        QTest::newRow("600 dpi") << 600;
-    }
-    void textWidthIsTheWidthDrawn()
-    {
-        QFETCH(int, dpi);
-        constexpr double RightEdge = 2880; // two inches in
-        QImage aligned = page(dpi, dpi);
-        QImage pieces = aligned;
-        QImage whole = aligned;
-        double inTwips = 0;
-        {
-            PainterSurface surface(&aligned);
-            surface.setFontName("Arial");
-            surface.setFontSize(24);
-            inTwips = surface.textWidth("12345");
-            surface.setCurrentX(RightEdge - inTwips);
-            surface.print("12345");
-            QCOMPARE(surface.currentX(), RightEdge);
-        }
-        // Digits are all as wide, the last one's ink ending within a tenth of one of them.
-        const double edge = RightEdge * dpi / TwipsPerInch;
-        const double digit = inTwips / 5 * dpi / TwipsPerInch;
-        const QRect drawn = ink(aligned);
-        QVERIFY2(drawn.right() < edge && drawn.right() > edge - digit / 10 - 1,
-                 qPrintable(QStringLiteral("ink ends at %1 px, the edge is at %2 px")
-                                .arg(drawn.right())
-                                .arg(edge)));
-        // On paper a width is the same at every resolution, but for the rounding of glyphs:
-        // an Arial digit is 0.556 em, and an em of 24 points is 480 twips.
-        QVERIFY2(qAbs(inTwips - 5 * 0.556 * 480) < 0.02 * inTwips,
-                 qPrintable(QString::number(inTwips)));
-
-        for (QImage *image : {&pieces, &whole}) {
-            PainterSurface surface(image);
-            surface.setFontName("Arial");
-            surface.setFontSize(24);
-            surface.setCurrentX(300);
-            if (image == &pieces) {
-                surface.print("12");
-                surface.print("345");
-            } else {
-                surface.print("12345");
-            }
-        }
-        QCOMPARE(ink(pieces), ink(whole));
-        QVERIFY(pieces == whole);
     }
 
     // Down by one line of the font in use, and back to the left edge of the printable area.
@@ -183,10 +108,8 @@ private slots:
     {
         QTest::addColumn<int>("dpi");
         QTest::addColumn<double>("points");
-        QTest::newRow("96 dpi, 12 pt") << 96 << 12.0;
         QTest::newRow("96 dpi, 24 pt") << 96 << 24.0;
         QTest::newRow("300 dpi, 10 pt") << 300 << 10.0;
-        QTest::newRow("300 dpi, 20 pt") << 300 << 20.0;
     }
     void printLineStartsTheNextLine()
     {
@@ -214,7 +137,6 @@ private slots:
                                        {{QPointF(dpi / 2.0, top), font, "1. 12"},
                                         {QPointF(0, top + line), font, "2. 34"},
                                         {QPointF(0, top + 2 * line), font, "3. 56"}});
-        QCOMPARE(ink(printed), ink(wanted));
         QVERIFY(printed == wanted);
     }
 
@@ -242,7 +164,6 @@ private slots:
                        {{QPointF(0, 0), arial, "7 + "},
                         {QPointF(afterArial, 0), times, "8 "},
                         {QPointF(afterTimes, 0), fontOf("Times New Roman", 30), "= 15"}});
-        QCOMPARE(ink(printed), ink(wanted));
         QVERIFY(printed == wanted);
     }
 };

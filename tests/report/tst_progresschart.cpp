@@ -122,21 +122,6 @@ private slots:
         QCOMPARE(lines().value("Level 1").size(), 3);
     }
 
-    // A level none of whose times read back keeps its line, empty, in the time view.
-    void aLevelWithNoTimesShowsNoPoints()
-    {
-        show(seriesOf("12/1/2026 9:00:00 AM#2#50#bad\r\n"
-                      "12/2/2026 9:00:00 AM#4#60#00:00:30\r\n"));
-        m_chart->setView(ProgressChart::View::TimeTaken);
-        QCOMPARE(
-            lines(),
-            (QMap<QString, QList<QPointF>> {{"Level 2", {}}, {"Level 4", {{at(12, 2, 9), 0.5}}}}));
-        // One moment: a day either side of it.
-        QCOMPARE(timeSpan(), std::pair(at(12, 1, 9), at(12, 3, 9)));
-        QCOMPARE(yAxis()->min(), 0.0);
-        QVERIFY(yAxis()->max() >= 1);
-    }
-
     // The note beside the view's choice says what the points are, or why some are missing.
     void saysWhatItsPointsAre_data()
     {
@@ -149,13 +134,9 @@ private slots:
         const QString means = "Each point is the mean of one day's results.";
         const QString unplaced = "Not shown, as their date, level or score cannot be read: 2.";
         QTest::newRow("every result") << threeOnOneDay << 3 << QString();
-        QTest::newRow("daily means") << threeOnOneDay << 2 << means;
         QTest::newRow("means, some unplaced")
             << threeOnOneDay + "someday#1#50#00:01:00\r\n12/2/2026#9#50#00:01:00\r\n"
             << 2 << means + ' ' + unplaced;
-        QTest::newRow("some unplaced")
-            << threeOnOneDay + "someday#1#50#00:01:00\r\n12/2/2026#9#50#00:01:00\r\n"
-            << 3 << unplaced;
         QTest::newRow("nothing yet")
             << QByteArray() << 3 << "No results yet: the chart fills in as exercises are checked.";
     }
@@ -167,21 +148,6 @@ private slots:
         show(seriesOf(history, maxPoints));
         QCOMPARE(m_chart->findChild<QLabel *>("note")->text(), note);
         QCOMPARE(m_chart->note(), note);
-    }
-
-    // One point per day at noon: the mean score, and in the time view the mean of the times
-    // that read back.
-    void dailyMeansAsShown()
-    {
-        show(seriesOf("12/1/2026 9:00:00 AM#1#50#00:10:00\r\n"
-                      "12/1/2026 3:00:00 PM#1#70#00:20:00\r\n"
-                      "12/1/2026 4:00:00 PM#1#90#bad\r\n"
-                      "12/2/2026 8:00:00 AM#1#40#bad\r\n",
-                      2));
-        QCOMPARE(lines().value("Level 1"),
-                 (QList<QPointF> {{at(12, 1, 12), 70}, {at(12, 2, 12), 40}}));
-        m_chart->setView(ProgressChart::View::TimeTaken);
-        QCOMPARE(lines().value("Level 1"), (QList<QPointF> {{at(12, 1, 12), 15}}));
     }
 };
 

@@ -14,41 +14,6 @@
 Q_DECLARE_METATYPE(ui::Rgb)
 
 namespace {
-// Where two grabs of the same size differ, or an empty text when they are the same.
-QString difference(const QImage &drawn, const QImage &plain, const QRect &control)
-{
-    QRect where;
-    QPoint first;
-    int count = 0;
-    for (int y = 0; y < plain.height(); ++y) {
-        for (int x = 0; x < plain.width(); ++x) {
-            if (drawn.pixel(x, y) != plain.pixel(x, y)) {
-                first = count == 0 ? QPoint(x, y) : first;
-                where |= QRect(x, y, 1, 1);
-                ++count;
-            }
-        }
-    }
-    if (count == 0) {
-        return QString();
-    }
-    return QStringLiteral("%1 pixels differ within (%2, %3) %4 x %5 of the frame, the control "
-                          "being at (%6, %7) %8 x %9; first at (%10, %11): #%12 drawn, #%13 plain")
-        .arg(count)
-        .arg(where.x())
-        .arg(where.y())
-        .arg(where.width())
-        .arg(where.height())
-        .arg(control.x())
-        .arg(control.y())
-        .arg(control.width())
-        .arg(control.height())
-        .arg(first.x())
-        .arg(first.y())
-        .arg(drawn.pixel(first) & 0xffffff, 6, 16, QLatin1Char('0'))
-        .arg(plain.pixel(first) & 0xffffff, 6, 16, QLatin1Char('0'));
-}
-
 QImage grabbed(QWidget *frame)
 {
     return frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -108,32 +73,15 @@ private slots:
         const ui::Rgb unset;
         QTest::newRow("left, top") << "Question 1" << QRect(8, 24, 33, 17) << small
                                    << (Qt::AlignLeft | top) << false << unset << unset;
-        QTest::newRow("right, top") << "1234" << number << bold << (Qt::AlignRight | top) << false
-                                    << ui::colours::Black << unset;
-        QTest::newRow("centre, top") << "+" << QRect(16, 48, 25, 23) << bold
-                                     << (Qt::AlignHCenter | top) << false << unset << unset;
-        QTest::newRow("left, middle")
-            << "78" << number << bold << (Qt::AlignLeft | middle) << false << unset << unset;
-        QTest::newRow("centre, middle")
-            << "78" << QRect(10, 60, 120, 60) << bold << (Qt::AlignHCenter | middle) << false
-            << ui::colours::DarkRed << ui::colours::LightYellow;
-        QTest::newRow("right, middle")
-            << "78" << number << bold << (Qt::AlignRight | middle) << false << unset << unset;
-        QTest::newRow("wrapped") << "Print a sheet of sums to do at home or at school"
-                                 << QRect(20, 30, 150, 120) << ui::fontFor(ui::arial(12, true))
-                                 << (Qt::AlignLeft | top) << true << ui::colours::DarkPurple
-                                 << ui::colours::LightPink;
+        QTest::newRow("right, middle, coloured")
+            << "78" << number << bold << (Qt::AlignRight | middle) << false << ui::colours::DarkRed
+            << ui::colours::LightYellow;
         QTest::newRow("wrapped, centred")
             << "Print a sheet of sums to do at home" << QRect(20, 30, 150, 120)
             << ui::fontFor(ui::timesNewRoman(12)) << (Qt::AlignHCenter | top) << true << unset
             << ui::colours::Yellow;
         QTest::newRow("too wide, cut") << "123456789" << QRect(40, 40, 50, 15) << bold
                                        << (Qt::AlignLeft | top) << false << unset << unset;
-        QTest::newRow("too wide, right") << "123456789" << QRect(40, 40, 50, 30) << bold
-                                         << (Qt::AlignRight | top) << false << unset << unset;
-        QTest::newRow("background only")
-            << "" << QRect(40, 40, 50, 30) << bold << (Qt::AlignLeft | top) << false << unset
-            << ui::colours::Orange;
     }
     void labelLooksLikeAQLabel()
     {
@@ -169,8 +117,7 @@ private slots:
 
         const QImage withLabel = grabbed(m_plain);
         QVERIFY(withLabel != empty); // it shows something
-        const QString differs = difference(grabbed(m_drawing), withLabel, box);
-        QVERIFY2(differs.isEmpty(), qPrintable(differs));
+        QCOMPARE(grabbed(m_drawing), withLabel);
     }
 
     // Ends in twips within the frame, as a design row gives them.
@@ -180,11 +127,8 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<ui::Rgb>("colour");
         QTest::newRow("level") << QLineF(240, 1080, 2160, 1080) << 2 << ui::Rgb();
-        QTest::newRow("upright") << QLineF(3000, 300, 3000, 2900) << 1 << ui::colours::CrossRed;
-        QTest::newRow("slanting down") << QLineF(200, 400, 4000, 3000) << 1 << ui::Rgb();
-        QTest::newRow("slanting up, thick")
-            << QLineF(4100, 500, 300, 2500) << 3 << ui::colours::DarkPurple;
-        QTest::newRow("between pixels") << QLineF(247, 1088, 2153, 1601) << 2 << ui::Rgb();
+        QTest::newRow("slanting up, thick, between pixels")
+            << QLineF(4107, 503, 301, 2511) << 3 << ui::colours::DarkPurple;
     }
     void lineLooksLikeALineControl()
     {
@@ -207,8 +151,7 @@ private slots:
 
         const QImage withLine = grabbed(m_plain);
         QVERIFY(withLine != empty); // it shows something
-        const QString differs = difference(grabbed(m_drawing), withLine, line->geometry());
-        QVERIFY2(differs.isEmpty(), qPrintable(differs));
+        QCOMPARE(grabbed(m_drawing), withLine);
     }
 
     // After the frame's widgets, in the order made: a label known by its text unless it has a
@@ -254,7 +197,6 @@ private slots:
         QCOMPARE(reader->role(), plain->role());
         QCOMPARE(reader->text(QAccessible::Name), plain->text(QAccessible::Name));
         QCOMPARE(reader->rect(), QRect(m_drawing->mapToGlobal(QPoint(30, 40)), QSize(50, 20)));
-        QCOMPARE(reader->window(), m_window->windowHandle());
         QVERIFY(!reader->state().invisible);
         QVERIFY(frame->child(4)->state().invisible);
     }
