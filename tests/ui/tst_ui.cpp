@@ -113,7 +113,10 @@ private slots:
         print->show();
         QVERIFY(QTest::qWaitForWindowExposed(print));
         auto *line = print->findChild<ui::WindowlessLine *>("Line1(24)");
-        const auto ends = [line] { return QLineF(line->x1(), line->y1(), line->x2(), line->y2()); };
+        const auto ends = [line] {
+            const ui::LineEnds &e = line->ends();
+            return QLineF(e.x1, e.y1, e.x2, e.y2);
+        };
         QCOMPARE(ends(), QLineF(4320, 6240, 5280, 6240));
         resizeTo(print, 1.5f, 2);
         QCOMPARE(ends(), QLineF(6480, 12480, 7920, 12480)); // still level

@@ -138,14 +138,16 @@ private slots:
         const QImage empty = grabbed(m_plain);
         auto *drawn = new ui::WindowlessLine(m_drawing);
         auto *line = new LineControl(m_plain);
-        drawn->setEnds(ends.x1(), ends.y1(), ends.x2(), ends.y2());
-        line->setEnds(ends.x1(), ends.y1(), ends.x2(), ends.y2());
-        drawn->setBorderWidth(width);
-        line->setBorderWidth(width);
+        ui::LineEnds pen {.x1 = ends.x1(),
+                          .y1 = ends.y1(),
+                          .x2 = ends.x2(),
+                          .y2 = ends.y2(),
+                          .borderWidth = width};
         if (colour.isSet()) {
-            drawn->setColour(colour.toColor());
-            line->setColour(colour.toColor());
+            pen.colour = colour.toColor();
         }
+        drawn->setEnds(pen);
+        line->setEnds(pen);
         line->show();
         QCOMPARE(drawn->geometry(), line->geometry());
 
@@ -164,7 +166,7 @@ private slots:
         auto *plus = new ui::WindowlessLabel("+", m_drawing);
         plus->setAccessibleName("plus");
         auto *line = new ui::WindowlessLine(m_drawing);
-        line->setEnds(240, 1080, 2160, 1080);
+        line->setEnds({.x1 = 240, .y1 = 1080, .x2 = 2160, .y2 = 1080});
         line->setAccessibleName("answer line");
         auto *hidden = new ui::WindowlessLabel("hidden", m_drawing);
         hidden->setVisible(false);

@@ -74,6 +74,20 @@ QObject *FormControls::find(const QString &name) const
     return nullptr;
 }
 
+// A line's ends and pen as its row gives them, moved by (dx, dy) twips.
+static LineEnds lineEnds(const ControlSpec &row, int dx, int dy)
+{
+    LineEnds ends {.x1 = double(row.left + dx),
+                   .y1 = double(row.top + dy),
+                   .x2 = double(row.width + dx),
+                   .y2 = double(row.height + dy),
+                   .borderWidth = row.borderWidth};
+    if (row.fore.isSet()) {
+        ends.colour = row.fore.toColor();
+    }
+    return ends;
+}
+
 static Qt::Alignment horizontal(Align align)
 {
     switch (align) {
@@ -135,11 +149,7 @@ QObject *FormControls::make(const ControlSpec &row, const QString &name, int ind
         break;
     case ControlKind::Line: {
         auto *line = new LineControl(parent);
-        line->setBorderWidth(row.borderWidth);
-        line->setEnds(row.left + dx, row.top + dy, row.width + dx, row.height + dy);
-        if (row.fore.isSet()) {
-            line->setColour(row.fore.toColor());
-        }
+        line->setEnds(lineEnds(row, dx, dy));
         w = line;
         break;
     }
@@ -156,11 +166,7 @@ WindowlessControl *FormControls::makeWindowless(const ControlSpec &row, const QS
                "a windowless control is never disabled and takes no focus");
     if (row.kind == ControlKind::Line) {
         auto *line = new WindowlessLine(parent);
-        line->setBorderWidth(row.borderWidth);
-        line->setEnds(row.left + dx, row.top + dy, row.width + dx, row.height + dy);
-        if (row.fore.isSet()) {
-            line->setColour(row.fore.toColor());
-        }
+        line->setEnds(lineEnds(row, dx, dy));
         return line;
     }
     Q_ASSERT_X(row.kind == ControlKind::Label, "FormControls",

@@ -7,20 +7,20 @@
 
 namespace ui {
 
-QRect lineBounds(double x1, double y1, double x2, double y2, int borderWidth)
+QRect LineEnds::bounds() const
 {
     const int ax = twipsToPixels(x1);
     const int ay = twipsToPixels(y1);
     const int bx = twipsToPixels(x2);
     const int by = twipsToPixels(y2);
-    return QRect(QPoint(qMin(ax, bx) - borderWidth, qMin(ay, by) - borderWidth),
-                 QPoint(qMax(ax, bx) + borderWidth, qMax(ay, by) + borderWidth));
+    const int pen = qMax(1, borderWidth);
+    return QRect(QPoint(qMin(ax, bx) - pen, qMin(ay, by) - pen),
+                 QPoint(qMax(ax, bx) + pen, qMax(ay, by) + pen));
 }
 
-void drawLine(QPainter &painter, double x1, double y1, double x2, double y2, int borderWidth,
-              const QColor &colour)
+void LineEnds::draw(QPainter &painter) const
 {
-    painter.setPen(QPen(colour, borderWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour, qMax(1, borderWidth), Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPoint(twipsToPixels(x1), twipsToPixels(y1)),
                      QPoint(twipsToPixels(x2), twipsToPixels(y2)));
 }
@@ -32,12 +32,19 @@ LineControl::LineControl(QWidget *parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    place();
+    setGeometry(m_ends.bounds());
+}
+
+void LineControl::setEnds(const ui::LineEnds &ends)
+{
+    m_ends = ends;
+    setGeometry(m_ends.bounds());
+    update();
 }
 
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.translate(-geometry().topLeft()); // the ends are in the container's pixels
-    drawLine(painter);
+    m_ends.draw(painter);
 }

@@ -2,7 +2,6 @@
 
 #include "controltable.h"
 #include "fonts.h"
-#include "linecontrol.h"
 #include "twips.h"
 #include "windowless.h"
 
@@ -45,27 +44,20 @@ void ProportionalLayout::recordDesign(const QWidget *window, const ui::FormContr
     m_design.reserve(controls.size());
     for (QObject *control : controls) {
         Slot slot;
-        const auto recordEnds = [&slot](const auto *line) {
+        const std::optional<ui::LineEnds> line
+            = isLineName(control) ? ui::lineEndsOf(control) : std::nullopt;
+        if (line) {
             slot.isLine = true;
-            slot.left = nearest(line->x1());
-            slot.top = nearest(line->y1());
-            slot.x2 = nearest(line->x2());
-        };
-        if (isLineName(control)) {
-            if (const auto *line = qobject_cast<const LineControl *>(control)) {
-                recordEnds(line);
-            } else if (const auto *line = qobject_cast<const ui::WindowlessLine *>(control)) {
-                recordEnds(line);
-            }
-        }
-        if (!slot.isLine) {
+            slot.left = nearest(line->x1);
+            slot.top = nearest(line->y1);
+            slot.x2 = nearest(line->x2);
+        } else {
             const QRect design = form.designTwips(control);
             slot.left = design.left();
             slot.top = design.top();
             slot.width = design.width();
             slot.height = design.height();
-            ui::withControl(control,
-                            [&slot](auto *c) { slot.fontSize = nearest(c->font().pointSizeF()); });
+            slot.fontSize = nearest(ui::fontOf(control).pointSizeF());
         }
         m_design.append(slot);
     }
@@ -87,27 +79,22 @@ void ProportionalLayout::rescale(QWidget *window, const ui::FormControls &form) 
         const Slot &d = m_design.at(i);
         if (d.isLine) {
             // A line has no Left or Top; its ends move instead, and it stays horizontal.
-            const auto moveEnds = [&](auto *line) {
-                line->setEnds(d.left * f.rx, d.top * f.ry, d.x2 * f.rx, d.top * f.ry);
-            };
-            if (auto *line = qobject_cast<LineControl *>(control)) {
-                moveEnds(line);
-            } else {
-                moveEnds(static_cast<ui::WindowlessLine *>(control));
-            }
+            ui::LineEnds ends = *ui::lineEndsOf(control);
+            ends.x1 = d.left * f.rx;
+            ends.y1 = ends.y2 = d.top * f.ry;
+            ends.x2 = d.x2 * f.rx;
+            ui::setLineEnds(control, ends);
             continue;
         }
-        ui::withControl(control, [&](auto *c) {
-            const int points = scaledFontSize(d.fontSize, f.fontScale());
-            if (points > 0) { // a font of 0 points is refused; the control keeps its font
-                ui::setFontPoints(c, points);
-            }
-            double height = d.height * f.ry;
-            if (auto *combo = qobject_cast<QComboBox *>(c)) {
-                // A drop-down's height follows its font; it cannot be set.
-                height = ui::pixelsToTwips(combo->sizeHint().height());
-            }
-            ui::setGeometryTwips(c, d.left * f.rx, d.top * f.ry, d.width * f.rx, height);
-        });
+        const int points = scaledFontSize(d.fontSize, f.fontScale());
+        if (points > 0) { // a font of 0 points is refused; the control keeps its font
+            ui::setFontPoints(control, points);
+        }
+        double height = d.height * f.ry;
+        if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            // A drop-down's height follows its font; it cannot be set.
+            height = ui::pixelsToTwips(combo->sizeHint().height());
+        }
+        ui::setGeometryTwips(control, d.left * f.rx, d.top * f.ry, d.width * f.rx, height);
     }
 }

@@ -1,15 +1,14 @@
 #include "windowless.h"
 
-#include "linecontrol.h"
+#include "fonts.h"
 #include "paintbands.h"
 #include "twips.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
-#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
@@ -17,26 +16,20 @@ namespace ui {
 
 namespace {
 
-// A windowless control as a screen reader sees it: a child of its frame, named by its
-// accessible name or, for a label, its text.
-class WindowlessAccessible : public QAccessibleInterface
+// A windowless control as a screen reader sees it: a child of its frame, read as the QLabel
+// it stands for (known by its name, else its text), a line as a picture.
+class WindowlessAccessible : public QAccessibleObject
 {
 public:
     explicit WindowlessAccessible(WindowlessControl *control)
-        : m_control(control)
+        : QAccessibleObject(control)
     {
     }
 
-    bool isValid() const override { return m_control; }
-    QObject *object() const override { return m_control; }
-    QWindow *window() const override
-    {
-        return m_control ? m_control->container()->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QWindow *window() const override { return control()->container()->window()->windowHandle(); }
     QAccessibleInterface *parent() const override
     {
-        return m_control ? QAccessible::queryAccessibleInterface(m_control->container()) : nullptr;
+        return QAccessible::queryAccessibleInterface(control()->container());
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -44,48 +37,38 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!m_control) {
+        const auto *label = qobject_cast<const WindowlessLabel *>(control());
+        const QString shown = label ? label->text() : QString();
+        switch (t) {
+        case QAccessible::Description:
+            return control()->accessibleDescription();
+        case QAccessible::Value:
+            return shown;
+        case QAccessible::Name:
+            return control()->accessibleName().isEmpty() ? shown : control()->accessibleName();
+        default:
             return {};
         }
-        if (t == QAccessible::Description) {
-            return m_control->accessibleDescription();
-        }
-        if (t != QAccessible::Name && t != QAccessible::Value) {
-            return {};
-        }
-        const auto *label = qobject_cast<const WindowlessLabel *>(m_control);
-        if (t == QAccessible::Value) {
-            return label ? label->text() : QString();
-        }
-        if (!m_control->accessibleName().isEmpty() || !label) {
-            return m_control->accessibleName();
-        }
-        return label->text();
     }
-    void setText(QAccessible::Text, const QString &) override { }
-
     QRect rect() const override
     {
-        if (!m_control) {
-            return {};
-        }
-        const QRect r = m_control->geometry();
-        return QRect(m_control->container()->mapToGlobal(r.topLeft()), r.size());
+        const QRect r = control()->geometry();
+        return QRect(control()->container()->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override
     {
-        return qobject_cast<const WindowlessLabel *>(m_control) ? QAccessible::StaticText
+        return qobject_cast<const WindowlessLabel *>(control()) ? QAccessible::StaticText
                                                                 : QAccessible::Graphic;
     }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !m_control || !m_control->isVisible();
+        s.invisible = !control()->isVisible();
         return s;
     }
 
 private:
-    QPointer<WindowlessControl> m_control;
+    WindowlessControl *control() const { return static_cast<WindowlessControl *>(object()); }
 };
 
 // A frame that draws windowless controls lists them after its widgets.
@@ -99,26 +82,26 @@ public:
 
     int childCount() const override
     {
-        return QAccessibleWidget::childCount() + int(frame()->windowlessControls().size());
+        return QAccessibleWidget::childCount() + int(drawn().size());
     }
     QAccessibleInterface *child(int index) const override
     {
-        const int widgets = QAccessibleWidget::childCount();
-        if (index < widgets) {
+        const int at = index - QAccessibleWidget::childCount();
+        if (at < 0) {
             return QAccessibleWidget::child(index);
         }
-        const QList<WindowlessControl *> controls = frame()->windowlessControls();
-        return index - widgets < controls.size()
-            ? QAccessible::queryAccessibleInterface(controls.at(index - widgets))
-            : nullptr;
+        const QList<WindowlessControl *> controls = drawn();
+        return at < controls.size() ? QAccessible::queryAccessibleInterface(controls.at(at))
+                                    : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        if (auto *control = qobject_cast<WindowlessControl *>(child ? child->object() : nullptr)) {
-            const int at = int(frame()->windowlessControls().indexOf(control));
-            return at < 0 ? -1 : QAccessibleWidget::childCount() + at;
+        auto *control = qobject_cast<WindowlessControl *>(child ? child->object() : nullptr);
+        if (!control) {
+            return QAccessibleWidget::indexOfChild(child);
         }
-        return QAccessibleWidget::indexOfChild(child);
+        const int at = int(drawn().indexOf(control));
+        return at < 0 ? -1 : QAccessibleWidget::childCount() + at;
     }
     QString text(QAccessible::Text t) const override
     {
@@ -128,6 +111,7 @@ public:
 
 private:
     FrameControl *frame() const { return static_cast<FrameControl *>(widget()); }
+    QList<WindowlessControl *> drawn() const { return frame()->windowlessControls(); }
 };
 
 QAccessibleInterface *accessibleFactory(const QString &key, QObject *object)
@@ -165,28 +149,21 @@ WindowlessControl::WindowlessControl(QWidget *container)
 
 void WindowlessControl::setGeometry(const QRect &geometry)
 {
-    if (geometry == m_geometry) {
-        return;
+    if (geometry != m_geometry) {
+        update();
+        m_geometry = geometry;
+        update();
     }
-    update();
-    m_geometry = geometry;
-    update();
 }
 
 void WindowlessControl::setFont(const QFont &font)
 {
     // Resolved against the container's font, as a widget's font is against its parent's.
     const QFont resolved = font.resolve(container()->font());
-    if (resolved == m_font) {
-        return;
+    if (resolved != m_font) {
+        m_font = resolved;
+        update();
     }
-    m_font = resolved;
-    update();
-}
-
-bool WindowlessControl::isVisible() const
-{
-    return m_visible && container()->isVisible();
 }
 
 void WindowlessControl::setVisible(bool visible)
@@ -202,22 +179,6 @@ void WindowlessControl::update() const
     if (m_visible) {
         container()->update(m_geometry);
     }
-}
-
-void setGeometryTwips(WindowlessControl *control, double left, double top, double width,
-                      double height)
-{
-    control->setGeometry(twipsRect(left, top, width, height));
-}
-
-void setFontPoints(WindowlessControl *control, int points)
-{
-    if (control->font().pointSizeF() == points) {
-        return;
-    }
-    QFont font = control->font();
-    font.setPointSize(points);
-    control->setFont(font);
 }
 
 // ---- WindowlessLabel
@@ -252,18 +213,6 @@ void WindowlessLabel::setWordWrap(bool wrap)
     update();
 }
 
-QColor WindowlessLabel::foreColour() const
-{
-    if (m_fore.isValid()) {
-        return m_fore;
-    }
-    const QWidget *c = container();
-    const QPalette::ColorGroup group = !c->isEnabled() ? QPalette::Disabled
-        : c->isActiveWindow()                          ? QPalette::Active
-                                                       : QPalette::Inactive;
-    return c->palette().color(group, QPalette::WindowText);
-}
-
 void WindowlessLabel::setForeColour(const QColor &colour)
 {
     m_fore = colour;
@@ -285,43 +234,15 @@ void WindowlessLabel::paint(QPainter &painter) const
     if (m_text.isEmpty()) {
         return;
     }
+    const QWidget *c = container();
+    const QPalette::ColorGroup group = !c->isEnabled() ? QPalette::Disabled
+        : c->isActiveWindow()                          ? QPalette::Active
+                                                       : QPalette::Inactive;
     painter.setFont(font());
-    painter.setPen(foreColour());
-    const QRect box = geometry();
-    // A laid-out line lands where drawText() puts it on a screen of one device pixel to the
-    // pixel; on a denser one drawText() places it itself.
-    const bool plainScreen = painter.device()->devicePixelRatio() == 1;
-    if (m_wordWrap || !plainScreen || (m_alignment & (Qt::AlignBottom | Qt::AlignVCenter))) {
-        const int flags
-            = int(m_alignment) | Qt::TextForceLeftToRight | (m_wordWrap ? Qt::TextWordWrap : 0);
-        painter.drawText(box, flags, m_text);
-        return;
-    }
-    // One line at the top, aligned as drawText() aligns it, laid out once for its font.
-    if (m_laidOut.text() != m_text || m_laidOutFont != font()) {
-        m_laidOut.setText(m_text);
-        m_laidOut.setTextFormat(Qt::PlainText);
-        m_laidOut.prepare(QTransform(), font());
-        m_laidOutFont = font();
-        m_advance = QFontMetricsF(font()).horizontalAdvance(m_text);
-    }
-    const QSizeF size = m_laidOut.size();
-    qreal x = box.x();
-    if (m_alignment & Qt::AlignRight) {
-        x += box.width() - m_advance;
-    } else if (m_alignment & Qt::AlignHCenter) {
-        x += (box.width() - m_advance) / 2;
-    }
-    // Text that does not fit is cut at the box, as drawText() cuts it.
-    const bool overflows = size.width() > box.width() || size.height() > box.height();
-    if (overflows) {
-        painter.save();
-        painter.setClipRect(box, Qt::IntersectClip);
-    }
-    painter.drawStaticText(QPointF(x, box.y()), m_laidOut);
-    if (overflows) {
-        painter.restore();
-    }
+    painter.setPen(m_fore.isValid() ? m_fore : c->palette().color(group, QPalette::WindowText));
+    const int flags
+        = int(m_alignment) | Qt::TextForceLeftToRight | (m_wordWrap ? Qt::TextWordWrap : 0);
+    painter.drawText(geometry(), flags, m_text);
 }
 
 // ---- WindowlessLine
@@ -329,12 +250,19 @@ void WindowlessLabel::paint(QPainter &painter) const
 WindowlessLine::WindowlessLine(QWidget *container)
     : WindowlessControl(container)
 {
-    place();
+    setGeometry(m_ends.bounds());
+}
+
+void WindowlessLine::setEnds(const LineEnds &ends)
+{
+    m_ends = ends;
+    setGeometry(m_ends.bounds());
+    update();
 }
 
 void WindowlessLine::paint(QPainter &painter) const
 {
-    drawLine(painter);
+    m_ends.draw(painter);
 }
 
 // ---- FrameControl
@@ -359,12 +287,62 @@ void FrameControl::paintEvent(QPaintEvent *event)
     initStyleOption(&option);
     paintInBands(painter, exposed,
                  [&] { painter.drawComplexControl(QStyle::CC_GroupBox, option); });
-
     for (QObject *child : children()) {
         auto *control = qobject_cast<WindowlessControl *>(child);
         if (control && control->isVisible() && control->geometry().intersects(exposed)) {
-            control->paint(painter); // each keeps within its own geometry
+            control->paint(painter);
         }
+    }
+}
+
+// ---- Placing and styling any control
+
+QFont fontOf(const QObject *control)
+{
+    return control->isWidgetType() ? static_cast<const QWidget *>(control)->font()
+                                   : static_cast<const WindowlessControl *>(control)->font();
+}
+
+void setFontPoints(QObject *control, int points)
+{
+    if (control->isWidgetType()) {
+        setFontPoints(static_cast<QWidget *>(control), points);
+        return;
+    }
+    auto *windowless = static_cast<WindowlessControl *>(control);
+    if (windowless->font().pointSizeF() != points) {
+        QFont font = windowless->font();
+        font.setPointSize(points);
+        windowless->setFont(font);
+    }
+}
+
+void setGeometryTwips(QObject *control, double left, double top, double width, double height)
+{
+    if (control->isWidgetType()) {
+        setGeometryTwips(static_cast<QWidget *>(control), left, top, width, height);
+    } else {
+        static_cast<WindowlessControl *>(control)->setGeometry(twipsRect(left, top, width, height));
+    }
+}
+
+std::optional<LineEnds> lineEndsOf(const QObject *control)
+{
+    if (const auto *line = qobject_cast<const LineControl *>(control)) {
+        return line->ends();
+    }
+    if (const auto *line = qobject_cast<const WindowlessLine *>(control)) {
+        return line->ends();
+    }
+    return std::nullopt;
+}
+
+void setLineEnds(QObject *control, const LineEnds &ends)
+{
+    if (auto *line = qobject_cast<LineControl *>(control)) {
+        line->setEnds(ends);
+    } else if (auto *line = qobject_cast<WindowlessLine *>(control)) {
+        line->setEnds(ends);
     }
 }
 

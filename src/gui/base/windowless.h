@@ -7,25 +7,23 @@
 #include <QGroupBox>
 #include <QObject>
 #include <QRect>
-#include <QStaticText>
 #include <QString>
+
+#include <optional>
 
 class QPainter;
 
-// Windowless controls, for labels and lines that only show: each is a named control
-// with a place, a font and colours like any other, but it has no window of its own; the
-// frame that holds it draws it. A window of many of them resizes and repaints as cheaply
-// as its frame alone, since the toolkit keeps no repaint bookkeeping per windowless control.
-// A design row marked windowless makes one (see ui::ControlSpec).
+// Windowless controls, for labels and lines that only show: each is a named control with a
+// place, a font and colours like any other, but no window of its own; the frame that holds
+// it draws it. A window of many of them resizes and repaints as cheaply as its frame alone,
+// since the toolkit keeps no repaint bookkeeping per windowless control. A design row marked
+// windowless makes one (see ui::ControlSpec); the functions at the end place and style a
+// form's controls, widgets or windowless, alike.
 namespace ui {
 
 class WindowlessControl : public QObject
 {
     Q_OBJECT
-    // Named as a widget's, so that code reading controls by property reads both alike.
-    Q_PROPERTY(QRect geometry READ geometry WRITE setGeometry)
-    Q_PROPERTY(QFont font READ font WRITE setFont)
-    Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
 public:
     // The frame that holds and draws the control.
     QWidget *container() const { return static_cast<QWidget *>(parent()); }
@@ -33,16 +31,12 @@ public:
     // In pixels within the container, as a widget's.
     QRect geometry() const { return m_geometry; }
     void setGeometry(const QRect &geometry);
-    int x() const { return m_geometry.x(); }
-    int y() const { return m_geometry.y(); }
-    int width() const { return m_geometry.width(); }
-    int height() const { return m_geometry.height(); }
 
     QFont font() const { return m_font; }
     void setFont(const QFont &font);
 
     // Shown when it and its container are.
-    bool isVisible() const;
+    bool isVisible() const { return m_visible && container()->isVisible(); }
     void setVisible(bool visible);
 
     // What a screen reader calls the control and says it is for; a label without a name of
@@ -52,13 +46,13 @@ public:
     QString accessibleDescription() const { return m_accessibleDescription; }
     void setAccessibleDescription(const QString &text) { m_accessibleDescription = text; }
 
-    // Draws the control with a painter on its container.
+    // Draws the control with a painter on its container, within its geometry.
     virtual void paint(QPainter &painter) const = 0;
-    // Asks the container to draw the control's place anew.
-    void update() const;
 
 protected:
     explicit WindowlessControl(QWidget *container);
+    // Asks the container to draw the control's place anew.
+    void update() const;
 
 private:
     QRect m_geometry;
@@ -73,45 +67,42 @@ private:
 class WindowlessLabel : public WindowlessControl
 {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(QString text READ text WRITE setText) // read alike from a QLabel
 public:
     WindowlessLabel(const QString &text, QWidget *container);
 
     QString text() const { return m_text; }
     void setText(const QString &text);
-    Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
-    bool wordWrap() const { return m_wordWrap; }
     void setWordWrap(bool wrap);
-
-    // An invalid colour: the container's text colour, or no background.
-    QColor foreColour() const;
+    // Unset (invalid): the container's text colour, and no background.
     void setForeColour(const QColor &colour);
-    QColor backColour() const { return m_back; }
     void setBackColour(const QColor &colour);
 
     void paint(QPainter &painter) const override;
 
 private:
     QString m_text;
-    mutable QStaticText m_laidOut; // the text laid out for its font: drawn without a layout
-    mutable QFont m_laidOutFont;
-    mutable qreal m_advance = 0; // how far the text advances, as drawText() aligns it
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     bool m_wordWrap = false;
     QColor m_fore;
     QColor m_back;
 };
 
-// A straight line placed by its two end points in twips within its container, as a
-// LineControl is.
-class WindowlessLine : public WindowlessControl, public LineEnds<WindowlessLine>
+// A straight line, as a LineControl shows it.
+class WindowlessLine : public WindowlessControl
 {
     Q_OBJECT
 public:
     explicit WindowlessLine(QWidget *container);
 
+    const LineEnds &ends() const { return m_ends; }
+    void setEnds(const LineEnds &ends);
+
     void paint(QPainter &painter) const override;
+
+private:
+    LineEnds m_ends;
 };
 
 // A frame (group box) that draws the windowless controls it holds, in the order they were
@@ -129,20 +120,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// The scaling and styling of a control applies to windowless ones as to widgets.
-void setGeometryTwips(WindowlessControl *control, double left, double top, double width,
-                      double height);
-void setFontPoints(WindowlessControl *control, int points);
-
-// Calls f with a form's control as the widget or the windowless control it is, so that one
-// piece of code places and styles both.
-template<class F> void withControl(QObject *control, F &&f)
-{
-    if (control->isWidgetType()) {
-        f(static_cast<QWidget *>(control));
-    } else {
-        f(static_cast<WindowlessControl *>(control));
-    }
-}
+// A form's control, a widget or a windowless one, as the layouts place and style it.
+QFont fontOf(const QObject *control);
+void setFontPoints(QObject *control, int points);
+void setGeometryTwips(QObject *control, double left, double top, double width, double height);
+// A line's ends, widget or windowless; a control that is no line has none.
+std::optional<LineEnds> lineEndsOf(const QObject *control);
+void setLineEnds(QObject *control, const LineEnds &ends);
 
 } // namespace ui

@@ -38,7 +38,6 @@ void ExerciseLayout::record(const ui::FormControls &controls)
     m_controls.clear();
     m_arrays.clear();
     m_lines.clear();
-    m_lineStarts.clear();
 
     const QList<std::pair<const char *, int>> single = {
         {"Frame1", 0},           {"cmdcheck", ButtonFont},  {"CmdNew", ButtonFont},
@@ -67,12 +66,12 @@ void ExerciseLayout::record(const ui::FormControls &controls)
     }
 
     for (int i = 1; i <= Questions; ++i) {
-        auto *line = controls.get<ui::WindowlessLine>(ui::arrayElementName("Line1", i));
-        m_lines.append(line);
-        m_lineStarts.append(QPoint(qRound(line->x1()), qRound(line->y1())));
+        QObject *line = controls.find(ui::arrayElementName("Line1", i));
+        const ui::LineEnds ends = ui::lineEndsOf(line).value();
+        m_lines.append({line, ends});
     }
-    const ui::WindowlessLine *first = m_lines.first();
-    m_lineLength = qRound(first->x2() - first->x1());
+    const ui::LineEnds &first = m_lines.first().second;
+    m_lineLength = qRound(first.x2 - first.x1);
 }
 
 void ExerciseLayout::apply(QSize outerTwips) const
@@ -91,10 +90,11 @@ void ExerciseLayout::apply(QSize outerTwips) const
     }
 
     const int length = nearest(f.fx, m_lineLength);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const int x1 = nearest(f.fx, m_lineStarts.at(i).x());
-        const int y1 = nearest(f.fy, m_lineStarts.at(i).y());
-        m_lines.at(i)->setEnds(x1, y1, x1 + length, y1);
+    for (auto [line, ends] : m_lines) {
+        ends.x1 = nearest(f.fx, qRound(ends.x1));
+        ends.y1 = ends.y2 = nearest(f.fy, qRound(ends.y1));
+        ends.x2 = ends.x1 + length;
+        ui::setLineEnds(line, ends);
     }
 
     for (const ArrayOfRows &array : m_arrays) {
@@ -102,11 +102,10 @@ void ExerciseLayout::apply(QSize outerTwips) const
         const int width = down(f.fx, array.size.width());
         const int height = down(f.fy, array.size.height());
         for (qsizetype i = 0; i < array.elements.size(); ++i) {
-            ui::withControl(array.elements.at(i), [&](auto *w) {
-                ui::setFontPoints(w, font);
-                ui::setGeometryTwips(w, down(f.fx, array.origins.at(i).x()),
-                                     down(f.fy, array.origins.at(i).y()), width, height);
-            });
+            QObject *control = array.elements.at(i);
+            ui::setFontPoints(control, font);
+            ui::setGeometryTwips(control, down(f.fx, array.origins.at(i).x()),
+                                 down(f.fy, array.origins.at(i).y()), width, height);
         }
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/base/linecontrol.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -9,7 +11,6 @@ class QObject;
 class QWidget;
 namespace ui {
 class FormControls;
-class WindowlessLine;
 } // namespace ui
 
 // The exercise window's own proportional layout. It scales from a fixed design outer size
@@ -60,7 +61,6 @@ private:
 
     QList<Placed> m_controls;
     QList<ArrayOfRows> m_arrays;
-    QList<ui::WindowlessLine *> m_lines;
-    QList<QPoint> m_lineStarts;
+    QList<std::pair<QObject *, ui::LineEnds>> m_lines; // as designed: the pen is kept
     int m_lineLength = 0;
 };
