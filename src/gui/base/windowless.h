@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QObject>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 
 #include <optional>
@@ -83,6 +84,9 @@ public:
 
 private:
     QString m_text;
+    mutable QStaticText m_laidOut; // the text laid out for m_laidOutFont
+    mutable QFont m_laidOutFont;
+    mutable qreal m_advance = 0; // how far the text advances, as drawText() aligns it
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     bool m_wordWrap = false;
     QColor m_fore;
