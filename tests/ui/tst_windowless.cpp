@@ -73,6 +73,8 @@ private slots:
         const ui::Rgb unset;
         QTest::newRow("left, top") << "Question 1" << QRect(8, 24, 33, 17) << small
                                    << (Qt::AlignLeft | top) << false << unset << unset;
+        QTest::newRow("right, top") << "9999" << number << bold << (Qt::AlignRight | top) << false
+                                    << unset << ui::colours::White;
         QTest::newRow("right, middle, coloured")
             << "78" << number << bold << (Qt::AlignRight | middle) << false << ui::colours::DarkRed
             << ui::colours::LightYellow;
