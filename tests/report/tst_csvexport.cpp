@@ -9,10 +9,10 @@ class tst_csvexport : public QObject
 private slots:
     void separatorAndQuotesAreQuoted()
     {
-        QCOMPARE(csvexport::row({"1, 2 \"3\"", "2", "6", "00:04:00#a,b"}),
-                 QByteArray("\"1, 2 \"\"3\"\"\",2,6,\"00:04:00#a,b\"\r\n"));
-        QCOMPARE(csvexport::row({"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"}),
-                 QByteArray("2026-12-05T13:23:45,3,81,00:03:27\r\n"));
+        QCOMPARE(csvexport::row({"1, 2 \"3\"", "2", "6", "00:04:00#a,b"}, "ANN"),
+                 QByteArray("\"1, 2 \"\"3\"\"\",2,6,\"00:04:00#a,b\",ANN\r\n"));
+        QCOMPARE(csvexport::row({"12/5/2026 1:23:45 PM", "3", "81", "00:03:27"}, "O'Neil, Sean"),
+                 QByteArray("2026-12-05T13:23:45,3,81,00:03:27,\"O'Neil, Sean\"\r\n"));
     }
 
     // A field a spreadsheet would run as a formula keeps its text behind an apostrophe, in
@@ -40,8 +40,8 @@ private slots:
     {
         QFETCH(QByteArray, field);
         QFETCH(QByteArray, written);
-        QCOMPARE(csvexport::row({field, field, field, field}),
-                 written + ',' + written + ',' + written + ',' + written + "\r\n");
+        QCOMPARE(csvexport::row({field, field, field, field}, field),
+                 written + ',' + written + ',' + written + ',' + written + ',' + written + "\r\n");
     }
 };
 

@@ -130,9 +130,9 @@ private slots:
         testsupport::writeFile(answer, QByteArray(1000, 'x')); // an earlier export
         QTest::mouseClick(m_window->findChild<QPushButton *>("cmdExport"), Qt::LeftButton);
         QCOMPARE(readFile(answer),
-                 QByteArray("date,level,score,speed\r\n"
-                            "2026-12-05T13:23:45,3,81,00:03:27\r\n"
-                            "someday,1,100,00:00:59\r\n"));
+                 QByteArray("date,level,score,speed,student\r\n"
+                            "2026-12-05T13:23:45,3,81,00:03:27,ANN\r\n"
+                            "someday,1,100,00:00:59,ANN\r\n"));
         QVERIFY(m_ground->messages.shown().isEmpty());
 
         // A folder stands where the file would go: the failure is reported with the file's

@@ -62,10 +62,10 @@ QByteArray isoDate(QByteArrayView date)
 
 QByteArray header()
 {
-    return QByteArrayLiteral("date,level,score,speed\r\n");
+    return QByteArrayLiteral("date,level,score,speed,student\r\n");
 }
 
-QByteArray row(const HistoryRecord &record)
+QByteArray row(const HistoryRecord &record, const QByteArray &student)
 {
     QByteArray out;
     appendField(out, isoDate(record.date));
@@ -75,6 +75,8 @@ QByteArray row(const HistoryRecord &record)
     appendField(out, record.score);
     out.append(',');
     appendField(out, record.speed);
+    out.append(',');
+    appendField(out, student);
     out.append("\r\n");
     return out;
 }
@@ -100,7 +102,7 @@ QString fileNameFor(const QByteArray &student)
     return base + extension;
 }
 
-FileResult write(const QString &path, const RecordIndex &records)
+FileResult write(const QString &path, const RecordIndex &records, const QByteArray &student)
 {
     AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -114,7 +116,7 @@ FileResult write(const QString &path, const RecordIndex &records)
             return;
         }
         if (const auto record = history::parseRecord(line)) {
-            chunk.append(row(*record));
+            chunk.append(row(*record, student));
         }
         if (chunk.size() >= ChunkSize) {
             ok = file.write(chunk) == chunk.size();

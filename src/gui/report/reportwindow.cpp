@@ -129,7 +129,7 @@ void ReportWindow::exportResults()
     }
     const FileResult written = [&] {
         BusyCursor busy;
-        return csvexport::write(path, m_lines.records());
+        return csvexport::write(path, m_lines.records(), m_student);
     }();
     if (!written.ok) {
         ui::warn(this, written.message);
