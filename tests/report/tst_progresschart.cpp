@@ -3,13 +3,13 @@
 #include "gui/report/progresschart.h"
 #include "support/testsupport.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QLabel>
 #include <QLineSeries>
 #include <QTest>
-#include <QValueAxis>
 
 #include <optional>
 
@@ -53,14 +53,29 @@ class tst_progresschart : public QObject
         }
         return shown;
     }
-    QValueAxis *yAxis() const
+    QCategoryAxis *yAxis() const
     {
-        return qobject_cast<QValueAxis *>(m_chart->chart()->axes(Qt::Vertical).value(0));
+        return qobject_cast<QCategoryAxis *>(m_chart->chart()->axes(Qt::Vertical).value(0));
+    }
+    QDateTimeAxis *xAxis() const
+    {
+        return qobject_cast<QDateTimeAxis *>(m_chart->chart()->axes(Qt::Horizontal).value(0));
     }
     std::pair<double, double> timeSpan() const
     {
-        const auto *x = qobject_cast<QDateTimeAxis *>(m_chart->chart()->axes(Qt::Horizontal)[0]);
-        return {double(x->min().toMSecsSinceEpoch()), double(x->max().toMSecsSinceEpoch())};
+        return {double(xAxis()->min().toMSecsSinceEpoch()),
+                double(xAxis()->max().toMSecsSinceEpoch())};
+    }
+    // The dates under the ticks, as the axis writes them.
+    QStringList dateLabels() const
+    {
+        const auto [min, max] = timeSpan();
+        QStringList labels;
+        for (int i = 0; i < xAxis()->tickCount(); ++i) {
+            const double at = min + (max - min) * i / (xAxis()->tickCount() - 1);
+            labels.append(QDateTime::fromMSecsSinceEpoch(qint64(at)).toString(xAxis()->format()));
+        }
+        return labels;
     }
     void show(ProgressSeries series)
     {
@@ -86,12 +101,15 @@ private slots:
         QCOMPARE(m_chart->findChild<QComboBox *>("viewChoice")->currentText(), "Score");
         QCOMPARE(m_chart->chart()->title(), QStringLiteral("Score by date"));
         QCOMPARE(yAxis()->titleText(), QStringLiteral("Score (%)"));
-        QCOMPARE(std::pair(yAxis()->min(), yAxis()->max()), std::pair(0.0, 100.0));
+        QCOMPARE(yAxis()->categoriesLabels(), QStringList({"0", "20", "40", "60", "80", "100"}));
         QCOMPARE(lines(),
                  (QMap<QString, QList<QPointF>> {
                      {"Level 1", {{at(12, 1, 9), 50}, {at(12, 2, 9), 75}, {at(12, 5, 9), 100}}},
                      {"Level 3", {{at(12, 3, 9), 80}, {at(12, 4, 9), 90}}}}));
-        QCOMPARE(timeSpan(), std::pair(at(12, 1, 9), at(12, 5, 9)));
+        QCOMPARE(timeSpan(), std::pair(at(11, 30, 12), at(12, 6, 12)));
+        QCOMPARE(dateLabels(),
+                 QStringList({"30/11/2026", "01/12/2026", "02/12/2026", "03/12/2026", "04/12/2026",
+                              "05/12/2026", "06/12/2026"}));
     }
 
     // Chosen from the keyboard below the chart, and back.
@@ -104,22 +122,47 @@ private slots:
         QCOMPARE(choice->currentText(), QStringLiteral("Time taken"));
         QCOMPARE(m_chart->view(), ProgressChart::View::TimeTaken);
         QCOMPARE(m_chart->chart()->title(), QStringLiteral("Time taken by date"));
-        QCOMPARE(yAxis()->titleText(), QStringLiteral("Time taken (minutes)"));
+        QCOMPARE(yAxis()->titleText(), QStringLiteral("Time taken (minutes:seconds)"));
         // 12/5, whose time reads 60 minutes, has no place: the dates end at the last timed one.
         QCOMPARE(lines(),
                  (QMap<QString, QList<QPointF>> {
                      {"Level 1", {{at(12, 1, 9), 10.5}, {at(12, 2, 9), 6}}},
                      {"Level 3", {{at(12, 3, 9), 4.5}, {at(12, 4, 9), 19.5}}}}));
-        QCOMPARE(timeSpan(), std::pair(at(12, 1, 9), at(12, 4, 9)));
-        QCOMPARE(yAxis()->min(), 0.0);
-        // Room above the longest time, which does not touch the top.
-        QVERIFY2(yAxis()->max() >= 19.5 * 1.1 && yAxis()->max() <= 2 * 19.5,
-                 qPrintable(QString::number(yAxis()->max())));
+        QCOMPARE(timeSpan(), std::pair(at(11, 30, 12), at(12, 5, 12)));
+        // Read as a clock reads, with room above the longest time.
+        QCOMPARE(yAxis()->categoriesLabels(),
+                 QStringList({"0:00", "5:00", "10:00", "15:00", "20:00", "25:00"}));
+        QVERIFY(yAxis()->max() > 25);
 
         QTest::keyClick(choice, Qt::Key_Up);
         QCOMPARE(m_chart->chart()->title(), QStringLiteral("Score by date"));
-        QCOMPARE(yAxis()->max(), 100.0);
+        QCOMPARE(yAxis()->categoriesLabels().constLast(), "100");
         QCOMPARE(lines().value("Level 1").size(), 3);
+    }
+
+    // A class's first day: sheets at their times of day, two written without a time as their
+    // mean; each date named once, no point on an edge, times read as a clock reads.
+    void aFewSheetsReadAtAGlance()
+    {
+        show(seriesOf("12/1/2026 9:00:00 AM#1#50#00:00:40\r\n"
+                      "12/1/2026 3:00:00 PM#1#100#00:01:10\r\n"
+                      "12/1/2026#1#70#00:00:30\r\n"
+                      "12/1/2026#1#90#00:00:50\r\n"));
+        QCOMPARE(lines().value("Level 1"),
+                 (QList<QPointF> {{at(12, 1, 0), 80}, {at(12, 1, 9), 50}, {at(12, 1, 15), 100}}));
+        QCOMPARE(m_chart->note(),
+                 "Results written with the same date and time are shown as their mean.");
+        QCOMPARE(dateLabels(), QStringList({"30/11/2026", "01/12/2026", "02/12/2026"}));
+        for (const auto view : {ProgressChart::View::Score, ProgressChart::View::TimeTaken}) {
+            m_chart->setView(view);
+            const auto [min, max] = timeSpan();
+            for (const QPointF &p : lines().value("Level 1")) {
+                QVERIFY(p.x() > min && p.x() < max);
+                QVERIFY(p.y() > yAxis()->min() && p.y() < yAxis()->max());
+            }
+        }
+        QCOMPARE(yAxis()->categoriesLabels(),
+                 QStringList({"0:00", "0:15", "0:30", "0:45", "1:00", "1:15", "1:30"}));
     }
 
     // The note beside the view's choice says what the points are, or why some are missing.

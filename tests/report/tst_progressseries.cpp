@@ -91,11 +91,17 @@ private slots:
                  (QList<Point> {{at(12, 1, 12, 0), 70, 15.0},
                                 {at(12, 2, 12, 0), 100, 1.5},
                                 {at(12, 3, 12, 0), 40, std::nullopt}}));
-        QCOMPARE(s.series().at(1).points, (QList<Point> {{at(12, 2, 10, 0), 80, 2.0}}));
+        QCOMPARE(s.series().at(1).points, (QList<Point> {{at(12, 2, 12, 0), 80, 2.0}}));
+        // Within the limit too, as two results of one day would be joined by an upright line.
+        QCOMPARE(ProgressSeries::build(records, 6).series(), s.series());
 
-        // At the limit, not past it: every result.
-        QVERIFY(!ProgressSeries::build(records, 5).dailyMeans());
-        QCOMPARE(ProgressSeries::build(records, 5).series().at(0).points.size(), 5);
+        // Each result at its time: one a day, or all of them on one day.
+        for (const QByteArray day2 : {"12/2/2026 10:00:00 AM", "12/1/2026 10:00:00 AM"}) {
+            records.setContent("12/1/2026 9:00:00 AM#1#50#00:10:00\r\n" + day2 + "#1#70#bad\r\n");
+            const ProgressSeries apart = ProgressSeries::build(records, 3);
+            QVERIFY(!apart.dailyMeans());
+            QCOMPARE(apart.series().at(0).points.size(), 2);
+        }
     }
 
     // The chart's time view reads the time taken as hours, minutes and seconds.

@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -35,17 +36,20 @@ QDateTime moment(qint64 wallClock)
     return local.isValid() ? local : QDateTime(date, time, Qt::UTC).toLocalTime();
 }
 
-QList<ProgressSeries::Point> meansByDay(const std::vector<Placed> &placed)
+// The mean of each run of results that share a key (their moment, or their day), placed at
+// `at(key)`; tells whether any run held more than one result.
+template<class Key, class At>
+QList<ProgressSeries::Point> means(const std::vector<Placed> &placed, Key key, At at, bool *merged)
 {
     QList<ProgressSeries::Point> result;
     size_t i = 0;
     while (i < placed.size()) {
-        const qint64 day = placed[i].day();
+        const qint64 shared = key(placed[i]);
         double scores = 0;
         double minutes = 0;
         int count = 0;
         int timed = 0;
-        for (; i < placed.size() && placed[i].day() == day; ++i) {
+        for (; i < placed.size() && key(placed[i]) == shared; ++i) {
             scores += placed[i].score;
             ++count;
             if (placed[i].minutes) {
@@ -53,11 +57,11 @@ QList<ProgressSeries::Point> meansByDay(const std::vector<Placed> &placed)
                 ++timed;
             }
         }
-        ProgressSeries::Point mean {moment(day * MsecsPerDay + MsecsPerDay / 2), scores / count,
-                                    std::nullopt};
+        ProgressSeries::Point mean {moment(at(shared)), scores / count, std::nullopt};
         if (timed > 0) {
             mean.minutes = minutes / timed;
         }
+        *merged = *merged || count > 1;
         result.append(mean);
     }
     return result;
@@ -96,19 +100,36 @@ ProgressSeries ProgressSeries::build(const RecordIndex &records, qsizetype maxPo
             = when->date.toJulianDay() * MsecsPerDay + when->time.msecsSinceStartOfDay();
         byLevel[*level].push_back({wallClock, double(*score), minutesOf(f->speed)});
     });
+    // Two results of one day stand a few pixels apart on a chart of more than that day, joined
+    // by a line that looks upright: then each day shows its mean. A chart of one day shows
+    // each result at its time.
+    qint64 firstDay = std::numeric_limits<qint64>::max();
+    qint64 lastDay = std::numeric_limits<qint64>::min();
+    bool sharedDays = false;
     for (auto &[level, placed] : byLevel) {
         std::stable_sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) {
             return a.wallClock < b.wallClock;
         });
+        firstDay = std::min(firstDay, placed.front().day());
+        lastDay = std::max(lastDay, placed.back().day());
+        sharedDays = sharedDays
+            || std::adjacent_find(
+                   placed.begin(), placed.end(),
+                   [](const Placed &a, const Placed &b) { return a.day() == b.day(); })
+                != placed.end();
+    }
+    for (auto &[level, placed] : byLevel) {
         Series s {level, {}};
-        if (qsizetype(placed.size()) > maxPoints) {
-            s.points = meansByDay(placed);
-            result.m_dailyMeans = true;
+        if (qsizetype(placed.size()) > maxPoints || (sharedDays && firstDay != lastDay)) {
+            s.points = means(
+                placed, [](const Placed &p) { return p.day(); },
+                [](qint64 day) { return day * MsecsPerDay + MsecsPerDay / 2; },
+                &result.m_dailyMeans);
         } else {
-            s.points.reserve(qsizetype(placed.size()));
-            for (const Placed &p : placed) {
-                s.points.append({moment(p.wallClock), p.score, p.minutes});
-            }
+            // Results of one moment would stand one above the other: their mean stands for them.
+            s.points = means(
+                placed, [](const Placed &p) { return p.wallClock; },
+                [](qint64 wallClock) { return wallClock; }, &result.m_sharedMoments);
         }
         result.m_series.append(std::move(s));
     }

@@ -9,7 +9,8 @@ class RecordIndex;
 
 // The points of a student's progress chart: one series per level, each point a result's
 // moment with its score in percent and, when the time taken reads back, that time in
-// minutes. Each series runs in order of time, whatever the order of the file.
+// minutes. Each series runs in order of time, whatever the order of the file, one point to
+// a moment.
 class ProgressSeries
 {
 public:
@@ -25,10 +26,13 @@ public:
     {
         int level = 0;
         QList<Point> points;
+
+        bool operator==(const Series &) const = default;
     };
 
-    // Past this many results of one level, a level's series shows one point per day, the
-    // day's means, so that the chart stays readable and quick to draw.
+    // Past this many results of one level, or where a level has two results in a day and the
+    // results span more than that day, each series shows one point per day, the day's means,
+    // so that the chart stays readable and quick to draw.
     static constexpr qsizetype DefaultMaxPoints = 2000;
 
     static ProgressSeries build(const RecordIndex &records, qsizetype maxPoints = DefaultMaxPoints);
@@ -39,8 +43,10 @@ public:
     // Results that could not be placed: a date, level or score that does not read back, or
     // a level no exercise is set at (1 to 6).
     qsizetype unplaced() const { return m_unplaced; }
-    // Whether some level is shown as daily means.
+    // Whether some point is the mean of a day's results.
     bool dailyMeans() const { return m_dailyMeans; }
+    // Whether some point is the mean of results written with the same moment.
+    bool sharedMoments() const { return m_sharedMoments; }
 
     // The time taken, as hh:mm:ss, in minutes.
     static std::optional<double> minutesOf(QByteArrayView speed);
@@ -49,4 +55,5 @@ private:
     QList<Series> m_series;
     qsizetype m_unplaced = 0;
     bool m_dailyMeans = false;
+    bool m_sharedMoments = false;
 };

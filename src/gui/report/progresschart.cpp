@@ -1,5 +1,6 @@
 #include "progresschart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -9,11 +10,10 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
+#include <optional>
 
 // Unlike the fixed windows this one is meant to be resized, so it is laid out by layouts
 // rather than a design table.
@@ -60,6 +60,8 @@ ProgressChart::ProgressChart(ProgressSeries series, const QString &student, QWid
         m_note->setText(tr("No results yet: the chart fills in as exercises are checked."));
     } else if (m_series.dailyMeans()) {
         m_note->setText(tr("Each point is the mean of one day's results."));
+    } else if (m_series.sharedMoments()) {
+        m_note->setText(tr("Results written with the same date and time are shown as their mean."));
     }
     if (m_series.unplaced() > 0) {
         const QString unplaced = tr("Not shown, as their date, level or score cannot be read: %1.")
@@ -90,8 +92,8 @@ void ProgressChart::buildChart()
     m_xAxis = new QDateTimeAxis;
     m_xAxis->setTitleText(tr("Date"));
     m_xAxis->setFormat(QStringLiteral("dd/MM/yyyy"));
-    m_yAxis = new QValueAxis;
-    m_yAxis->setLabelFormat(QStringLiteral("%d"));
+    m_yAxis = new QCategoryAxis;
+    m_yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     for (const ProgressSeries::Series &s : m_series.series()) {
@@ -105,14 +107,55 @@ void ProgressChart::buildChart()
     }
 }
 
+namespace {
+
+// A time taken, given in minutes, as a clock shows it: "4:30", "1:05:00".
+QString clockText(double minutes)
+{
+    const int seconds = int(std::lround(minutes * 60));
+    const int h = seconds / 3600;
+    const int m = seconds / 60 % 60;
+    const QString ss = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return h > 0 ? QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(ss)
+                 : QStringLiteral("%1:%2").arg(m).arg(ss);
+}
+
+// Ticks on the time axis, in minutes: the first step that needs no more than eight of them.
+double timeStep(double highest)
+{
+    constexpr double Steps[] = {0.25, 0.5, 1, 2, 5, 10, 15, 30, 60, 120, 300, 600};
+    for (double step : Steps) {
+        if (highest / step <= 8) {
+            return step;
+        }
+    }
+    return 1200;
+}
+
+} // namespace
+
+// Labels stand on the values they name; a point on the first or last value keeps a margin of
+// a quarter step, so that none is drawn half outside the plot.
+void ProgressChart::setValueTicks(double step, double top, bool asClock)
+{
+    for (const QString &label : m_yAxis->categoriesLabels()) {
+        m_yAxis->remove(label);
+    }
+    m_yAxis->setStartValue(-step / 4);
+    for (double value = 0; value <= top + step / 8; value += step) {
+        m_yAxis->append(asClock ? clockText(value) : QString::number(value), value);
+    }
+    m_yAxis->setRange(-step / 4, top + step / 4);
+}
+
 void ProgressChart::showView()
 {
     const bool scores = view() == View::Score;
     m_chart->setTitle(scores ? tr("Score by date") : tr("Time taken by date"));
-    m_yAxis->setTitleText(scores ? tr("Score (%)") : tr("Time taken (minutes)"));
+    m_yAxis->setTitleText(scores ? tr("Score (%)") : tr("Time taken (minutes:seconds)"));
 
-    qint64 first = std::numeric_limits<qint64>::max();
-    qint64 last = std::numeric_limits<qint64>::min();
+    std::optional<QDate> first;
+    std::optional<QDate> last;
     double highest = 0;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const ProgressSeries::Series &s = m_series.series().at(i);
@@ -123,29 +166,29 @@ void ProgressChart::showView()
             if (!y) {
                 continue;
             }
-            const qint64 x = p.when.toMSecsSinceEpoch();
-            first = std::min(first, x);
-            last = std::max(last, x);
+            const QDate day = p.when.date();
+            first = first ? std::min(*first, day) : day;
+            last = last ? std::max(*last, day) : day;
             highest = std::max(highest, *y);
-            points.append(QPointF(double(x), *y));
+            points.append(QPointF(double(p.when.toMSecsSinceEpoch()), *y));
         }
         m_lines.at(i)->replace(points);
     }
 
-    constexpr qint64 Day = qint64(24) * 3600 * 1000;
-    if (first > last) {
-        // Nothing to place: a month up to today keeps the axes readable.
-        last = QDateTime::currentDateTime().toMSecsSinceEpoch();
-        first = last - 30 * Day;
-    } else if (first == last) {
-        first -= Day;
-        last += Day;
+    // From noon of the day before the first result to noon of the day after the last, a tick
+    // at each noon while they fit: every date is named once, under its own results, and no
+    // point stands on an edge. Nothing to place: the month up to today.
+    if (!first) {
+        last = QDate::currentDate();
+        first = last->addDays(-30);
     }
-    m_xAxis->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    const QTime noon(12, 0);
+    m_xAxis->setRange(QDateTime(first->addDays(-1), noon), QDateTime(last->addDays(1), noon));
+    m_xAxis->setTickCount(int(std::min<qint64>(first->daysTo(*last) + 3, 9)));
     if (scores) {
-        m_yAxis->setRange(0, 100);
+        setValueTicks(20, 100, false);
     } else {
-        m_yAxis->setRange(0, std::max(1.0, std::ceil(highest * 1.1)));
-        m_yAxis->applyNiceNumbers();
+        const double step = timeStep(highest * 1.1);
+        setValueTicks(step, std::max(step, std::ceil(highest * 1.1 / step) * step), true);
     }
 }

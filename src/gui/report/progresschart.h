@@ -8,7 +8,7 @@ class QChart;
 class QChartView;
 class QDateTimeAxis;
 class QLineSeries;
-class QValueAxis;
+class QCategoryAxis;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -32,11 +32,12 @@ public:
 private:
     void buildChart();
     void showView();
+    void setValueTicks(double step, double top, bool asClock);
 
     ProgressSeries m_series;
     QChart *m_chart = nullptr;
     QDateTimeAxis *m_xAxis = nullptr;
-    QValueAxis *m_yAxis = nullptr;
+    QCategoryAxis *m_yAxis = nullptr;
     QList<QLineSeries *> m_lines;
     QChartView *m_chartView = nullptr;
     QComboBox *m_viewChoice = nullptr;
