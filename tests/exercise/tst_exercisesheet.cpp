@@ -29,15 +29,16 @@ private slots:
         QTest::addColumn<int>("sum");
         QTest::addColumn<QString>("shown"); // what the box shows once marked
         QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("given"); // the answer kept for the record; -1: none
 
-        QTest::newRow("right") << QStringList {"1", "14"} << 14 << "14" << true;
-        QTest::newRow("wrong") << QStringList {"1", "15"} << 14 << "15" << false;
-        QTest::newRow("blank is 0, wrong") << QStringList {} << 14 << "0" << false;
-        QTest::newRow("erased is 0, wrong") << QStringList {"14", ""} << 14 << "0" << false;
+        QTest::newRow("right") << QStringList {"1", "14"} << 14 << "14" << true << 14;
+        QTest::newRow("wrong") << QStringList {"1", "15"} << 14 << "15" << false << 15;
+        QTest::newRow("blank is 0, wrong") << QStringList {} << 14 << "0" << false << -1;
+        QTest::newRow("erased is 0, wrong") << QStringList {"14", ""} << 14 << "0" << false << -1;
         QTest::newRow("letter gives way to the number")
-            << QStringList {"1", "14", "14x"} << 14 << "14" << true;
-        QTest::newRow("bad text in a fresh box") << QStringList {"x"} << 14 << "0" << false;
-        QTest::newRow("tab is no blank here") << QStringList {"\t14"} << 14 << "0" << false;
+            << QStringList {"1", "14", "14x"} << 14 << "14" << true << 14;
+        QTest::newRow("bad text in a fresh box") << QStringList {"x"} << 14 << "0" << false << -1;
+        QTest::newRow("tab is no blank here") << QStringList {"\t14"} << 14 << "0" << false << -1;
     }
 
     void marking()
@@ -46,6 +47,7 @@ private slots:
         QFETCH(int, sum);
         QFETCH(QString, shown);
         QFETCH(bool, right);
+        QFETCH(int, given);
 
         ExerciseSheet sheet;
         sheet.start(2, {{sum, 0, sum}, {1, 1, 2}}, Start);
@@ -58,6 +60,7 @@ private slots:
         QCOMPARE(sheet.mark(1).shownText, shown);
         QCOMPARE(sheet.answer(1), shown);
         QCOMPARE(sheet.mark(1).right, right);
+        QCOMPARE(sheet.givenAnswer(1), given < 0 ? std::nullopt : std::optional(given));
         QCOMPARE(sheet.firstWrong(), right ? 0 : 1);
         QCOMPARE(sheet.rightCount(), right ? 2 : 1);
     }
@@ -105,6 +108,32 @@ private slots:
         sheet.check();
         const HistoryRecord record = sheet.resultRecord(Start.addSecs(3600));
         QCOMPARE(record, (HistoryRecord {"5/12/2026 2:20:00 PM", "5", "6", "00:03:27"}));
+    }
+
+    // The time at each box adds up over its visits, until the sheet is checked.
+    void timeAtEachQuestion()
+    {
+        ExerciseSheet sheet;
+        sheet.start(1, doubles(), Start);
+        const auto at = [](int msecs) { return Start.addMSecs(msecs); };
+        sheet.focusQuestion(1, at(0));
+        sheet.focusQuestion(2, at(4000)); // Tab to the next box
+        sheet.focusQuestion(0, at(6500)); // to a button
+        sheet.focusQuestion(1, at(9000)); // back again
+        sheet.focusQuestion(3, at(10000));
+        sheet.focusQuestion(4, at(9000)); // the clock set back: nothing, not less
+        sheet.check();
+        sheet.focusQuestion(5, at(20000)); // after checking: not counted
+        sheet.focusQuestion(0, at(30000));
+        QCOMPARE((QList<qint64> {sheet.msecsOn(1), sheet.msecsOn(2), sheet.msecsOn(3),
+                                 sheet.msecsOn(4), sheet.msecsOn(5)}),
+                 (QList<qint64> {5000, 2500, 0, 0, 0}));
+
+        // A new sheet starts from nothing, the focused box from the moment it starts.
+        sheet.focusQuestion(2, at(40000));
+        sheet.start(1, doubles(), at(50000));
+        sheet.focusQuestion(3, at(53000));
+        QCOMPARE(sheet.msecsOn(2), 3000);
     }
 
     // New questions clear the answers, marks and clock; each box keeps its last number, so

@@ -4,6 +4,7 @@
 #include "elapsedtime.h"
 
 #include <algorithm>
+#include <cmath>
 
 void ExerciseSheet::start(int level, const QList<Question> &questions, const QDateTime &now)
 {
@@ -13,6 +14,9 @@ void ExerciseSheet::start(int level, const QList<Question> &questions, const QDa
     m_lastGood.resize(questions.size());
     m_marks.clear();
     m_checked = false;
+    m_msecs = QList<qint64>(questions.size(), 0);
+    m_given = QList<std::optional<int>>(questions.size());
+    m_focusedSince = now; // a box that keeps the focus from the last sheet starts again now
     m_start = now;
     m_elapsed = elapsedtime::format(0);
 }
@@ -30,10 +34,24 @@ void ExerciseSheet::tick(const QDateTime &now)
     m_elapsed = elapsedtime::between(m_start, now);
 }
 
+void ExerciseSheet::focusQuestion(int n, const QDateTime &now)
+{
+    if (!m_checked && contains(m_focused)) {
+        // A clock set back counts nothing rather than less than nothing.
+        m_msecs[m_focused - 1] += qMax<qint64>(0, m_focusedSince.msecsTo(now));
+    }
+    m_focused = n;
+    m_focusedSince = now;
+}
+
 void ExerciseSheet::check()
 {
     m_marks.clear();
     for (int n = 1; n <= count(); ++n) {
+        const std::optional<double> value = answertext::numericValue(answer(n));
+        m_given[n - 1] = value && *value == std::floor(*value) && *value >= 0 && *value <= 99999
+            ? std::optional(int(*value))
+            : std::nullopt;
         const scoring::Mark mark = scoring::markAnswer(answer(n), question(n).sum);
         m_answers[n - 1] = mark.shownText;
         m_marks.append(mark);

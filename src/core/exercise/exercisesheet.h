@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // One exercise sheet: the questions of a level, the answers as typed, their marks once the
 // sheet is checked, the score and the clock's text. Questions are numbered from 1, as the
 // pupil sees them. The exercise window shows a sheet; a test can fill and check one alone.
@@ -44,6 +46,14 @@ public:
     // The line the checked sheet adds to the student's history.
     HistoryRecord resultRecord(const QDateTime &checkedAt) const;
 
+    // The pupil is now at question n's box (0: at none). Until the sheet is checked, the time
+    // spent at each box adds up, visit after visit.
+    void focusQuestion(int n, const QDateTime &now);
+    qint64 msecsOn(int n) const { return m_msecs.at(n - 1); }
+    // The answer as it stood when the sheet was checked, before marking turned a blank into
+    // "0": a whole number, or nothing for a blank or anything else.
+    std::optional<int> givenAnswer(int n) const { return m_given.at(n - 1); }
+
 private:
     int m_level = 1;
     QList<Question> m_questions;
@@ -52,6 +62,10 @@ private:
     QList<QString> m_lastGood;
     QList<scoring::Mark> m_marks;
     bool m_checked = false;
+    QList<qint64> m_msecs;
+    int m_focused = 0;
+    QDateTime m_focusedSince;
+    QList<std::optional<int>> m_given;
     QDateTime m_start;
     QString m_elapsed;
 };

@@ -244,6 +244,9 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::FocusIn) {
         m_currentQuestion = n;
+        m_sheet.focusQuestion(n, ui::now());
+    } else if (event->type() == QEvent::FocusOut) {
+        m_sheet.focusQuestion(0, ui::now());
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -272,6 +275,7 @@ void ExerciseWindow::checkAnswers()
 {
     m_check->setEnabled(false);
     m_timer->stop();
+    m_sheet.focusQuestion(0, ui::now()); // a key may check the sheet with a box still focused
     m_sheet.check();
     showMarks();
 
