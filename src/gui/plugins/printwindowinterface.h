@@ -1,11 +1,14 @@
 #pragma once
 
+#include "gui/seams/printer.h"
+
 #include <QtPlugin>
 
 class Form;
+class QWidget;
 
-// The print window and printing, a plug-in with Qt Print Support that the main menu loads
-// when the window is first opened (see pluginloader.h).
+// The print window and printing of any page, a plug-in with Qt Print Support that the main menu
+// loads when the window is first opened (see pluginloader.h).
 class PrintWindowInterface
 {
 public:
@@ -14,6 +17,10 @@ public:
     virtual ~PrintWindowInterface() = default;
     // A new print window, not yet shown; the caller owns it.
     virtual Form *createPrintWindow() = 0;
+    // Prints a page of another window, or saves it as a PDF file (printing::printOrSavePdf).
+    virtual void printOrSavePdf(QWidget *parent, const printing::Document &document,
+                                const printing::Page &page)
+        = 0;
 };
 
 #define PRINT_WINDOW_INTERFACE_IID "org.example.sumtrail.PrintWindowInterface/1.0"

@@ -1,10 +1,13 @@
 #include "printing.h"
 
 #include "core/records/atomicfile.h"
+#include "gui/base/msgbox.h"
+#include "gui/seams/savedialog.h"
 #include "paintersurface.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -86,6 +89,35 @@ FileResult toPdfFile(const QString &path, const QString &title, const Page &page
         }
     }
     return file.commit();
+}
+
+void printOrSavePdf(QWidget *parent, const Document &document, const Page &page)
+{
+    const auto tr
+        = [](const char *text) { return QCoreApplication::translate("PrintWindow", text); };
+    const PrintResult printed = toDefaultPrinter(document.title, page);
+    if (printed.status == Status::Printed) {
+        return;
+    }
+    // Many homes have no printer; a PDF can still be sent on or printed elsewhere.
+    const QString problem = printed.status == Status::NoPrinter
+        ? tr("There is no printer set up on this computer.")
+        : printed.reason;
+    if (!ui::askYesNo(parent, problem + QLatin1Char('\n') + document.pdfQuestion)) {
+        return;
+    }
+    QString path = ui::askSaveFileName(
+        parent, {document.saveCaption, document.pdfName, tr("PDF files (*.pdf)")});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    const FileResult saved = toPdfFile(path, document.title, page);
+    if (!saved.ok) {
+        ui::warn(parent, saved.message);
+    }
 }
 
 } // namespace printing

@@ -13,4 +13,6 @@ class PrintPlugin : public QObject, public PrintWindowInterface
 
 public:
     Form *createPrintWindow() override;
+    void printOrSavePdf(QWidget *parent, const printing::Document &document,
+                        const printing::Page &page) override;
 };

@@ -4,11 +4,9 @@
 #include "gui/base/msgbox.h"
 #include "gui/base/windowless.h"
 #include "gui/seams/random.h"
-#include "gui/seams/savedialog.h"
 #include "printing.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -175,29 +173,8 @@ void PrintWindow::printWorksheet()
     const auto page = [&set](PrintSurface &surface) { worksheet::print(surface, set); };
     const QString title = tr("sumtrail worksheet");
 
-    const printing::PrintResult printed = printing::toDefaultPrinter(title, page);
-    if (printed.status == printing::Status::Printed) {
-        return;
-    }
-    // Many homes have no printer; a PDF can still be sent on or printed elsewhere.
-    const QString problem = printed.status == printing::Status::NoPrinter
-        ? tr("There is no printer set up on this computer.")
-        : printed.reason;
-    if (!ui::askYesNo(this,
-                      problem + QLatin1Char('\n')
-                          + tr("Do you want to save the worksheet as a PDF file instead?"))) {
-        return;
-    }
-    QString path = ui::askSaveFileName(
-        this, {tr("Save Worksheet"), tr("worksheet.pdf"), tr("PDF files (*.pdf)")});
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
-    }
-    const FileResult saved = printing::toPdfFile(path, title, page);
-    if (!saved.ok) {
-        ui::warn(this, saved.message);
-    }
+    printing::printOrSavePdf(this,
+                             {title, tr("Do you want to save the worksheet as a PDF file instead?"),
+                              tr("Save Worksheet"), tr("worksheet.pdf")},
+                             page);
 }

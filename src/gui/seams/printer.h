@@ -17,6 +17,16 @@ using Page = std::function<void(PrintSurface &)>;
 
 enum class Status { Printed, NoPrinter, Failed };
 
+// A document as the user is told of it: its title on the printer, and how the user is asked
+// to save it as a PDF file instead.
+struct Document
+{
+    QString title;
+    QString pdfQuestion; // "Do you want to save ... as a PDF file instead?"
+    QString saveCaption;
+    QString pdfName;
+};
+
 struct PrintResult
 {
     Status status = Status::Printed;
