@@ -43,6 +43,28 @@ private slots:
         QCOMPARE(csvexport::row({field, field, field, field}, field),
                  written + ',' + written + ',' + written + ',' + written + ',' + written + "\r\n");
     }
+
+    // The class overview: the means and their trends in columns of their own; a student with
+    // no sheet has empty cells; a name is protected as any field is.
+    void classTable()
+    {
+        classoverview::StudentSummary ann {.student = "ANN",
+                                           .sheetsLastWeek = 2,
+                                           .sheetsLast30Days = 5,
+                                           .lastSheet = QDate(2026, 12, 6),
+                                           .lastLevel = 2,
+                                           .lastScore = 94,
+                                           .weakFacts = 4};
+        ann.levels[1] = classoverview::LevelMean {87.5, classoverview::Trend::Up};
+        ann.levels[5] = classoverview::LevelMean {40, std::nullopt};
+        QCOMPARE(csvexport::classTable({ann, {.student = "=BOB"}}),
+                 "student,sheets last 7 days,sheets last 30 days,last sheet,last level,last score,"
+                 "level 1 mean,level 1 trend,level 2 mean,level 2 trend,level 3 mean,level 3 trend,"
+                 "level 4 mean,level 4 trend,level 5 mean,level 5 trend,level 6 mean,level 6 trend,"
+                 "weak facts\r\n"
+                 "ANN,2,5,2026-12-06,2,94,,,87.5,up,,,,,,,40.0,,4\r\n"
+                 "'=BOB,0,0,,,,,,,,,,,,,,,,0\r\n");
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_csvexport)

@@ -1,15 +1,20 @@
 #include "gui/menu/mainmenu.h"
+#include "gui/report/classwindow.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/progresschart.h"
 #include "gui/report/reportwindow.h"
+#include "gui/seams/printer.h"
 #include "gui/seams/savedialog.h"
 #include "gui/seams/scopedoverride.h"
+#include "support/recordingsurface.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
 #include <QChart>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTableView>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -165,6 +170,73 @@ private slots:
         QCOMPARE(title, QStringLiteral("Progress - ANN"));
         QCOMPARE(names, QStringList {"Level 3"}); // someday has no place on a time line
         QVERIFY(m_window->isVisible());
+    }
+
+    // Every student of the roster, sorted by a click on a heading, printed and exported in
+    // the order shown.
+    void classShowsEveryStudent()
+    {
+        testsupport::closeAllWindows();
+        testsupport::writeFile("sumroll.ini", "ANN\r\nBOB\r\nCAT\r\n");
+        testsupport::writeFile("BOB.hst",
+                               "5/10/2026 9:00:00 AM#2#50#00:03:00\r\n"
+                               "5/11/2026 9:00:00 AM#2#100#00:02:00\r\n");
+        auto *report = qobject_cast<ReportWindow *>(
+            testsupport::act(testsupport::openMenu(1), {"Command4"}));
+        QVERIFY(report);
+        QList<QStringList> rows;
+        QList<QStringList> byScore;
+        QStringList printed;
+        QByteArray exported;
+        QTimer::singleShot(0, this, [&] {
+            auto *window = qobject_cast<ClassWindow *>(QApplication::activeModalWidget());
+            if (!window) {
+                return;
+            }
+            rows = window->shownRows();
+            QHeaderView *headings = window->table()->horizontalHeader();
+            const auto clickHeading = [headings](int column) {
+                QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                                  QPoint(headings->sectionViewportPosition(column) + 5, 5));
+            };
+            clickHeading(ClassOverviewModel::LastScore);
+            clickHeading(ClassOverviewModel::LastScore); // the second click turns the order
+            byScore = window->shownRows();
+
+            seams::ScopedOverride printer(seams::printer(),
+                                          [&](const QString &, const printing::Page &page) {
+                                              RecordingSurface surface;
+                                              page(surface);
+                                              printed = surface.printed();
+                                              return printing::PrintResult {};
+                                          });
+            QTest::mouseClick(window->findChild<QPushButton *>("print"), Qt::LeftButton);
+            seams::ScopedOverride dialog(seams::saveDialog(), [](const ui::SaveRequest &) {
+                return QDir().absoluteFilePath("class.csv");
+            });
+            QTest::mouseClick(window->findChild<QPushButton *>("export"), Qt::LeftButton);
+            exported = testsupport::readFile("class.csv");
+            QTest::mouseClick(window->findChild<QPushButton *>("close"), Qt::LeftButton);
+        });
+        QTest::mouseClick(report->findChild<QPushButton *>("cmdClass"), Qt::LeftButton);
+
+        const auto names = [](const QList<QStringList> &table) {
+            QStringList first;
+            for (const QStringList &row : table) {
+                first.append(row.value(0));
+            }
+            return first;
+        };
+        QCOMPARE(names(rows), QStringList({"ANN", "BOB", "CAT"}));
+        // The clock stands at 12 May: BOB's two sheets were this week; ANN's is ahead of it.
+        QCOMPARE(rows.at(1).mid(0, 8),
+                 QStringList({"BOB", "2", "2", "2026-05-11", "2", "100%", "", "75 \u2191"}));
+        QCOMPARE(names(byScore), QStringList({"BOB", "ANN", "CAT"}));
+        QVERIFY(printed.size() > 3 && printed.first().startsWith("\"Class report\""));
+        QVERIFY(printed.indexOf(QRegularExpression("^\"BOB\".*"))
+                < printed.indexOf(QRegularExpression("^\"ANN\".*")));
+        QCOMPARE(exported.split('\n').size(), 5); // the heading, three students, the end
+        QVERIFY(exported.split('\n').at(1).startsWith("BOB,2,2,2026-05-11,2,100,"));
     }
 
 private:

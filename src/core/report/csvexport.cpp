@@ -131,4 +131,67 @@ FileResult write(const QString &path, const RecordIndex &records, const QByteArr
     return file.commit();
 }
 
+namespace {
+FileResult writeWhole(const QString &path, const QByteArray &bytes)
+{
+    AtomicFile file(QFile::encodeName(path), AtomicFile::Target::Chosen);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.result();
+    }
+    if (file.write(bytes) != bytes.size()) {
+        file.cancel();
+        return file.result();
+    }
+    return file.commit();
+}
+
+QByteArray trendWord(std::optional<classoverview::Trend> trend)
+{
+    if (!trend) {
+        return {};
+    }
+    return *trend == classoverview::Trend::Up  ? "up"
+        : *trend == classoverview::Trend::Down ? "down"
+                                               : "steady";
+}
+} // namespace
+
+QByteArray classTable(const QList<classoverview::StudentSummary> &students)
+{
+    QByteArray out = "student,sheets last 7 days,sheets last 30 days,last sheet,last level,"
+                     "last score";
+    for (int level = 1; level <= classoverview::Levels; ++level) {
+        out += ",level " + QByteArray::number(level) + " mean,level " + QByteArray::number(level)
+            + " trend";
+    }
+    out += ",weak facts\r\n";
+    for (const classoverview::StudentSummary &s : students) {
+        QList<QByteArray> fields {s.student, QByteArray::number(s.sheetsLastWeek),
+                                  QByteArray::number(s.sheetsLast30Days)};
+        fields += s.lastSheet
+            ? QList<QByteArray> {s.lastSheet->toString(Qt::ISODate).toLatin1(),
+                                 QByteArray::number(s.lastLevel), QByteArray::number(s.lastScore)}
+            : QList<QByteArray> {{}, {}, {}};
+        for (const std::optional<classoverview::LevelMean> &mean : s.levels) {
+            fields += mean
+                ? QList<QByteArray> {QByteArray::number(mean->mean, 'f', 1), trendWord(mean->trend)}
+                : QList<QByteArray> {{}, {}};
+        }
+        fields += QByteArray::number(s.weakFacts);
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i > 0) {
+                out.append(',');
+            }
+            appendField(out, fields.at(i));
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+FileResult writeClass(const QString &path, const QList<classoverview::StudentSummary> &students)
+{
+    return writeWhole(path, classTable(students));
+}
+
 } // namespace csvexport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classoverview.h"
 #include "core/records/fileresult.h"
 #include "core/records/history.h"
 
@@ -24,5 +25,10 @@ QString fileNameFor(const QByteArray &student);
 
 // Writes the whole file or, on failure, leaves whatever was at the path untouched.
 FileResult write(const QString &path, const RecordIndex &records, const QByteArray &student);
+
+// The class overview, a row per student: each level's mean and its trend in columns of their
+// own, so that a spreadsheet can reckon with the means.
+QByteArray classTable(const QList<classoverview::StudentSummary> &students);
+FileResult writeClass(const QString &path, const QList<classoverview::StudentSummary> &students);
 
 } // namespace csvexport

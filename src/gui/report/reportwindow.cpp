@@ -1,16 +1,18 @@
 #include "reportwindow.h"
 
+#include "classwindow.h"
 #include "core/records/history.h"
 #include "core/records/session.h"
 #include "core/records/studentlist.h"
 #include "core/report/csvexport.h"
+#include "gui/base/busycursor.h"
 #include "gui/base/msgbox.h"
 #include "gui/plugins/pluginloader.h"
 #include "gui/plugins/progresschartinterface.h"
+#include "gui/seams/clock.h"
 #include "gui/seams/savedialog.h"
 #include "linelistview.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -44,11 +46,17 @@ const ControlSpec Design[] = {
      .left = 9075, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 4,
      .accessibleDescription =
          QT_TRANSLATE_NOOP("ReportWindow", "Save the results as a file of comma-separated values")},
+    // The class overview and the fact view stand on the free strip left of "Main Menu".
+    {.name = "cmdClass", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Class"),
+     .left = 2175, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 6,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("ReportWindow", "Show every student of the class at a glance")},
 };
 // clang-format on
 } // namespace
 
 ReportWindow::ReportWindow(const Session &session)
+    : m_session(session)
 {
     setWindowTitle(tr("Report"));
     setClientSizeTwips(12000, 8610);
@@ -66,6 +74,7 @@ ReportWindow::ReportWindow(const Session &session)
     m_studentLabel = controls().get<QLabel>("lblstudent");
     m_progress = controls().get<QPushButton>("cmdProgress");
     m_export = controls().get<QPushButton>("cmdExport");
+    m_class = controls().get<QPushButton>("cmdClass");
 
     // Whole-pixel character cells, as the columns were designed for: with fractional ones
     // the 57-character heading no longer fits the list's width.
@@ -79,6 +88,7 @@ ReportWindow::ReportWindow(const Session &session)
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_progress, &QPushButton::clicked, this, &ReportWindow::showProgressChart);
     connect(m_export, &QPushButton::clicked, this, &ReportWindow::exportResults);
+    connect(m_class, &QPushButton::clicked, this, &ReportWindow::showClass);
 
     loadResults(session);
 }
@@ -96,20 +106,9 @@ void ReportWindow::loadResults(const Session &session)
     }
 }
 
-namespace {
-// The busy cursor while a long history is gone through.
-struct BusyCursor
-{
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-} // namespace
-
 void ReportWindow::showProgressChart()
 {
-    std::optional<BusyCursor> busy(std::in_place);
+    std::optional<ui::BusyCursor> busy(std::in_place);
     const ProgressSeries series = ProgressSeries::build(m_lines.records());
     ProgressChartInterface *chart = plugins::load<ProgressChartInterface>(this);
     busy.reset();
@@ -128,10 +127,23 @@ void ReportWindow::exportResults()
         return;
     }
     const FileResult written = [&] {
-        BusyCursor busy;
+        ui::BusyCursor busy;
         return csvexport::write(path, m_lines.records(), m_student);
     }();
     if (!written.ok) {
         ui::warn(this, written.message);
     }
+}
+
+void ReportWindow::showClass()
+{
+    std::optional<ui::BusyCursor> busy(std::in_place);
+    const QDate today = ui::now().date();
+    QList<classoverview::StudentSummary> students;
+    for (const QByteArray &name : m_session.students().names()) {
+        students.append(classoverview::summarize(name, today));
+    }
+    ClassWindow window(std::move(students), this);
+    busy.reset();
+    window.exec();
 }

@@ -11,7 +11,8 @@ class QPushButton;
 class Session;
 
 // Lists the session's current student's results under a column heading, as they stood
-// when the window opened; also charts them and exports them for a spreadsheet. Only reads.
+// when the window opened; also charts them, exports them for a spreadsheet and shows the
+// whole class at a glance. Only reads.
 class ReportWindow : public Form
 {
     Q_OBJECT
@@ -22,6 +23,9 @@ private:
     void loadResults(const Session &session);
     void showProgressChart();
     void exportResults();
+    void showClass();
+
+    const Session &m_session;
 
     QByteArray m_student;
     ReportModel m_lines;
@@ -31,4 +35,5 @@ private:
     QLabel *m_studentLabel = nullptr;
     QPushButton *m_progress = nullptr;
     QPushButton *m_export = nullptr;
+    QPushButton *m_class = nullptr;
 };

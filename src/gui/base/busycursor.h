@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QGuiApplication>
+
+namespace ui {
+// The busy cursor while something long is gone through, back to the arrow when it ends.
+struct BusyCursor
+{
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+} // namespace ui
