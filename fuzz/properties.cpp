@@ -1,6 +1,7 @@
 #include "properties.h"
 
 #include "core/exercise/answertext.h"
+#include "core/records/answerlog.h"
 #include "core/records/history.h"
 #include "core/records/linescanner.h"
 #include "core/records/roster.h"
@@ -11,6 +12,8 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -105,6 +108,44 @@ bool historyLine(QByteArrayView input)
         }
     });
     return read == QList<HistoryRecord> {written};
+}
+
+bool answerLine(QByteArrayView input)
+{
+    const QByteArray line = withoutAny(input, "\r\n");
+    if (const auto parsed = answerlog::parseRecord(line)) {
+        const QByteArray written = answerlog::formatRecord(*parsed);
+        // The date may be written in another of the forms read; nothing else may change.
+        const auto afterDate = [](QByteArrayView l) { return l.sliced(l.indexOf('#')); };
+        if (afterDate(written) != afterDate(line) || answerlog::parseRecord(written) != parsed) {
+            return false;
+        }
+    }
+    Choices c(input);
+    const QDateTime when = chosenDateTime(c);
+    const auto number = [&c](int bytes) {
+        qint64 n = 0;
+        for (int i = 0; i < bytes; ++i) {
+            n = n * 256 + c.next(256);
+        }
+        return n;
+    };
+    AnswerRecord record {{when.date(), when.time()},
+                         1 + c.next(6),
+                         c.next(2) == 1,
+                         int(number(2) % 10000),
+                         int(number(2) % 10000),
+                         {},
+                         c.next(2) == 1,
+                         number(5) - (qint64(1) << 32)};
+    record.answer = c.rest().toByteArray();
+    AnswerRecord expected = record;
+    const QByteArray typed = record.answer.trimmed();
+    const bool digits = !typed.isEmpty() && typed.size() <= answerlog::MaxAnswerDigits
+        && std::all_of(typed.begin(), typed.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+    expected.answer = digits ? typed : QByteArray();
+    expected.ms = qBound(qint64(0), record.ms, answerlog::MaxMs);
+    return answerlog::parseRecord(answerlog::formatRecord(record)) == expected;
 }
 
 bool date(QByteArrayView input)

@@ -13,6 +13,10 @@ bool roster(QByteArrayView input);
 // A line splits into a record only when writing that record gives the line back, and a
 // record the program writes always reads back as the same fields.
 bool historyLine(QByteArrayView input);
+// A line of the record of answers reads as a record only when its fields after the date
+// are as the program writes them, and writing that record gives a line that reads as the
+// same; a record the program writes, whatever its answer and time, reads back as written.
+bool answerLine(QByteArrayView input);
 // A date read from a file is one the program can write and read back unchanged, and any
 // date and time the program writes reads back as itself.
 bool date(QByteArrayView input);

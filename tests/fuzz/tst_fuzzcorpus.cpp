@@ -20,13 +20,10 @@ private slots:
         QTest::addColumn<Property>("property");
         QTest::addColumn<QString>("path");
         const QList<std::pair<QString, Property>> properties
-            = {{"roster", fuzzprops::roster},
-               {"historyLine", fuzzprops::historyLine},
-               {"date", fuzzprops::date},
-               {"studentName", fuzzprops::studentName},
-               {"answerText", fuzzprops::answerText},
-               {"reportLine", fuzzprops::reportLine},
-               {"lineScanner", fuzzprops::lineScanner}};
+            = {{"roster", fuzzprops::roster},           {"historyLine", fuzzprops::historyLine},
+               {"answerLine", fuzzprops::answerLine},   {"date", fuzzprops::date},
+               {"studentName", fuzzprops::studentName}, {"answerText", fuzzprops::answerText},
+               {"reportLine", fuzzprops::reportLine},   {"lineScanner", fuzzprops::lineScanner}};
         for (const auto &[name, property] : properties) {
             QVERIFY2(!QDir(SUMTRAIL_FUZZ_DIR "/corpus/" + name).isEmpty(),
                      "every property has seeds");

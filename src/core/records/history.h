@@ -46,6 +46,8 @@ struct DateAndTime
 {
     QDate date;
     QTime time;
+
+    bool operator==(const DateAndTime &) const = default;
 };
 std::optional<DateAndTime> parseDateAndTime(QByteArrayView text);
 

@@ -1,0 +1,106 @@
+#include "recordfile.h"
+
+#include "datafile.h"
+#include "filelock.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <unistd.h>
+
+namespace recordfile {
+
+// The first "NAME.N" that does not exist yet.
+static QByteArray nextBackupName(const QByteArray &fileName)
+{
+    for (int n = 1;; ++n) {
+        const QByteArray candidate = fileName + '.' + QByteArray::number(n);
+        if (!datafile::exists(candidate)) {
+            return candidate;
+        }
+    }
+}
+
+FileResult create(const QByteArray &fileName)
+{
+    FileLock lock(fileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return locked;
+    }
+    const datafile::Resolved existing = datafile::resolve(fileName);
+    if (existing.status == datafile::Resolved::Refused) {
+        return FileResult::writeFailure(datafile::displayName(fileName), existing.reason);
+    }
+    if (existing.status == datafile::Resolved::Found && existing.name != fileName) {
+        // Starting it anew would empty or move another student's file.
+        return FileResult::writeFailure(
+            datafile::displayName(fileName),
+            QCoreApplication::translate("FileResult", "it is a link, not a plain file"));
+    }
+    QByteArray backup;
+    if (existing.status == datafile::Resolved::Found && existing.size > 0) {
+        // Earlier results are kept beside the new, empty file rather than lost.
+        backup = nextBackupName(fileName);
+        if (const FileResult moved = datafile::rename(fileName, backup); !moved.ok) {
+            return moved;
+        }
+    }
+    const FileResult created = datafile::create(fileName);
+    if (!created.ok && !backup.isEmpty()) {
+        datafile::rename(backup, fileName);
+    }
+    return created;
+}
+
+// Whether an append starts a line of its own; an empty or unreadable file counts as ended.
+static bool endsWithLineEnd(int fd, qint64 size)
+{
+    char last = '\n';
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) {
+        last = '\n';
+    }
+    return last == '\n' || last == '\r';
+}
+
+FileResult append(const QByteArray &fileName, QByteArrayView lines)
+{
+    // Held while the size is measured, the lines written and, on failure, cut off again, so
+    // that no other program's record is cut with them.
+    FileLock lock(fileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return locked;
+    }
+    datafile::Opened opened = datafile::openForAppending(fileName);
+    if (opened.status != datafile::Opened::Ok) {
+        return FileResult::failure(opened.message);
+    }
+    QFile &file = *opened.file;
+    const QString shown = datafile::displayName(fileName);
+    const qint64 sizeBefore = file.size();
+    QByteArray bytes;
+    if (!endsWithLineEnd(file.handle(), sizeBefore)) {
+        // A last line left open by another editor would take the first record into itself.
+        bytes = "\r\n";
+    }
+    bytes += lines;
+    QString reason;
+    // One write: a program that appends without the lock still cannot come between them.
+    if (!datafile::writeAll(file.handle(), bytes, &reason)) {
+        // A short write would leave half a line that merges with the next record.
+        if (!file.resize(sizeBefore)) {
+            return FileResult::failure(
+                QCoreApplication::translate("FileResult",
+                                            "The file \"%1\" could not be written: %2.\n"
+                                            "Part of the result may be left at its end: %3.")
+                    .arg(shown, reason, file.errorString()));
+        }
+        return FileResult::writeFailure(shown, reason);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        return FileResult::writeFailure(shown, file.errorString());
+    }
+    return FileResult::success();
+}
+
+} // namespace recordfile

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "fileresult.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// The files a checked sheet adds lines to, a student's history and record of answers: how
+// they are started anew and appended to, once for both, under the file's lock.
+namespace recordfile {
+
+// Creates the file empty. An earlier file of that name that held anything is first kept
+// beside it as "NAME.1" (the next free number); a link is refused rather than followed.
+FileResult create(const QByteArray &fileName);
+
+// Appends whole lines, each with its line end, in one write, creating the file when
+// missing; a line left open at the file's end is ended first. A write that fails leaves the
+// file as it was: never part of the lines.
+FileResult append(const QByteArray &fileName, QByteArrayView lines);
+
+} // namespace recordfile
