@@ -48,16 +48,19 @@ private slots:
     // no sheet has empty cells; a name is protected as any field is.
     void classTable()
     {
-        classoverview::StudentSummary ann {.student = "ANN",
-                                           .sheetsLastWeek = 2,
-                                           .sheetsLast30Days = 5,
-                                           .lastSheet = QDate(2026, 12, 6),
-                                           .lastLevel = 2,
-                                           .lastScore = 94,
-                                           .weakFacts = 4};
+        classoverview::StudentSummary ann;
+        ann.student = "ANN";
+        ann.sheetsLastWeek = 2;
+        ann.sheetsLast30Days = 5;
+        ann.lastSheet = QDate(2026, 12, 6);
+        ann.lastLevel = 2;
+        ann.lastScore = 94;
+        ann.weakFacts = 4;
         ann.levels[1] = classoverview::LevelMean {87.5, classoverview::Trend::Up};
         ann.levels[5] = classoverview::LevelMean {40, std::nullopt};
-        QCOMPARE(csvexport::classTable({ann, {.student = "=BOB"}}),
+        classoverview::StudentSummary bob;
+        bob.student = "=BOB";
+        QCOMPARE(csvexport::classTable({ann, bob}),
                  "student,sheets last 7 days,sheets last 30 days,last sheet,last level,last score,"
                  "level 1 mean,level 1 trend,level 2 mean,level 2 trend,level 3 mean,level 3 trend,"
                  "level 4 mean,level 4 trend,level 5 mean,level 5 trend,level 6 mean,level 6 trend,"
