@@ -206,28 +206,26 @@ private slots:
         QCOMPARE(readFile("ANN.ans"), other + m_sheetBytes);
     }
 
-    void createKeepsAnEarlierFileAside()
+    void startingAnewKeepsAnEarlierFileAside()
     {
         writeFile("ANN.ans", m_sheetBytes);
         writeFile("ANN.hst", "h\r\n");
         writeFile("BEN.ans", "");
-        QVERIFY(answerlog::create("ANN").ok && answerlog::create("BEN").ok
-                && answerlog::create("CAT").ok);
-        QVERIFY(answerlog::append("ANN", m_sheet.first(1)).ok && answerlog::create("ANN").ok);
+        QVERIFY(answerlog::startAnew("ANN").ok && answerlog::startAnew("BEN").ok
+                && answerlog::startAnew("CAT").ok);
+        QVERIFY(answerlog::append("ANN", m_sheet.first(1)).ok && answerlog::startAnew("ANN").ok);
         QCOMPARE(snapshot(),
-                 (Files {{"ANN.ans", ""},
-                         {"ANN.ans.1", m_sheetBytes},
+                 (Files {{"ANN.ans.1", m_sheetBytes},
                          {"ANN.ans.2", m_firstLine},
                          {"ANN.hst", "h\r\n"},
-                         {"BEN.ans", ""},
-                         {"CAT.ans", ""}}));
+                         {"BEN.ans", ""}}));
     }
 
     void unsafeNamesWriteNothing()
     {
         QVERIFY(QDir().mkdir("sub") && QDir::setCurrent("sub"));
         for (const QByteArray &name : {QByteArray("../x"), QByteArray("a\\b"), QByteArray("..")}) {
-            const FileResult created = answerlog::create(name);
+            const FileResult created = answerlog::startAnew(name);
             const FileResult appended = answerlog::append(name, m_sheet);
             QVERIFY(!created.ok && !appended.ok && appended.message.contains("record of answers"));
         }

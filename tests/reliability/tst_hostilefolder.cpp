@@ -157,6 +157,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(gone));
         QList<QByteArray> namesAfter = fileNamesIn(".");
         QVERIFY(!used || !isRoster || namesAfter.removeOne("CAT.hst"));
+        QVERIFY(!used || isRoster || namesAfter.removeOne("ANN.ans")); // beside the history
         QCOMPARE(namesAfter, namesBefore);
         if (used && isRoster) {
             QCOMPARE(readFile(inside), "ANN\r\nBEN\r\nCAT\r\n");
@@ -199,7 +200,8 @@ private slots:
         std::sort(both.begin(), both.end());
         QCOMPARE(picked, both);
         QCOMPARE(fileNamesIn("."),
-                 (QList<QByteArray> {both[0] + ".hst", both[1] + ".hst", "sumroll.ini"}));
+                 (QList<QByteArray> {both[0] + ".ans", both[0] + ".hst", both[1] + ".ans",
+                                     both[1] + ".hst", "sumroll.ini"}));
         const QList<HistoryRecord> results[2]
             = {history::readRecords(both[0] + ".hst"), history::readRecords(both[1] + ".hst")};
         QCOMPARE(results[0].size(), 1);

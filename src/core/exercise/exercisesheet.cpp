@@ -4,7 +4,6 @@
 #include "elapsedtime.h"
 
 #include <algorithm>
-#include <cmath>
 
 void ExerciseSheet::start(int level, const QList<Question> &questions, const QDateTime &now)
 {
@@ -15,7 +14,7 @@ void ExerciseSheet::start(int level, const QList<Question> &questions, const QDa
     m_marks.clear();
     m_checked = false;
     m_msecs = QList<qint64>(questions.size(), 0);
-    m_given = QList<std::optional<int>>(questions.size());
+    m_given = QList<QString>(questions.size());
     m_focusedSince = now; // a box that keeps the focus from the last sheet starts again now
     m_start = now;
     m_elapsed = elapsedtime::format(0);
@@ -48,10 +47,7 @@ void ExerciseSheet::check()
 {
     m_marks.clear();
     for (int n = 1; n <= count(); ++n) {
-        const std::optional<double> value = answertext::numericValue(answer(n));
-        m_given[n - 1] = value && *value == std::floor(*value) && *value >= 0 && *value <= 99999
-            ? std::optional(int(*value))
-            : std::nullopt;
+        m_given[n - 1] = answer(n);
         const scoring::Mark mark = scoring::markAnswer(answer(n), question(n).sum);
         m_answers[n - 1] = mark.shownText;
         m_marks.append(mark);
@@ -75,4 +71,22 @@ int ExerciseSheet::firstWrong() const
 HistoryRecord ExerciseSheet::resultRecord(const QDateTime &checkedAt) const
 {
     return scoring::resultRecord(checkedAt, m_level, percent(), m_elapsed);
+}
+
+QList<AnswerRecord> ExerciseSheet::answerRecords(const QDateTime &checkedAt) const
+{
+    QList<AnswerRecord> records;
+    for (int n = 1; n <= count(); ++n) {
+        const Question &q = question(n);
+        // Digits alone are kept as typed; anything else is written as no answer.
+        records.append({.checked = {checkedAt.date(), checkedAt.time()},
+                        .level = m_level,
+                        .review = false,
+                        .first = q.first,
+                        .second = q.second,
+                        .answer = givenAnswer(n).trimmed().toLatin1(),
+                        .right = mark(n).right,
+                        .ms = msecsOn(n)});
+    }
+    return records;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/answerlog.h"
 #include "core/records/history.h"
 #include "question.h"
 #include "scoring.h"
@@ -50,9 +51,13 @@ public:
     // spent at each box adds up, visit after visit.
     void focusQuestion(int n, const QDateTime &now);
     qint64 msecsOn(int n) const { return m_msecs.at(n - 1); }
-    // The answer as it stood when the sheet was checked, before marking turned a blank into
-    // "0": a whole number, or nothing for a blank or anything else.
-    std::optional<int> givenAnswer(int n) const { return m_given.at(n - 1); }
+    // The answer as it stood when the sheet was checked, before marking turned a blank or
+    // text into "0".
+    QString givenAnswer(int n) const { return m_given.at(n - 1); }
+
+    // The lines the checked sheet adds to the student's record of answers; on a review sheet
+    // each question keeps the level it was drawn from.
+    QList<AnswerRecord> answerRecords(const QDateTime &checkedAt) const;
 
 private:
     int m_level = 1;
@@ -65,7 +70,7 @@ private:
     QList<qint64> m_msecs;
     int m_focused = 0;
     QDateTime m_focusedSince;
-    QList<std::optional<int>> m_given;
+    QList<QString> m_given;
     QDateTime m_start;
     QString m_elapsed;
 };

@@ -144,12 +144,12 @@ Read readRecords(const QByteArray &fileName)
     return read;
 }
 
-FileResult create(const QByteArray &student)
+FileResult startAnew(const QByteArray &student)
 {
     if (!history::isSafeStudentName(student)) {
         return unsafeName(student);
     }
-    return recordfile::create(fileNameFor(student));
+    return recordfile::create(fileNameFor(student), recordfile::Start::OnFirstAppend);
 }
 
 FileResult append(const QByteArray &student, const QList<AnswerRecord> &records)

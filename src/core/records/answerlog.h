@@ -64,9 +64,10 @@ struct Read
 // The records of a file; a missing file is no error and has none.
 Read readRecords(const QByteArray &fileName);
 
-// Creates the student's record of answers empty. An earlier file of that name that held
-// anything is first kept beside it as "NAME.ans.1" (the next free number).
-FileResult create(const QByteArray &student);
+// For a student added anew: an earlier record of answers of that name that held anything is
+// kept beside it as "NAME.ans.1" (the next free number); the first checked sheet starts the
+// new one.
+FileResult startAnew(const QByteArray &student);
 // Appends the lines of one checked sheet in one write, creating the file when missing. A
 // write that fails leaves the file as it was; no records write nothing.
 FileResult append(const QByteArray &student, const QList<AnswerRecord> &records);

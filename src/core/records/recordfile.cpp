@@ -21,7 +21,7 @@ static QByteArray nextBackupName(const QByteArray &fileName)
     }
 }
 
-FileResult create(const QByteArray &fileName)
+FileResult create(const QByteArray &fileName, Start start)
 {
     FileLock lock(fileName);
     if (const FileResult locked = lock.lock(); !locked.ok) {
@@ -44,6 +44,9 @@ FileResult create(const QByteArray &fileName)
         if (const FileResult moved = datafile::rename(fileName, backup); !moved.ok) {
             return moved;
         }
+    }
+    if (start == Start::OnFirstAppend) {
+        return FileResult::success();
     }
     const FileResult created = datafile::create(fileName);
     if (!created.ok && !backup.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "core/exercise/answertext.h"
 #include "core/exercise/questiongenerator.h"
 #include "core/exercise/scoring.h"
+#include "core/records/answerlog.h"
 #include "core/records/history.h"
 #include "core/records/session.h"
 #include "gui/base/msgbox.h"
@@ -326,9 +327,16 @@ void ExerciseWindow::recordResult()
     if (!student) {
         return;
     }
-    const FileResult appended = history::append(*student, m_sheet.resultRecord(ui::now()));
+    const QDateTime checkedAt = ui::now();
+    const FileResult appended = history::append(*student, m_sheet.resultRecord(checkedAt));
     if (!appended.ok) {
         ui::warn(this, appended.message);
+        return;
+    }
+    // Each answer beside the sheet's result, for the fact view and review sheets.
+    const FileResult answered = answerlog::append(*student, m_sheet.answerRecords(checkedAt));
+    if (!answered.ok) {
+        ui::warn(this, answered.message);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "newstudentdialog.h"
 
+#include "core/records/answerlog.h"
 #include "core/records/history.h"
 #include "core/records/roster.h"
 #include "core/records/session.h"
@@ -120,6 +121,11 @@ void NewStudentDialog::addStudent()
         m_session.students().setNames(undone.names);
         ui::warn(this, created.message);
         return;
+    }
+    // An earlier student's answers are kept aside as the history is; the first checked sheet
+    // starts the new student's.
+    if (const FileResult answers = answerlog::startAnew(bytes); !answers.ok) {
+        ui::warn(this, answers.message);
     }
     accept();
 }
