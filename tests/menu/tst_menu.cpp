@@ -76,12 +76,13 @@ private slots:
         QCOMPARE(snapshot(), (Files {{R, "\r\nZOE\r\n\r\nann\r\n\n"}, {"ANN.hst", Old}}));
     }
 
-    // A roster line is a name, whatever it holds: the greeting shows it as written, never as
-    // markup (the message boxes' text is plain, as tst_msgbox shows).
+    // A roster line is a name, whatever it holds: the greeting and the report's heading show
+    // it as written, never as markup (the message boxes' text is plain, as tst_msgbox shows).
     void namesAreShownAsWritten_data()
     {
         QTest::addColumn<QByteArray>("name");
         QTest::newRow("bold") << QByteArray("<b>ANN</b>");
+        QTest::newRow("image") << QByteArray("<img src=\"/any/file.png\">");
         QTest::newRow("entity and link") << QByteArray("A &amp; <a href=\"x\">B</a>");
     }
     void namesAreShownAsWritten()
@@ -89,9 +90,12 @@ private slots:
         QFETCH(QByteArray, name);
         writeFile(R, name + "\r\n");
         MainMenu *menu = openMenu(1);
-        const auto *greeting = menu->findChild<QLabel *>("lblWelcome");
-        QCOMPARE(greeting->text(), "Welcome " + QString::fromLatin1(name));
-        QCOMPARE(greeting->textFormat(), Qt::PlainText);
+        const QWidget *report = act(menu, {"Command4"});
+        for (const auto *label :
+             {menu->findChild<QLabel *>("lblWelcome"), report->findChild<QLabel *>("lblstudent")}) {
+            QVERIFY(label->text().endsWith(" " + QString::fromLatin1(name)));
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
     }
 
     void newStudent_data()

@@ -65,21 +65,6 @@ private slots:
                                "someday                1        100%    00:00:59"}));
     }
 
-    // The heading shows the name as written, never as markup.
-    void headingShowsTheNameAsWritten_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::newRow("bold") << QByteArray("<b>ANN</b>");
-        QTest::newRow("image") << QByteArray("<img src=\"/any/file.png\">");
-    }
-    void headingShowsTheNameAsWritten()
-    {
-        QFETCH(QByteArray, name);
-        const auto *heading = reportFor(name)->findChild<QLabel *>("lblstudent");
-        QCOMPARE(heading->text(), "Student : " + QString::fromLatin1(name));
-        QCOMPARE(heading->textFormat(), Qt::PlainText);
-    }
-
     // Whatever the roster's line holds, the export offers a plain file name, one that stays
     // in the working folder and that common systems allow.
     void exportOffersAPlainFileName_data()
