@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+// What an answer box reads as a number (what it lets be typed: the sheet's marking cases).
 class tst_answertext : public QObject
 {
     Q_OBJECT
@@ -42,24 +43,6 @@ private slots:
         if (digitBox) {
             QCOMPARE(*answertext::numericValue(text, answertext::Blanks::Whitespace), 5.0);
         }
-    }
-
-    void filter_data()
-    {
-        // What is typed, the box's last number before, what it then shows and remembers.
-        QTest::addColumn<QStringList>("typedBeforeShownKept");
-        QTest::newRow("letter gives way") << QStringList {"15a", "15", "15", "15"};
-        QTest::newRow("empty stays, the number is kept") << QStringList {"", "15", "", "15"};
-        QTest::newRow("lone sign in a fresh box") << QStringList {"-", "", "", ""};
-    }
-
-    void filter()
-    {
-        QFETCH(QStringList, typedBeforeShownKept);
-        const answertext::Filtered result
-            = answertext::filter(typedBeforeShownKept[0], typedBeforeShownKept[1]);
-        QCOMPARE(result.text, typedBeforeShownKept[2]);
-        QCOMPARE(result.lastGood, typedBeforeShownKept[3]);
     }
 };
 

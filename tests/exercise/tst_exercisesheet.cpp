@@ -1,6 +1,9 @@
+#include "core/exercise/elapsedtime.h"
 #include "core/exercise/exercisesheet.h"
+#include "core/exercise/scoring.h"
 
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 
@@ -18,6 +21,8 @@ const QDateTime Start(QDate(2026, 5, 12), QTime(13, 20, 0));
 
 } // namespace
 
+// A sheet of questions as the pupil answers it: its marks, score and clock, and the rules
+// they follow, each on its own.
 class tst_exercisesheet : public QObject
 {
     Q_OBJECT
@@ -152,6 +157,60 @@ private slots:
         QCOMPARE(sheet.answer(1), QString());
         QCOMPARE(sheet.elapsedText(), "00:00:00");
         QCOMPARE(sheet.type(1, "x"), "12");
+    }
+
+    void percentHalvesToEven_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("percent");
+        const int table[] = {0, 6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100};
+        for (int right = 0; right <= 16; ++right) {
+            QTest::addRow("%d right", right) << right << table[right];
+        }
+    }
+
+    void percentHalvesToEven()
+    {
+        QFETCH(int, right);
+        QFETCH(int, percent);
+        QCOMPARE(scoring::scorePercent(right), percent);
+    }
+
+    void markingOfOneAnswer()
+    {
+        QVERIFY(scoring::markAnswer(" 7.0 ", 7).right);
+        QVERIFY(!scoring::markAnswer("7.5", 7).right);
+        // An empty box is marked as 0, which is right for 0 + 0.
+        QCOMPARE(scoring::markAnswer("", 0).shownText, QStringLiteral("0"));
+        QVERIFY(scoring::markAnswer("", 0).right);
+    }
+
+    // The clock's text is what goes into the history: it must never read negative or jump.
+    void clockText_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("text");
+        const QDate day(2026, 5, 12);
+        const QDateTime ten(day, QTime(10, 0));
+        QTest::newRow("parts of a second dropped")
+            << QDateTime(day, QTime(10, 0, 0, 100)) << ten.addSecs(1) << "00:00:00";
+        QTest::newRow("over midnight") << QDateTime(day, QTime(23, 59, 30))
+                                       << QDateTime(day.addDays(1), QTime(0, 1)) << "00:01:30";
+        QTest::newRow("a day and more: hours modulo 24")
+            << ten << ten.addSecs(86400 + 3723) << "01:02:03";
+        QTest::newRow("clock set back") << ten << ten.addSecs(-5) << "00:00:00";
+        const QDateTime beforeSwitch(QDate(2026, 3, 29), QTime(0, 59), QTimeZone("Europe/London"));
+        QTest::newRow("summer time begins: real seconds")
+            << beforeSwitch << beforeSwitch.addSecs(120) << "00:02:00";
+    }
+
+    void clockText()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(QDateTime, now);
+        QFETCH(QString, text);
+        QCOMPARE(elapsedtime::between(start, now), text);
     }
 };
 

@@ -1,12 +1,10 @@
 #include "gui/base/symbolglyphs.h"
-#include "gui/base/twips.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,18 +88,6 @@ private slots:
         }
     }
 
-    void historyThatCannotBeWrittenIsReportedAndTheMarksStay()
-    {
-        QVERIFY(QFile::remove("ANN.hst") && QDir().mkdir("ANN.hst"));
-        QTest::keyClicks(box(1), sum(1));
-        QTest::mouseClick(button("cmdcheck"), Qt::LeftButton);
-        QCOMPARE(m_ground->messages.shown().size(), 1);
-        QCOMPARE(m_ground->messages.shown().first().icon, QMessageBox::Warning);
-        QVERIFY(m_ground->messages.texts().first().contains("ANN.hst"));
-        QCOMPARE(control<QLineEdit>("txtScore")->text(), QStringLiteral("6%"));
-        QVERIFY(answer(2)->isVisible());
-    }
-
     void helpMeOpensTheTutorOfTheLevel_data()
     {
         QTest::addColumn<int>("level");
@@ -136,25 +122,6 @@ private slots:
         QCOMPARE(opened, tutor);
         // It explains the first wrong question, 2.
         QCOMPARE(shown, level == 1 ? QString::number(question(2).first) : "Question 2");
-    }
-
-    void twiceTheDesignSizeAndAOnePointFloor()
-    {
-        // Resized as a user's drag does, to an outer size with frame and title bar.
-        const auto resizeOuter = [this](QSize twips) {
-            const QSize client = twips - ui::frameExtraTwips(m_window);
-            m_window->resize(ui::twipsToPixels(client.width()), ui::twipsToPixels(client.height()));
-            QTRY_COMPARE(ui::outerSizeTwips(m_window), twips);
-        };
-        resizeOuter({24240, 18240});
-        const QWidget *check = button("cmdcheck");
-        QCOMPARE(check->geometry(), ui::twipsRect(7200, 14640, 13470, 2430));
-        QCOMPARE(check->font().pointSize(), 36);
-        // Every element takes element 1's size at its own scaled place.
-        QCOMPARE(box(16)->geometry(),
-                 ui::twipsRect(2 * (600 + 3 * 2520), 2 * (1150 + 3 * 1680), 2670, 840));
-        resizeOuter({3030, 600});
-        QCOMPARE(check->font().pointSize(), 1);
     }
 
 private:

@@ -49,8 +49,8 @@ QImage expected(QImage image, const QList<Placed> &texts)
 } // namespace
 
 // The printed worksheet's placement: twips from the top-left of the printable area become the
-// device's pixels at its own resolution, lines step by the current font, and the widths the
-// worksheet aligns by are the widths drawn.
+// device's pixels at its own resolution, lines step by the current font, a new face or size
+// applies from the next text on, and the widths the worksheet aligns by are the widths drawn.
 class tst_paintersurface : public QObject
 {
     Q_OBJECT
@@ -76,10 +76,11 @@ private slots:
         QFETCH(double, y);
         QFETCH(QString, family);
         QFETCH(double, points);
-        const QString text = QStringLiteral("12 + 34 = ______");
+        const QString other = family == "Arial" ? "Times New Roman" : "Arial";
         QImage printed = page(dpiX, dpiY);
         const QImage blank = printed;
-        double width = 0;
+        const QFontMetricsF first(fontOf(family, points), &blank);
+        const double line = QFontMetricsF(fontOf(other, points), &blank).lineSpacing(); // pixels
         {
             PainterSurface surface(&printed);
             QVERIFY(surface.active());
@@ -87,83 +88,29 @@ private slots:
             surface.setFontSize(points);
             surface.setCurrentX(x);
             surface.setCurrentY(y);
-            width = surface.textWidth(text);
-            surface.print(text);
+            const double width = surface.textWidth("12 + ");
+            // The width in twips is the width the device draws, at its own resolution.
+            QCOMPARE(qRound(width * dpiX / TwipsPerInch), qRound(first.horizontalAdvance("12 + ")));
+            surface.print("12 + ");
             QCOMPARE(surface.currentX(), x + width); // on along the line
             QCOMPARE(surface.currentY(), y);
+            surface.setFontName(other);
+            surface.printLine("34");
+            QCOMPARE(surface.currentX(), 0.0); // down by a line of the font in use
+            QCOMPARE(qRound(surface.currentY() * dpiY / TwipsPerInch),
+                     qRound(y * dpiY / TwipsPerInch + line));
+            QCOMPARE(surface.lineHeight(), line * TwipsPerInch / dpiY);
+            surface.setFontSize(2 * points);
+            surface.print("= 46");
             surface.endDoc();
             QVERIFY(surface.ended());
         }
-        const QImage wanted = expected(blank,
-                                       {{QPointF(x * dpiX / TwipsPerInch, y * dpiY / TwipsPerInch),
-                                         fontOf(family, points), text}});
-        QVERIFY(printed == wanted);
-        // The width in twips is the width the device draws, at its own resolution.
-        const QFontMetricsF onPaper(fontOf(family, points), &blank);
-        QCOMPARE(qRound(width * dpiX / TwipsPerInch), qRound(onPaper.horizontalAdvance(text)));
-    }
-
-    // Down by one line of the font in use, and back to the left edge of the printable area.
-    void printLineStartsTheNextLine_data()
-    {
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<double>("points");
-        QTest::newRow("96 dpi, 24 pt") << 96 << 24.0;
-        QTest::newRow("300 dpi, 10 pt") << 300 << 10.0;
-    }
-    void printLineStartsTheNextLine()
-    {
-        QFETCH(int, dpi);
-        QFETCH(double, points);
-        QImage printed = page(dpi, dpi);
-        const QImage blank = printed;
-        const QFont font = fontOf("Arial", points);
-        const double line = QFontMetricsF(font, &blank).lineSpacing(); // pixels
-        {
-            PainterSurface surface(&printed);
-            surface.setFontName("Arial");
-            surface.setFontSize(points);
-            surface.setCurrentX(720);
-            surface.setCurrentY(360);
-            surface.printLine("1. 12");
-            QCOMPARE(surface.currentX(), 0.0);
-            QCOMPARE(qRound(surface.currentY() * dpi / TwipsPerInch), qRound(dpi / 4.0 + line));
-            QCOMPARE(surface.lineHeight(), line * TwipsPerInch / dpi);
-            surface.printLine("2. 34");
-            surface.print("3. 56");
-        }
-        const double top = dpi / 4.0;
-        const QImage wanted = expected(blank,
-                                       {{QPointF(dpi / 2.0, top), font, "1. 12"},
-                                        {QPointF(0, top + line), font, "2. 34"},
-                                        {QPointF(0, top + 2 * line), font, "3. 56"}});
-        QVERIFY(printed == wanted);
-    }
-
-    // A new face or size applies from the next text on, the cursor moving by the old one's.
-    void fontChangesApplyToWhatFollows()
-    {
-        QImage printed = page(200, 200);
-        const QImage blank = printed;
-        {
-            PainterSurface surface(&printed);
-            surface.setFontName("Arial");
-            surface.setFontSize(12);
-            surface.print("7 + ");
-            surface.setFontName("Times New Roman");
-            surface.print("8 ");
-            surface.setFontSize(30);
-            surface.print("= 15");
-        }
-        const QFont arial = fontOf("Arial", 12);
-        const QFont times = fontOf("Times New Roman", 12);
-        const double afterArial = QFontMetricsF(arial, &blank).horizontalAdvance("7 + ");
-        const double afterTimes = afterArial + QFontMetricsF(times, &blank).horizontalAdvance("8 ");
-        const QImage wanted
-            = expected(blank,
-                       {{QPointF(0, 0), arial, "7 + "},
-                        {QPointF(afterArial, 0), times, "8 "},
-                        {QPointF(afterTimes, 0), fontOf("Times New Roman", 30), "= 15"}});
+        const QPointF at(x * dpiX / TwipsPerInch, y * dpiY / TwipsPerInch);
+        const QImage wanted = expected(
+            blank,
+            {{at, fontOf(family, points), "12 + "},
+             {at + QPointF(first.horizontalAdvance("12 + "), 0), fontOf(other, points), "34"},
+             {QPointF(0, at.y() + line), fontOf(other, 2 * points), "= 46"}});
         QVERIFY(printed == wanted);
     }
 };

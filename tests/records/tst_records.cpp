@@ -1,4 +1,3 @@
-#include "core/records/filesizelimit.h"
 #include "core/records/history.h"
 #include "core/records/roster.h"
 #include "core/records/studentlist.h"
@@ -6,11 +5,7 @@
 
 #include <QTest>
 
-#include <csignal>
-#include <cstring>
 #include <optional>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace testsupport;
 
@@ -64,76 +59,6 @@ private slots:
         QCOMPARE(list.displayNameAt(1), QString(256, 'C'));
         QCOMPARE(list.displayNameAt(2), QStringLiteral("Zo\u00eb"));
         QCOMPARE(list.displayNameAt(3), QStringLiteral("\u00ff\u00fe"));
-    }
-
-    void filesThatCannotBeWrittenAreKept()
-    {
-        writeFile("sumroll.ini", "ANN\r\n");
-        writeFile("BEN.hst", m_line);
-        StudentList list;
-        roster::loadInto(list);
-        list.insertSorted(QByteArray(4096, 'B'));
-        std::optional<FileSizeLimit> limit(m_line.size() + 4);
-        const FileResult saved = roster::writeNames(roster::FileName, list.names()),
-                         history = history::append("BEN", m_record);
-        limit.reset();
-        QVERIFY(!saved.ok && saved.message.contains("sumroll.ini"));
-        QVERIFY(!history.ok && history.message.contains("BEN.hst"));
-        QCOMPARE(snapshot(),
-                 (Files {{"sumroll.ini", "ANN\r\n"}, {"BEN.hst", m_line}})); // no temporary file
-        QVERIFY(QFile::remove("sumroll.ini") && QDir().mkdir("sumroll.ini"));
-        roster::loadInto(list);
-        QCOMPARE(list.size(), 0);
-        QVERIFY(!roster::writeNames(roster::FileName, list.names()).ok
-                && QFileInfo("sumroll.ini").isDir());
-    }
-
-    // Past a file-size limit a write fails as on a full disk, and the result says which file
-    // and why, rather than the limit's signal ending the program. In a child process that
-    // starts as the program does, so that the limit and the signal stay its own.
-    void writePastTheSizeLimitIsAFailureNotTheEnd_data()
-    {
-        QTest::addColumn<int>("room"); // bytes the limit leaves for the new line
-        QTest::newRow("limit reached already") << 0;
-        // Part of the line goes through first: the reason must still be the limit's.
-        QTest::newRow("limit reached part-way through the line") << 5;
-    }
-    void writePastTheSizeLimitIsAFailureNotTheEnd()
-    {
-        QFETCH(int, room);
-        writeFile("BEN.hst", m_line);
-        int ends[2];
-        QVERIFY(pipe(ends) == 0);
-        const pid_t pid = fork();
-        QVERIFY(pid >= 0);
-        if (pid == 0) {
-            close(ends[0]);
-            std::signal(SIGXFSZ, SIG_DFL); // as inherited by a program started from a shell
-            filesizelimit::failWritesPastTheLimit();
-            rlimit limit {};
-            getrlimit(RLIMIT_FSIZE, &limit);
-            limit.rlim_cur = rlim_t(m_line.size() + room);
-            const rlimit noCore {0, 0}; // should the signal end the child after all
-            setrlimit(RLIMIT_FSIZE, &limit);
-            setrlimit(RLIMIT_CORE, &noCore);
-            const FileResult appended = history::append("BEN", m_record);
-            const QByteArray said = appended.ok ? "written" : appended.message.toUtf8();
-            const bool told = write(ends[1], said.constData(), size_t(said.size())) == said.size();
-            _exit(told ? 0 : 1);
-        }
-        close(ends[1]);
-        QByteArray said;
-        char buffer[4096];
-        for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) {
-            said.append(buffer, n);
-        }
-        close(ends[0]);
-        int status = 0;
-        QCOMPARE(waitpid(pid, &status, 0), pid);
-        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
-                 WIFSIGNALED(status) ? strsignal(WTERMSIG(status)) : "no message");
-        QVERIFY2(said.contains("\"BEN.hst\"") && said.contains(strerror(EFBIG)), said);
-        QCOMPARE(readFile("BEN.hst"), m_line);
     }
 
     void datesAreWrittenInOneFormAndReadInSeveral()

@@ -1,4 +1,3 @@
-#include "core/records/filelock.h"
 #include "core/records/filesizelimit.h"
 #include "core/records/history.h"
 #include "core/records/roster.h"
@@ -9,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QThread>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -21,11 +19,6 @@
 // once, for tst_sharedfolder to check the folder against.
 //
 // folderworker FOLDER LOG WORKER SEED OPERATIONS MILLISECONDS
-// folderworker FOLDER --hold FILE MILLISECONDS LINE
-//
-// With --hold it is another program in the middle of a change: it takes FILE's lock, reads
-// the file, says "held" on its output, and after MILLISECONDS writes the file back with LINE
-// added before it lets go.
 //
 // A log line is tab-separated: operation, student, outcome, milliseconds taken, the record
 // line of an append, and the message of a refusal.
@@ -40,49 +33,15 @@ namespace {
 // Below ANN's history as the test starts it, above a lock file's few lines.
 constexpr rlim_t FullDiskBytes = 4096;
 
-class Log
+// A line of the log, written unbuffered: in the file even if the worker dies after it.
+bool logLine(QFile &log, const char *operation, const QByteArray &student, const char *outcome,
+             qint64 ms, const QByteArray &record = {}, const QString &message = {})
 {
-public:
-    explicit Log(const QString &path)
-        : m_file(path)
-    {
-    }
-    bool open()
-    {
-        return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
-    }
-    // Unbuffered: a line written is in the file even if the worker dies after it.
-    bool write(const char *operation, const QByteArray &student, const char *outcome, qint64 ms,
-               const QByteArray &record = {}, const QString &message = {})
-    {
-        QByteArray said = message.toUtf8(); // a message may run over several lines
-        said.replace('\r', ' ').replace('\n', " | ");
-        const QByteArray line = QByteArray(operation) + '\t' + student + '\t' + outcome + '\t'
-            + QByteArray::number(ms) + '\t' + record + '\t' + said + '\n';
-        return m_file.write(line) == line.size();
-    }
-
-private:
-    QFile m_file;
-};
-
-int hold(const QByteArray &fileName, int ms, const QByteArray &line)
-{
-    FileLock lock(fileName);
-    if (!lock.lock().ok || !lock.held()) {
-        std::fprintf(stderr, "folderworker: no lock on %s\n", fileName.constData());
-        return 1;
-    }
-    QFile file(QFile::decodeName(fileName));
-    if (!file.open(QIODevice::ReadWrite)) {
-        return 1;
-    }
-    const QByteArray content = file.readAll();
-    std::printf("held\n");
-    std::fflush(stdout);
-    QThread::msleep(ms);
-    const QByteArray changed = content + line + "\r\n";
-    return file.seek(0) && file.write(changed) == changed.size() ? 0 : 1;
+    QByteArray said = message.toUtf8(); // a message may run over several lines
+    said.replace('\r', ' ').replace('\n', " | ");
+    const QByteArray line = QByteArray(operation) + '\t' + student + '\t' + outcome + '\t'
+        + QByteArray::number(ms) + '\t' + record + '\t' + said + '\n';
+    return log.write(line) == line.size();
 }
 
 } // namespace
@@ -94,29 +53,17 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     filesizelimit::failWritesPastTheLimit(); // as the program does
     const QStringList args = QCoreApplication::arguments();
-    if (args.value(2) == QLatin1String("--hold")) {
-        bool ok = false;
-        const int ms = args.value(4).toInt(&ok);
-        if (args.size() != 6 || !ok || !QDir::setCurrent(args.at(1))) {
-            std::fprintf(stderr, "usage: folderworker FOLDER --hold FILE MILLISECONDS LINE\n");
-            return 2;
-        }
-        return hold(QFile::encodeName(args.at(3)), ms, args.at(5).toUtf8());
-    }
     bool ok[4] = {};
     const int worker = args.value(3).toInt(&ok[0]);
     const quint32 seed = args.value(4).toUInt(&ok[1]);
     const int operations = args.value(5).toInt(&ok[2]);
     const qint64 budgetMs = args.value(6).toLongLong(&ok[3]);
-    if (args.size() != 7 || !ok[0] || !ok[1] || !ok[2] || !ok[3]) {
+    QFile log(args.value(2));
+    if (args.size() != 7 || !ok[0] || !ok[1] || !ok[2] || !ok[3]
+        || !log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
+        || !QDir::setCurrent(args.at(1))) {
         std::fprintf(stderr,
                      "usage: folderworker FOLDER LOG WORKER SEED OPERATIONS MILLISECONDS\n");
-        return 2;
-    }
-    Log log(args.at(2));
-    if (!log.open() || !QDir::setCurrent(args.at(1))) {
-        std::fprintf(stderr, "folderworker: cannot open %s or enter %s\n", qPrintable(args.at(2)),
-                     qPrintable(args.at(1)));
         return 2;
     }
 
@@ -143,39 +90,37 @@ int main(int argc, char *argv[])
                 + QByteArray::number(names++).rightJustified(4, '0');
             const roster::ChangeResult added = roster::addName(name);
             if (added.outcome == roster::ChangeResult::Changed) {
-                logged = log.write("add", name, "ok", took.restart());
+                logged = logLine(log, "add", name, "ok", took.restart());
                 const FileResult created = history::create(name);
                 logged = logged
-                    && log.write("create", name, created.ok ? "ok" : "refused", took.elapsed(), {},
-                                 created.message);
+                    && logLine(log, "create", name, created.ok ? "ok" : "refused", took.elapsed(),
+                               {}, created.message);
                 mine.append(name);
             } else {
-                logged = log.write("add", name,
-                                   added.outcome == roster::ChangeResult::Failed ? "refused"
-                                                                                 : "listed",
-                                   took.elapsed(), {}, added.message);
+                logged
+                    = logLine(log, "add", name,
+                              added.outcome == roster::ChangeResult::Failed ? "refused" : "listed",
+                              took.elapsed(), {}, added.message);
             }
         } else if (draw < 45) {
             const qsizetype which = random.bounded(mine.size());
             const QByteArray name = mine.at(which);
             const roster::ChangeResult removed = roster::removeName(name);
-            const char *outcome = "refused";
-            if (removed.outcome == roster::ChangeResult::Changed) {
-                outcome = "ok";
-                mine.removeAt(which);
-            } else if (removed.outcome == roster::ChangeResult::NotListed) {
-                outcome = "notlisted";
+            const char *outcome = removed.outcome == roster::ChangeResult::Changed ? "ok"
+                : removed.outcome == roster::ChangeResult::NotListed               ? "notlisted"
+                                                                                   : "refused";
+            if (removed.outcome != roster::ChangeResult::Failed) {
                 mine.removeAt(which);
             }
-            logged = log.write("delete", name, outcome, took.elapsed(), {}, removed.message);
+            logged = logLine(log, "delete", name, outcome, took.elapsed(), {}, removed.message);
         } else if (draw < 90) {
             const QByteArray name = draw < 75 || mine.isEmpty()
                 ? QByteArray("ANN")
                 : mine.at(random.bounded(mine.size()));
             const HistoryRecord written = record(operation);
             const FileResult appended = history::append(name, written);
-            logged = log.write("append", name, appended.ok ? "ok" : "refused", took.elapsed(),
-                               history::formatRecord(written), appended.message);
+            logged = logLine(log, "append", name, appended.ok ? "ok" : "refused", took.elapsed(),
+                             history::formatRecord(written), appended.message);
         } else {
             // Lowered for this append alone, as the size limit of the reliability tests is.
             rlimit previous {};
@@ -185,8 +130,8 @@ int main(int argc, char *argv[])
             const HistoryRecord written = record(operation);
             const FileResult appended = history::append("ANN", written);
             setrlimit(RLIMIT_FSIZE, &previous);
-            logged = log.write("fullappend", "ANN", appended.ok ? "ok" : "refused", took.elapsed(),
-                               history::formatRecord(written), appended.message);
+            logged = logLine(log, "fullappend", "ANN", appended.ok ? "ok" : "refused",
+                             took.elapsed(), history::formatRecord(written), appended.message);
         }
     }
     if (!logged) {

@@ -14,9 +14,9 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QTableView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 #include <optional>
@@ -63,32 +63,11 @@ private slots:
     {
         QCOMPARE(m_window->findChild<QLabel *>("lblstudent")->text(),
                  QStringLiteral("Student : ANN"));
-        const auto *list = m_window->findChild<LineListView *>("List1");
-        QCOMPARE(m_window->focusWidget(), list);
-        QStringList lines;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            lines.append(list->model()->index(row, 0).data().toString());
-        }
+        QCOMPARE(m_window->focusWidget(), m_window->findChild<LineListView *>("List1"));
         // The line that is no record is left out; the date that does not read is shown as is.
-        QCOMPARE(lines,
-                 (QStringList {"Date                        Level       Score       Speed",
-                               "05/12/2026 13:23                3         81%    00:03:27",
+        QCOMPARE(testsupport::reportLines(m_window),
+                 (QStringList {"05/12/2026 13:23                3         81%    00:03:27",
                                "someday                1        100%    00:00:59"}));
-    }
-
-    // The heading shows the name as written, never as markup.
-    void headingShowsTheNameAsWritten_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::newRow("bold") << QByteArray("<b>ANN</b>");
-        QTest::newRow("image") << QByteArray("<img src=\"/any/file.png\">");
-    }
-    void headingShowsTheNameAsWritten()
-    {
-        QFETCH(QByteArray, name);
-        const auto *heading = reportFor(name)->findChild<QLabel *>("lblstudent");
-        QCOMPARE(heading->text(), "Student : " + QString::fromLatin1(name));
-        QCOMPARE(heading->textFormat(), Qt::PlainText);
     }
 
     // Whatever the roster's line holds, the export offers a plain file name, one that stays
@@ -126,9 +105,9 @@ private slots:
         QCOMPARE(QFileInfo(offered.constFirst()).fileName(), offered.constFirst());
     }
 
-    void exportWritesTheCsvFileOrSaysWhyNot()
+    void exportWritesTheCsvFile()
     {
-        QString answer = "ann results.csv";
+        const QString answer = "ann results.csv";
         seams::ScopedOverride dialog(seams::saveDialog(), [&](const ui::SaveRequest &request) {
             return request.suggestedName == "ANN.csv" ? QDir().absoluteFilePath(answer) : QString();
         });
@@ -138,19 +117,7 @@ private slots:
                  QByteArray("date,level,score,speed,student\r\n"
                             "2026-12-05T13:23:45,3,81,00:03:27,ANN\r\n"
                             "someday,1,100,00:00:59,ANN\r\n"));
-        QVERIFY(m_ground->messages.shown().isEmpty());
-
-        // A folder stands where the file would go: the failure is reported with the file's
-        // name, and no half-written file is left.
-        answer = "folder.csv";
-        QVERIFY(QDir().mkdir(answer));
-        const QStringList before
-            = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        QTest::mouseClick(m_window->findChild<QPushButton *>("cmdExport"), Qt::LeftButton);
-        QCOMPARE(m_ground->messages.shown().size(), 1);
-        QCOMPARE(m_ground->messages.shown().first().icon, QMessageBox::Warning);
-        QVERIFY(m_ground->messages.texts().first().contains(answer));
-        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QVERIFY(m_ground->messages.shown().isEmpty()); // a failed export: tst_hostilefolder
     }
 
     void progressShowsTheStudentsChart()

@@ -1,13 +1,11 @@
 #include "testsupport.h"
 
-#include "core/records/filesizelimit.h"
 #include "core/records/session.h"
 #include "gui/menu/mainmenu.h"
+#include "gui/report/linelistview.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDirIterator>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -15,12 +13,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <dirent.h>
-#include <ftw.h>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace testsupport {
 
@@ -167,6 +159,35 @@ QWidget *act(QWidget *window, QList<const char *> buttons, const char *keys)
         }
     }
     return window;
+}
+
+QStringList listedStudents(QWidget *menu)
+{
+    const auto *list = menu->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) {
+        shown.append(list->itemText(i));
+    }
+    return shown;
+}
+
+int windowButtonsEnabled(QWidget *menu)
+{
+    int enabled = 0;
+    for (const char *button : {"Command1", "Command2", "Command4"}) {
+        enabled += menu->findChild<QWidget *>(QLatin1String(button))->isEnabled() ? 1 : 0;
+    }
+    return enabled;
+}
+
+QStringList reportLines(QWidget *report)
+{
+    const auto *list = report->findChild<LineListView *>(QStringLiteral("List1"));
+    QStringList lines;
+    for (int row = 1; row < list->model()->rowCount(); ++row) {
+        lines.append(list->model()->index(row, 0).data().toString());
+    }
+    return lines;
 }
 
 namespace {

@@ -68,21 +68,14 @@ private:
     seams::ScopedOverride<QDateTime()> m_clock {seams::clock(), [this] { return m_now; }};
 };
 
-// Random draws that yield the given values in turn, round and round.
-class ScriptedRandom
+// The window's random draws: the given values in turn, round and round.
+class ScriptedRandom : public ScriptedDraws
 {
 public:
-    explicit ScriptedRandom(QList<double> values)
-        : m_values(std::move(values))
-    {
-    }
-    int draws() const { return m_draws; }
+    using ScriptedDraws::ScriptedDraws;
 
 private:
-    QList<double> m_values;
-    int m_draws = 0;
-    seams::ScopedOverride<double()> m_random {
-        seams::randomDraw(), [this] { return m_values.at(m_draws++ % m_values.size()); }};
+    seams::ScopedOverride<double()> m_random {seams::randomDraw(), source()};
 };
 
 // The question a + b, as a tutor is given it.
@@ -119,6 +112,12 @@ void addStudent(QWidget *menu, const char *name);
 // Shows the window, types the keys where the focus is and clicks the buttons; gives back the
 // window they opened, if any, else this one.
 QWidget *act(QWidget *window, QList<const char *> buttons = {}, const char *keys = "");
+// The names the menu's student list shows.
+QStringList listedStudents(QWidget *menu);
+// How many of Start, Print and Reports are enabled: all three only while a student is picked.
+int windowButtonsEnabled(QWidget *menu);
+// The report's lines below its heading.
+QStringList reportLines(QWidget *report);
 
 // What a window test stands on: its own working directory holding a roster of one student,
 // ANN, with one result; message boxes answered by the test; a clock standing at

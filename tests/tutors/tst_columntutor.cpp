@@ -1,17 +1,86 @@
+#include "core/tutors/columnaddition.h"
+#include "gui/base/twips.h"
 #include "gui/tutors/columntutor.h"
 #include "support/testsupport.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <QtTest>
 
-// The column tutor as a pupil meets it, by the keyboard; the steps themselves are proven
-// on ColumnAddition.
+namespace {
+
+ColumnAddition started(int first, int second)
+{
+    ColumnAddition steps;
+    steps.initialize({first, second, first + second});
+    return steps;
+}
+
+// The worked example as the tutor shows it: carry in, the two digits and the column total.
+QString demo(const ColumnAddition &steps)
+{
+    const auto &d = steps.demo();
+    return d.carry + '|' + d.first + '|' + d.second + '|' + d.total;
+}
+
+} // namespace
+
+// The column tutor: its steps, and its window as a pupil walks a sum through it by the keyboard.
 class tst_columntutor : public QObject
 {
     Q_OBJECT
 private slots:
+    // A digit box reads its number with any white space around it, as an answer box does
+    // not; other text clears the box.
+    void digitBoxText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("hint");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("right digit") << "2" << int(ColumnAddition::Hint::Right) << "2";
+        QTest::newRow("tab and line end around") << "\t2\r\n"
+                                                 << int(ColumnAddition::Hint::Right) << "\t2\r\n";
+        QTest::newRow("wrong digit") << "4" << int(ColumnAddition::Hint::Wrong) << "4";
+        QTest::newRow("letter") << "x" << int(ColumnAddition::Hint::None) << "";
+        QTest::newRow("no-break space") << "\u00a02" << int(ColumnAddition::Hint::None) << "";
+    }
+
+    void digitBoxText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, hint);
+        QFETCH(QString, kept);
+        ColumnAddition steps = started(47, 85);
+        steps.textChanged(0, text);
+        QCOMPARE(int(steps.hint()), hint);
+        QCOMPARE(steps.column(0).text, kept);
+    }
+
+    void thousandsColumnTakesTheLastCarry_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("999+999") << 999 << 999;
+        QTest::newRow("456+544, every column 10") << 456 << 544;
+    }
+
+    void thousandsColumnTakesTheLastCarry()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        ColumnAddition steps = started(first, second);
+        const QString sum = QString::number(first + second);
+        for (int i = 0; i < 3; ++i) {
+            steps.help(); // types the right digit, as the pupil would
+            QCOMPARE(steps.column(i).text, sum.at(3 - i));
+            QCOMPARE(steps.column(i + 1).carry, 1);
+        }
+        steps.textChanged(3, QStringLiteral("1")); // 0 + 0 and the carry
+        QCOMPARE(demo(steps), QStringLiteral("1|0|0|1"));
+        QVERIFY(steps.finished());
+    }
+
     void cleanup() { QVERIFY(testsupport::closeEveryWindow()); }
 
     void keyboardWalks47Plus85()
@@ -24,6 +93,11 @@ private slots:
         const auto box
             = [&w](int i) { return w.findChild<QLineEdit *>(QStringLiteral("TxtAns(%1)").arg(i)); };
         const auto type = [&w](char key) { QTest::keyClick(w.focusWidget(), key); };
+        // The worked example: carry in, the two digits and the column total.
+        const auto demo = [&text] {
+            return text("lbldemoc") + '|' + text("lbldemo1") + '|' + text("lbldemo2") + '|'
+                + text("lblans");
+        };
 
         type('4');
         QCOMPARE(text("lblhint"), QStringLiteral("No!"));
@@ -31,10 +105,14 @@ private slots:
         QTest::keyClick(w.focusWidget(), Qt::Key_Backspace);
         type('2');
         QCOMPARE(text("lblhint"), QStringLiteral("yes!"));
-        QCOMPARE(text("lblans"), QStringLiteral("12"));
-        QCOMPARE(w.focusWidget(), box(1));
+        QCOMPARE(demo(), "|7|5|12");
+        QVERIFY(!box(0)->isEnabled() && w.focusWidget() == box(1));
+        QCOMPARE(ui::leftTwips(w.findChild<QWidget *>("lblarrow")),
+                 ColumnAddition::PointerStart - ColumnAddition::ColumnStep);
         type('3');
+        QCOMPARE(demo(), "1|4|8|13");
         type('1');
+        QCOMPARE(demo(), "1|0|0|1");
         QCOMPARE(box(2)->text() + box(1)->text() + box(0)->text(), QStringLiteral("132"));
         QCOMPARE(text("lblhint"), QStringLiteral("Correct!"));
         auto *help = w.findChild<QPushButton *>("cmdhelp");

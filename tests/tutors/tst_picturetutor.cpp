@@ -1,18 +1,87 @@
+#include "core/tutors/picturecount.h"
 #include "gui/seams/beep.h"
 #include "gui/seams/scopedoverride.h"
 #include "gui/tutors/picturetutor.h"
 #include "support/testsupport.h"
-
 #include <QLabel>
 #include <QPushButton>
+
 #include <QtTest>
 
-// The picture tutor as a pupil meets it, by the keyboard; which place turns which shade,
-// press by press, is proven on PictureCount.
+namespace {
+
+// What the tutor shows: the places, first row then second (p pink, y yellow, g grey); the
+// two counters (- while the second is hidden), the total, and the sum once finished.
+QString shown(const PictureCount &count)
+{
+    QString s;
+    for (int i = 0; i < PictureCount::Places; ++i) {
+        s += QStringLiteral("gpy").at(int(count.placeShade(i))); // in the order of Shade
+        s += i == PictureCount::RowLength - 1 ? "|" : "";
+    }
+    s += QStringLiteral(" %1 + %2 = %3")
+             .arg(count.firstRowCount())
+             .arg(count.secondRowCountShown() ? QString::number(count.secondRowCount()) : "-")
+             .arg(count.total());
+    return count.finished() ? s + ", " + count.sumLine() : s;
+}
+
+} // namespace
+
 class tst_picturetutor : public QObject
 {
     Q_OBJECT
 private slots:
+    void pressByPress()
+    {
+        // As opened, then after each press until the sum is finished.
+        const auto walk = [](int first, int second) {
+            PictureCount count;
+            count.initialize({first, second, first + second});
+            QStringList steps {shown(count)};
+            while (!count.finished() && steps.size() <= PictureCount::Pictures) {
+                count.press();
+                steps.append(shown(count));
+            }
+            return steps;
+        };
+        QCOMPARE(
+            walk(7, 5),
+            (QStringList {"pppppppggg|gggggggggg 7 + - = 7", "pppppppygg|gggggggggg 8 + - = 8",
+                          "pppppppyyg|gggggggggg 9 + - = 9", "pppppppyyy|gggggggggg 10 + - = 10",
+                          "pppppppyyy|yggggggggg 10 + 1 = 11",
+                          "pppppppyyy|yygggggggg 10 + 2 = 12, 7 + 5 = 12"}));
+        QCOMPARE(walk(0, 3),
+                 (QStringList {"gggggggggg|gggggggggg 0 + - = 0", "yggggggggg|gggggggggg 1 + - = 1",
+                               "yygggggggg|gggggggggg 2 + - = 2",
+                               "yyyggggggg|gggggggggg 3 + - = 3, 0 + 3 = 3"}));
+    }
+
+    // One draw picks one of the seven pictures, each for a seventh of [0, 1).
+    void drawPicture_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("lowest") << 0.0 << 0;
+        QTest::newRow("end of the first seventh") << 0.1428 << 0;
+        QTest::newRow("start of the second") << 0.1429 << 1;
+        QTest::newRow("highest") << 0.999999 << 6;
+        QTest::newRow("1, which no source gives, is still a picture") << 1.0 << 6;
+    }
+
+    void drawPicture()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, picture);
+        int draws = 0;
+        const auto source = [&] {
+            ++draws;
+            return draw;
+        };
+        QCOMPARE(PictureCount::drawPicture(source), picture);
+        QCOMPARE(draws, 1);
+    }
+
     void cleanup() { QVERIFY(testsupport::closeEveryWindow()); }
 
     void countsTwoPlusThreeAndBeepsEachPress()
