@@ -116,7 +116,7 @@ std::optional<AnswerRecord> parseRecord(QByteArrayView line)
     return record;
 }
 
-Read readRecords(const QByteArray &fileName)
+Read readRecords(const QByteArray &fileName, qint64 lastBytes)
 {
     Read read;
     datafile::Opened opened = datafile::openForReading(fileName);
@@ -128,15 +128,19 @@ Read readRecords(const QByteArray &fileName)
         return read;
     }
     LineScanner scanner(*opened.file, MaxLineLength);
-    const bool whole
-        = scanner.scan(0, std::numeric_limits<qint64>::max(), [&read](qint64, QByteArrayView line) {
-              if (auto record = parseRecord(line)) {
-                  read.records.append(std::move(*record));
-              } else if (!line.isEmpty()) {
-                  ++read.skipped;
-              }
-              return true;
-          });
+    const qint64 from = std::max<qint64>(0, opened.file->size() - lastBytes);
+    const bool whole = scanner.scan(
+        from, std::numeric_limits<qint64>::max(), [&read, from](qint64 at, QByteArrayView line) {
+            if (at == from && from > 0) {
+                return true; // most likely the end of a line that began before
+            }
+            if (auto record = parseRecord(line)) {
+                read.records.append(std::move(*record));
+            } else if (!line.isEmpty()) {
+                ++read.skipped;
+            }
+            return true;
+        });
     read.skipped += scanner.skippedLines();
     if (!whole) {
         read.error = datafile::readFailure(fileName, scanner.errorString());

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 // One question of a checked sheet as the student's record of answers keeps it: when the
@@ -61,8 +62,10 @@ struct Read
     qint64 skipped = 0; // lines that were no record or too long; empty lines are not counted
     QString error; // when the file could not be read (to its end): ready to show
 };
-// The records of a file; a missing file is no error and has none.
-Read readRecords(const QByteArray &fileName);
+// The records of a file; a missing file is no error and has none. With `lastBytes`, only
+// the records of the file's last that many bytes, the line they begin in left out: the
+// recent answers of a long record, read in a time that does not grow with it.
+Read readRecords(const QByteArray &fileName, qint64 lastBytes = std::numeric_limits<qint64>::max());
 
 // For a student added anew: an earlier record of answers of that name that held anything is
 // kept beside it as "NAME.ans.1" (the next free number); the first checked sheet starts the
