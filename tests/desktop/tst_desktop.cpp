@@ -45,7 +45,7 @@ const QList<std::tuple<const char *, int, QWidget *(*)()>> PupilWindows = {
     {"picture tutor, counted to the end", 2,
      [] { return act(pictureTutor(7, 5), QList<const char *>(12, "cmdplus")); }},
     {"column tutor, 4 right, 9 wrong", 4, [] { return act(columnTutor(478, 356), {}, "49"); }},
-    {"report of ANN", 5, [] { return act(openMenu(1), {"Command4"}); }},
+    {"report of ANN", 6, [] { return act(openMenu(1), {"Command4"}); }},
     {"print", 4, [] { return act(openMenu(1), {"Command2"}); }},
 };
 

@@ -88,6 +88,49 @@ private slots:
         }
     }
 
+    // Beside the history line, a line per question: its sum, the answer as typed (a blank
+    // left empty), right or wrong, and how long its box had the focus.
+    void eachAnswerIsRecorded()
+    {
+        QByteArray expected;
+        for (int n = 1; n <= 16; ++n) {
+            const QString typed = n == 2 ? QString() : n == 3 ? "0999" : sum(n);
+            QTest::keyClicks(box(n), typed);
+            m_ground->clock.advance(n); // n seconds at box n
+            QTest::keyClick(box(n), Qt::Key_Return);
+            expected += QByteArray("5/12/2026 1:22:16 PM#1#")
+                + QByteArray::number(question(n).first) + '#'
+                + QByteArray::number(question(n).second) + '#' + typed.toLatin1()
+                + (typed == sum(n) ? "#right#" : "#wrong#") + QByteArray::number(n * 1000) + "\r\n";
+        }
+        QTest::keyClick(focused(), Qt::Key_Return); // CHECK ANSWERS
+        QCOMPARE(readFile("ANN.ans"), expected);
+        QVERIFY(m_ground->messages.shown().isEmpty());
+    }
+
+    // Review, after the levels: ANN's missed sum first, the rest from her latest level (3);
+    // recorded with the level most of its questions come from, each answer as a review's.
+    void reviewIsRecordedAsAReview()
+    {
+        testsupport::writeFile("ANN.ans", "5/11/2026 9:00:00 AM#2#17#18#25#wrong#2000\r\n");
+        auto *levels = control<QComboBox>("Combo1");
+        QTest::keyClick(levels, Qt::Key_End);
+        QCOMPARE(levels->currentText(), "Review");
+        QCOMPARE(question(1), (Question {17, 18, 35}));
+        for (int n = 1; n <= 16; ++n) {
+            QTest::keyClicks(box(n), sum(n));
+        }
+        const QByteArray history = readFile("ANN.hst");
+        QTest::mouseClick(button("cmdcheck"), Qt::LeftButton);
+        QCOMPARE(readFile("ANN.hst"), history + "5/12/2026 1:20:00 PM#3#100#00:00:00\r\n");
+        const QList<QByteArray> answers = readFile("ANN.ans").split('\n');
+        QCOMPARE(answers.size(), 1 + 16 + 1);
+        QVERIFY(answers.at(1).startsWith("5/12/2026 1:20:00 PM#R2#17#18#35#right#"));
+        for (int n = 2; n <= 16; ++n) {
+            QVERIFY2(answers.at(n).contains("#R3#"), answers.at(n).constData());
+        }
+    }
+
     void helpMeOpensTheTutorOfTheLevel_data()
     {
         QTest::addColumn<int>("level");

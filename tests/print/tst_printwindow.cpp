@@ -91,11 +91,49 @@ private slots:
         };
         verifyPreview(QRegularExpression("^(\\d|10)$"));
         QTest::keyClick(controls().get<QComboBox>("Combo1"), Qt::Key_End);
+        QTest::keyClick(controls().get<QComboBox>("Combo1"), Qt::Key_Up); // the last level
         verifyPreview(QRegularExpression("^[1-9]\\d\\d$"));
         const worksheet::Set chosen = previewSet();
         QTest::mouseClick(button("CmdNew"), Qt::LeftButton);
         verifyPreview(QRegularExpression("^[1-9]\\d\\d$"));
         QVERIFY(pageWords(previewSet()) != pageWords(chosen));
+    }
+
+    // Review, after the levels: the student's own missed and slow sums first, none twice, and
+    // the printed page says whose it is.
+    void reviewIsTheStudentsOwnSheet()
+    {
+        testsupport::writeFile("ANN.ans",
+                               "5/11/2026 9:00:00 AM#1#3#4#7#right#9000\r\n"
+                               "5/11/2026 9:00:00 AM#2#17#18#25#wrong#2000\r\n");
+        auto *level = controls().get<QComboBox>("Combo1");
+        QTest::keyClick(level, Qt::Key_End);
+        QCOMPARE(level->currentText(), "Review");
+        const worksheet::Set set = previewSet();
+        QCOMPARE(std::pair(set[0].first, set[0].second), std::pair(QString("17"), QString("18")));
+        QCOMPARE(std::pair(set[1].first, set[1].second), std::pair(QString("3"), QString("4")));
+        QSet<QString> sums;
+        for (const worksheet::Entry &e : set) {
+            sums.insert(e.first + '+' + e.second);
+        }
+        QCOMPARE(sums.size(), worksheet::Questions);
+
+        seams::ScopedOverride printer(seams::printer(),
+                                      [](const QString &title, const printing::Page &page) {
+                                          printing::toPdfFile("review.pdf", title, page);
+                                          return printing::PrintResult {};
+                                      });
+        m_ground->messages.answer(QMessageBox::Yes);
+        QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+        QStringList expected = pageWords(set);
+        expected << "Review"
+                 << "for"
+                 << "ANN,"
+                 << QLocale()
+                        .toString(QDate(2026, 5, 12), QLocale::LongFormat)
+                        .split(u' ', Qt::SkipEmptyParts);
+        expected.sort();
+        QCOMPARE(pdfWords("review.pdf"), expected);
     }
 
     void printsThePreviewOnlyWhenTheAnswerIsYes()

@@ -1,3 +1,4 @@
+#include "core/records/session.h"
 #include "gui/base/placement.h"
 #include "gui/base/proportionallayout.h"
 #include "gui/base/twips.h"
@@ -109,7 +110,8 @@ private slots:
 
     void linesMoveByTheirEnds()
     {
-        auto *print = new PrintWindow;
+        Session session;
+        auto *print = new PrintWindow(session);
         print->show();
         QVERIFY(QTest::qWaitForWindowExposed(print));
         auto *line = print->findChild<ui::WindowlessLine *>("Line1(24)");

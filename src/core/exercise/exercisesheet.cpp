@@ -16,8 +16,16 @@ void ExerciseSheet::start(int level, const QList<Question> &questions, const QDa
     m_msecs = QList<qint64>(questions.size(), 0);
     m_given = QList<QString>(questions.size());
     m_focusedSince = now; // a box that keeps the focus from the last sheet starts again now
+    m_questionLevels.clear();
     m_start = now;
     m_elapsed = elapsedtime::format(0);
+}
+
+void ExerciseSheet::startReview(int level, const QList<Question> &questions,
+                                const QList<int> &levels, const QDateTime &now)
+{
+    start(level, questions, now);
+    m_questionLevels = levels;
 }
 
 QString ExerciseSheet::type(int n, const QString &typed)
@@ -80,8 +88,8 @@ QList<AnswerRecord> ExerciseSheet::answerRecords(const QDateTime &checkedAt) con
         const Question &q = question(n);
         // Digits alone are kept as typed; anything else is written as no answer.
         records.append({.checked = {checkedAt.date(), checkedAt.time()},
-                        .level = m_level,
-                        .review = false,
+                        .level = isReview() ? m_questionLevels.value(n - 1, m_level) : m_level,
+                        .review = isReview(),
                         .first = q.first,
                         .second = q.second,
                         .answer = givenAnswer(n).trimmed().toLatin1(),

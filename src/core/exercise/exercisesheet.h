@@ -19,6 +19,11 @@ class ExerciseSheet
 public:
     // A fresh sheet: these questions, no answers or marks, the clock at 00:00:00 from now.
     void start(int level, const QList<Question> &questions, const QDateTime &now);
+    // A review sheet: each question with the level it comes from; the sheet's level is the
+    // one its history line gives.
+    void startReview(int level, const QList<Question> &questions, const QList<int> &levels,
+                     const QDateTime &now);
+    bool isReview() const { return !m_questionLevels.isEmpty(); }
 
     int level() const { return m_level; }
     int count() const { return int(m_questions.size()); }
@@ -71,6 +76,7 @@ private:
     int m_focused = 0;
     QDateTime m_focusedSince;
     QList<QString> m_given;
+    QList<int> m_questionLevels; // a review sheet's, question by question
     QDateTime m_start;
     QString m_elapsed;
 };

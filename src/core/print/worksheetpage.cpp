@@ -51,11 +51,17 @@ int rightAligned(int rightEdge, double width)
     return rightEdge - static_cast<int>(std::nearbyint(width));
 }
 
-void print(PrintSurface &p, const Set &set)
+void print(PrintSurface &p, const Set &set, const QString &heading)
 {
     const auto entry = [&set](int n) -> const Entry & { return set[std::size_t(n - 1)]; };
 
     p.setFontName(QStringLiteral("Arial"));
+    if (!heading.isEmpty()) {
+        p.setFontSize(HeadingPoints);
+        p.setCurrentX(Left);
+        p.setCurrentY(HeadingTop);
+        p.print(heading);
+    }
     p.setCurrentY(Top);
     for (int r = 0; r < Rows; ++r) {
         const int first = Columns * r + 1;

@@ -53,7 +53,11 @@ QString tearLine();
 // with halves to the even neighbour.
 int rightAligned(int rightEdge, double width);
 
-// Writes the page and ends the document.
-void print(PrintSurface &surface, const Set &set);
+// Above the questions of a sheet made for one pupil: who it is for, and when.
+inline constexpr int HeadingTop = 250;
+inline constexpr double HeadingPoints = 10;
+
+// Writes the page and ends the document; a heading, when given, stands above the questions.
+void print(PrintSurface &surface, const Set &set, const QString &heading = {});
 
 } // namespace worksheet

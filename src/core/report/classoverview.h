@@ -17,6 +17,9 @@ namespace classoverview {
 
 inline constexpr int Levels = 6;
 inline constexpr int RecentSheets = 5; // the sheets a level's mean and trend are taken from
+// The weak facts are counted from the end of each record of answers, some twenty sheets: a
+// class of hundreds opens at once, however long their records.
+inline constexpr qint64 RecentAnswerBytes = 16 * 1024;
 
 enum class Trend { Down = -1, Steady = 0, Up = 1 };
 

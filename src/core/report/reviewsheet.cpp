@@ -1,5 +1,8 @@
 #include "reviewsheet.h"
 
+#include "classoverview.h"
+#include "core/records/history.h"
+
 #include <algorithm>
 #include <array>
 
@@ -59,6 +62,25 @@ QList<Item> draw(const facts::FactRecord &record, int fillLevel, int count,
         items.append({q, fillLevel});
     }
     return items;
+}
+
+QList<Item> drawFor(const QByteArray &student, int count, const questiongenerator::Draw &draw,
+                    QString *problem)
+{
+    facts::FactRecord record;
+    int fillLevel = 1;
+    if (history::isSafeStudentName(student)) {
+        const answerlog::Read read = answerlog::readRecords(answerlog::fileNameFor(student));
+        record.addAll(read.records);
+        if (problem) {
+            *problem = read.error;
+        }
+        // The date does not matter here: the latest sheet's level is read whatever its age.
+        const classoverview::StudentSummary latest
+            = classoverview::summarize(student, QDate::currentDate());
+        fillLevel = latest.lastLevel > 0 ? latest.lastLevel : 1;
+    }
+    return reviewsheet::draw(record, fillLevel, count, draw);
 }
 
 int mainLevel(const QList<Item> &items)

@@ -21,6 +21,12 @@ struct Item
 QList<Item> draw(const facts::FactRecord &record, int fillLevel, int count,
                  const questiongenerator::Draw &draw);
 
+// A student's review sheet from the student's own files: the record of answers, and the level
+// of the latest sheet in the history for the rest (the first level before any). `problem`
+// says why the record could not be read whole, if it could not.
+QList<Item> drawFor(const QByteArray &student, int count, const questiongenerator::Draw &draw,
+                    QString *problem = nullptr);
+
 // The level most of the sheet's questions come from, the higher of two as common: the level
 // its history line gives.
 int mainLevel(const QList<Item> &items);

@@ -6,6 +6,7 @@
 #include "core/records/answerlog.h"
 #include "core/records/history.h"
 #include "core/records/session.h"
+#include "core/report/reviewsheet.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/symbolglyphs.h"
 #include "gui/base/twips.h"
@@ -28,6 +29,8 @@ using K = ControlKind;
 
 constexpr int Questions = scoring::QuestionCount;
 constexpr int Levels = 6;
+// The level list's last entry, after the levels: a sheet of the student's own weak facts.
+constexpr int ReviewEntry = 0;
 
 // The design tables keep one control to a few lines, as the designer laid them out.
 // clang-format off
@@ -179,6 +182,7 @@ void ExerciseWindow::createControls()
     for (int level = 1; level <= Levels; ++level) {
         m_levels->addItem(tr("Level %1").arg(level), level);
     }
+    m_levels->addItem(tr("Review"), ReviewEntry);
     m_levels->resize(m_levels->width(), m_levels->sizeHint().height());
     // The score and the clock are shown, not typed: the clock's text goes into the history.
     m_score->setReadOnly(true);
@@ -198,13 +202,36 @@ void ExerciseWindow::setNewQuestions()
 {
     bool ok = false;
     const int chosen = m_levels->currentData().toInt(&ok);
-    const int level = ok ? chosen : 1;
     m_helpMe->setEnabled(false);
     m_check->setEnabled(true);
-    m_sheet.start(level, questiongenerator::generate(level, Questions, ui::randomDraw), ui::now());
+    if (ok && chosen == ReviewEntry) {
+        startReview();
+    } else {
+        const int level = ok ? chosen : 1;
+        m_sheet.start(level, questiongenerator::generate(level, Questions, ui::randomDraw),
+                      ui::now());
+    }
     showNewQuestions();
     m_time->setText(m_sheet.elapsedText());
     m_timer->start();
+}
+
+// The student's own weak facts, filled up from the latest level.
+void ExerciseWindow::startReview()
+{
+    QString problem;
+    const QList<reviewsheet::Item> items = reviewsheet::drawFor(
+        m_session.currentStudent().value_or(QByteArray()), Questions, ui::randomDraw, &problem);
+    if (!problem.isEmpty()) {
+        ui::warn(this, problem);
+    }
+    QList<Question> questions;
+    QList<int> levels;
+    for (const reviewsheet::Item &item : items) {
+        questions.append(item.question);
+        levels.append(item.level);
+    }
+    m_sheet.startReview(reviewsheet::mainLevel(items), questions, levels, ui::now());
 }
 
 void ExerciseWindow::showNewQuestions()

@@ -41,6 +41,7 @@ protected:
 private:
     void createControls();
     void setNewQuestions();
+    void startReview();
     void showNewQuestions();
     void answerTyped(int n);
     void checkAnswers();

@@ -293,7 +293,7 @@ void MainMenu::openPrintWindow()
     }
     hide();
     if (!m_print) {
-        m_print = plugin->createPrintWindow();
+        m_print = plugin->createPrintWindow(m_session);
         connect(m_print, &Form::closed, this, [this] {
             m_print = nullptr;
             show();

@@ -5,6 +5,7 @@
 #include <QtPlugin>
 
 class Form;
+class Session;
 class QWidget;
 
 // The print window and printing of any page, a plug-in with Qt Print Support that the main menu
@@ -15,13 +16,13 @@ public:
     static constexpr char Library[] = "sumtrail_print";
 
     virtual ~PrintWindowInterface() = default;
-    // A new print window, not yet shown; the caller owns it.
-    virtual Form *createPrintWindow() = 0;
+    // A new print window, not yet shown, for the session's current student; the caller owns it.
+    virtual Form *createPrintWindow(const Session &session) = 0;
     // Prints a page of another window, or saves it as a PDF file (printing::printOrSavePdf).
     virtual void printOrSavePdf(QWidget *parent, const printing::Document &document,
                                 const printing::Page &page)
         = 0;
 };
 
-#define PRINT_WINDOW_INTERFACE_IID "org.example.sumtrail.PrintWindowInterface/1.0"
+#define PRINT_WINDOW_INTERFACE_IID "org.example.sumtrail.PrintWindowInterface/2.0"
 Q_DECLARE_INTERFACE(PrintWindowInterface, PRINT_WINDOW_INTERFACE_IID)

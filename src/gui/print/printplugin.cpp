@@ -3,9 +3,9 @@
 #include "printing.h"
 #include "printwindow.h"
 
-Form *PrintPlugin::createPrintWindow()
+Form *PrintPlugin::createPrintWindow(const Session &session)
 {
-    return new PrintWindow();
+    return new PrintWindow(session);
 }
 
 void PrintPlugin::printOrSavePdf(QWidget *parent, const printing::Document &document,

@@ -12,7 +12,7 @@ class PrintPlugin : public QObject, public PrintWindowInterface
     Q_INTERFACES(PrintWindowInterface)
 
 public:
-    Form *createPrintWindow() override;
+    Form *createPrintWindow(const Session &session) override;
     void printOrSavePdf(QWidget *parent, const printing::Document &document,
                         const printing::Page &page) override;
 };

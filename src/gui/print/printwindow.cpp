@@ -1,13 +1,18 @@
 #include "printwindow.h"
 
 #include "core/exercise/questiongenerator.h"
+#include "core/records/session.h"
+#include "core/records/studentlist.h"
+#include "core/report/reviewsheet.h"
 #include "gui/base/msgbox.h"
 #include "gui/base/windowless.h"
+#include "gui/seams/clock.h"
 #include "gui/seams/random.h"
 #include "printing.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLocale>
 #include <QPushButton>
 
 #include <type_traits>
@@ -87,9 +92,12 @@ constexpr int CellWidth = 1320;
 constexpr int CellHeight = 1080;
 constexpr int CellsAcross = 4;
 constexpr int Levels = 6;
+// The level list's last entry, after the levels: a sheet of the student's own weak facts.
+constexpr int ReviewEntry = 0;
 } // namespace
 
-PrintWindow::PrintWindow()
+PrintWindow::PrintWindow(const Session &session)
+    : m_session(session)
 {
     setWindowTitle(tr("Print Excerises"));
     setClientSizeTwips(12000, 8610);
@@ -119,6 +127,7 @@ PrintWindow::PrintWindow()
     for (int level = 1; level <= Levels; ++level) {
         m_level->addItem(tr("Level %1").arg(level), level);
     }
+    m_level->addItem(tr("Review"), ReviewEntry);
 
     // Choosing a level, even the same one, makes new questions, as NEW does.
     connect(newQuestions, &QPushButton::clicked, this, &PrintWindow::setNewQuestions);
@@ -140,7 +149,21 @@ void PrintWindow::setNewQuestions()
 {
     const int index = qMax(0, m_level->currentIndex());
     const int level = m_level->itemData(index).toInt();
-    m_questions = questiongenerator::generate(level, worksheet::Questions, ui::randomDraw);
+    m_review = level == ReviewEntry;
+    if (m_review) {
+        QString problem;
+        m_questions.clear();
+        for (const reviewsheet::Item &item :
+             reviewsheet::drawFor(m_session.currentStudent().value_or(QByteArray()),
+                                  worksheet::Questions, ui::randomDraw, &problem)) {
+            m_questions.append(item.question);
+        }
+        if (!problem.isEmpty()) {
+            ui::warn(this, problem);
+        }
+    } else {
+        m_questions = questiongenerator::generate(level, worksheet::Questions, ui::randomDraw);
+    }
     for (int n = 1; n <= worksheet::Questions; ++n) {
         const Question &q = m_questions.at(n - 1);
         m_firstOperands[n]->setText(QString::number(q.first));
@@ -170,7 +193,14 @@ worksheet::Set PrintWindow::worksheetSet() const
 void PrintWindow::printWorksheet()
 {
     const worksheet::Set set = worksheetSet();
-    const auto page = [&set](PrintSurface &surface) { worksheet::print(surface, set); };
+    // A review sheet is one pupil's own: it says whose, and from when.
+    const QString heading = m_review
+        ? tr("Review for %1, %2")
+              .arg(StudentList::displayName(m_session.currentStudent().value_or(QByteArray())),
+                   QLocale().toString(ui::now().date(), QLocale::LongFormat))
+        : QString();
+    const auto page
+        = [&set, &heading](PrintSurface &surface) { worksheet::print(surface, set, heading); };
     const QString title = tr("sumtrail worksheet");
 
     printing::printOrSavePdf(this,

@@ -12,14 +12,16 @@ class WindowlessLine;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
+class Session;
 
-// Makes paper worksheets: the user picks a level, the window draws 24 questions and
-// previews them, and PRINT prints them as one page with a tear-off answer strip.
+// Makes paper worksheets: the user picks a level, or a review of the current student's weak
+// facts, the window draws 24 questions and previews them, and PRINT prints them as one page
+// with a tear-off answer strip.
 class PrintWindow : public Form
 {
     Q_OBJECT
 public:
-    PrintWindow();
+    explicit PrintWindow(const Session &session);
 
 protected:
     void scaleControls() override;
@@ -29,6 +31,9 @@ private:
     void askAndPrint();
     void printWorksheet();
     worksheet::Set worksheetSet() const;
+
+    const Session &m_session;
+    bool m_review = false; // the set is the current student's review sheet
 
     ProportionalLayout m_layout;
     QList<Question> m_questions; // the set previewed, and printed as it is

@@ -1,10 +1,12 @@
 #include "reportwindow.h"
 
 #include "classwindow.h"
+#include "core/records/answerlog.h"
 #include "core/records/history.h"
 #include "core/records/session.h"
 #include "core/records/studentlist.h"
 #include "core/report/csvexport.h"
+#include "factswindow.h"
 #include "gui/base/busycursor.h"
 #include "gui/base/msgbox.h"
 #include "gui/plugins/pluginloader.h"
@@ -47,6 +49,10 @@ const ControlSpec Design[] = {
      .accessibleDescription =
          QT_TRANSLATE_NOOP("ReportWindow", "Save the results as a file of comma-separated values")},
     // The class overview and the fact view stand on the free strip left of "Main Menu".
+    {.name = "cmdFacts", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Facts"),
+     .left = 720, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 5,
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("ReportWindow", "Show which sums the student knows, fact by fact")},
     {.name = "cmdClass", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("ReportWindow", "Class"),
      .left = 2175, .top = 7380, .width = 1380, .height = 615, .font = arial(12), .tabIndex = 6,
      .accessibleDescription =
@@ -75,6 +81,7 @@ ReportWindow::ReportWindow(const Session &session)
     m_progress = controls().get<QPushButton>("cmdProgress");
     m_export = controls().get<QPushButton>("cmdExport");
     m_class = controls().get<QPushButton>("cmdClass");
+    m_facts = controls().get<QPushButton>("cmdFacts");
 
     // Whole-pixel character cells, as the columns were designed for: with fractional ones
     // the 57-character heading no longer fits the list's width.
@@ -89,6 +96,7 @@ ReportWindow::ReportWindow(const Session &session)
     connect(m_progress, &QPushButton::clicked, this, &ReportWindow::showProgressChart);
     connect(m_export, &QPushButton::clicked, this, &ReportWindow::exportResults);
     connect(m_class, &QPushButton::clicked, this, &ReportWindow::showClass);
+    connect(m_facts, &QPushButton::clicked, this, &ReportWindow::showFacts);
 
     loadResults(session);
 }
@@ -141,9 +149,36 @@ void ReportWindow::showClass()
     const QDate today = ui::now().date();
     QList<classoverview::StudentSummary> students;
     for (const QByteArray &name : m_session.students().names()) {
-        students.append(classoverview::summarize(name, today));
+        classoverview::StudentSummary summary = classoverview::summarize(name, today);
+        if (history::isSafeStudentName(name)) {
+            facts::FactRecord recent;
+            recent.addAll(answerlog::readRecords(answerlog::fileNameFor(name),
+                                                 classoverview::RecentAnswerBytes)
+                              .records);
+            summary.weakFacts = int(recent.weakFacts().size());
+        }
+        students.append(summary);
     }
     ClassWindow window(std::move(students), this);
+    busy.reset();
+    window.exec();
+}
+
+void ReportWindow::showFacts()
+{
+    std::optional<ui::BusyCursor> busy(std::in_place);
+    facts::FactRecord record;
+    QString note;
+    if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
+        const answerlog::Read read = answerlog::readRecords(answerlog::fileNameFor(m_student));
+        if (!read.error.isEmpty()) {
+            busy.reset();
+            ui::warn(this, read.error);
+            busy.emplace();
+        }
+        record.addAll(read.records);
+    }
+    FactsWindow window(std::move(record), StudentList::displayName(m_student), this);
     busy.reset();
     window.exec();
 }

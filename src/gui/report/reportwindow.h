@@ -24,6 +24,7 @@ private:
     void showProgressChart();
     void exportResults();
     void showClass();
+    void showFacts();
 
     const Session &m_session;
 
@@ -36,4 +37,5 @@ private:
     QPushButton *m_progress = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_class = nullptr;
+    QPushButton *m_facts = nullptr;
 };
