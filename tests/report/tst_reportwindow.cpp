@@ -1,5 +1,6 @@
 #include "gui/menu/mainmenu.h"
 #include "gui/report/classwindow.h"
+#include "gui/report/factswindow.h"
 #include "gui/report/linelistview.h"
 #include "gui/report/progresschart.h"
 #include "gui/report/reportwindow.h"
@@ -204,6 +205,45 @@ private slots:
                 < printed.indexOf(QRegularExpression("^\"ANN\".*")));
         QCOMPARE(exported.split('\n').size(), 5); // the heading, three students, the end
         QVERIFY(exported.split('\n').at(1).startsWith("BOB,2,2,2026-05-11,2,100,"));
+    }
+
+    // ANN's sums: the first level's grid cell by cell, as a screen reader reads it; at a
+    // higher level her slips by kind.
+    void factsShowTheStudentsSums()
+    {
+        testsupport::writeFile("ANN.ans",
+                               "5/11/2026 9:00:00 AM#1#3#4#7#right#900\r\n"
+                               "5/11/2026 9:00:00 AM#1#5#6#12#wrong#900\r\n"
+                               "5/11/2026 9:00:00 AM#3#47#85#122#wrong#4000\r\n");
+        QString cell34;
+        QString cell56;
+        QString cell00;
+        QList<QStringList> slips;
+        QTimer::singleShot(0, this, [&] {
+            auto *window = qobject_cast<FactsWindow *>(QApplication::activeModalWidget());
+            if (!window) {
+                return;
+            }
+            const QAbstractItemModel *grid = window->grid()->model();
+            const auto said = [grid](int first, int second) {
+                return grid->index(first, second).data(Qt::AccessibleTextRole).toString();
+            };
+            cell34 = said(3, 4);
+            cell56 = said(5, 6);
+            cell00 = said(0, 0);
+            QTest::keyClick(window->findChild<QComboBox *>("levelChoice"), Qt::Key_Down);
+            QTest::keyClick(window->findChild<QComboBox *>("levelChoice"), Qt::Key_Down);
+            slips = window->shownRows();
+            QTest::mouseClick(window->findChild<QPushButton *>("close"), Qt::LeftButton);
+        });
+        QTest::mouseClick(m_window->findChild<QPushButton *>("cmdFacts"), Qt::LeftButton);
+        QCOMPARE(cell34, "3 + 4: right and quick");
+        QCOMPARE(cell56, "5 + 6: wrong recently");
+        QCOMPARE(cell00, "0 + 0: never seen");
+        QCOMPARE(slips,
+                 (QList<QStringList> {{"Forgot to carry", "1", "47 + 85 = 122"},
+                                      {"Sums most often missed", "Missed", "Answered"},
+                                      {"47 + 85", "1", "1"}}));
     }
 
 private:

@@ -158,6 +158,22 @@ int main(int argc, char *argv[])
           "11/12/2026 9:40:09 AM#2#75#00:04:47\r\n"
           "11/16/2026 9:58:30 AM#2#88#00:04:02\r\n"
           "11/19/2026 10:20:16 AM#3#69#00:06:15\r\n");
+    // Amira's first level, sum by sum: most quick, some slow, a few wrong, some never asked.
+    QByteArray answers;
+    for (int first = 0; first <= 10; ++first) {
+        for (int second = 0; second <= 10; ++second) {
+            const int k = first * 11 + second;
+            if (k % 5 == 3) {
+                continue;
+            }
+            const bool wrong = k % 13 == 4;
+            const int ms = k % 7 == 2 ? 5200 : 1400 + 10 * k;
+            answers += "11/5/2026 10:02:03 AM#1#" + QByteArray::number(first) + '#'
+                + QByteArray::number(second) + '#' + QByteArray::number(first + second + wrong)
+                + (wrong ? "#wrong#" : "#right#") + QByteArray::number(ms) + "\r\n";
+        }
+    }
+    write(QStringLiteral("Amira.ans"), answers);
     Shooter shooter(output, stretch);
 
     Session session;
@@ -217,6 +233,15 @@ int main(int argc, char *argv[])
         }
     });
     click(results, "cmdProgress");
+    for (const char *view : {"facts", "class"}) {
+        QTimer::singleShot(0, [&shooter, view] {
+            if (QWidget *window = QApplication::activeModalWidget()) {
+                shooter.shoot(window, view);
+                window->close();
+            }
+        });
+        click(results, qstrcmp(view, "facts") == 0 ? "cmdFacts" : "cmdClass");
+    }
     results->close();
 
     click(menu, "Command2");

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -52,8 +53,10 @@ ClassWindow::ClassWindow(QList<classoverview::StudentSummary> students, QWidget 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    // Wide enough for every column at a usual font, within what the screen shows.
-    resize(qMax(640, m_table->horizontalHeader()->length() + 60), 480);
+    // Wide enough for every column, within what the screen shows: a small screen scrolls.
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(qBound(480, m_table->horizontalHeader()->length() + 40, room.width()),
+           qMin(480, room.height()));
 
     connect(m_export, &QPushButton::clicked, this, &ClassWindow::exportTable);
     connect(m_print, &QPushButton::clicked, this, &ClassWindow::printTable);
