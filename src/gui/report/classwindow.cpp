@@ -2,12 +2,10 @@
 
 #include "core/print/tablepage.h"
 #include "core/report/csvexport.h"
-#include "gui/base/busycursor.h"
 #include "gui/base/msgbox.h"
-#include "gui/plugins/pluginloader.h"
-#include "gui/plugins/printwindowinterface.h"
 #include "gui/seams/clock.h"
 #include "gui/seams/savedialog.h"
+#include "tableprinting.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -104,15 +102,8 @@ void ClassWindow::printTable()
         table.columnWidths.append(c == ClassOverviewModel::Student ? 2000 : 750);
     }
     table.rows = shownRows();
-    PrintWindowInterface *printing = [this] {
-        ui::BusyCursor busy;
-        return plugins::load<PrintWindowInterface>(this);
-    }();
-    if (printing) {
-        printing->printOrSavePdf(
-            this,
-            {table.title, tr("Do you want to save the class report as a PDF file instead?"),
-             tr("Save Class Report"), tr("class.pdf")},
-            [&table](PrintSurface &surface) { tablepage::print(surface, table); });
-    }
+    printOrSaveTable(this, table,
+                     {table.title,
+                      tr("Do you want to save the class report as a PDF file instead?"),
+                      tr("Save Class Report"), tr("class.pdf")});
 }

@@ -1,10 +1,8 @@
 #include "factswindow.h"
 
 #include "core/print/tablepage.h"
-#include "gui/base/busycursor.h"
-#include "gui/plugins/pluginloader.h"
-#include "gui/plugins/printwindowinterface.h"
 #include "gui/seams/clock.h"
+#include "tableprinting.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -245,15 +243,7 @@ void FactsWindow::printView()
         table.columnWidths.append(level() == 1 ? 800 : c == 0 ? 4000 : c == 1 ? 1500 : 3000);
     }
     table.rows = shownRows();
-    PrintWindowInterface *printing = [this] {
-        ui::BusyCursor busy;
-        return plugins::load<PrintWindowInterface>(this);
-    }();
-    if (printing) {
-        printing->printOrSavePdf(
-            this,
-            {table.title, tr("Do you want to save the facts as a PDF file instead?"),
-             tr("Save Facts"), tr("facts.pdf")},
-            [&table](PrintSurface &surface) { tablepage::print(surface, table); });
-    }
+    printOrSaveTable(this, table,
+                     {table.title, tr("Do you want to save the facts as a PDF file instead?"),
+                      tr("Save Facts"), tr("facts.pdf")});
 }
