@@ -109,26 +109,36 @@ private slots:
     }
 
     // Review, after the levels: ANN's missed sum first, the rest from her latest level (3);
-    // recorded with the level most of its questions come from, each answer as a review's.
+    // recorded with the level most of its questions come from, each answer as a review's,
+    // and HELP ME explains each question as its own level does.
     void reviewIsRecordedAsAReview()
     {
-        testsupport::writeFile("ANN.ans", "5/11/2026 9:00:00 AM#2#17#18#25#wrong#2000\r\n");
+        testsupport::writeFile("ANN.ans", "5/11/2026 9:00:00 AM#1#3#4#8#wrong#2000\r\n");
         auto *levels = control<QComboBox>("Combo1");
         QTest::keyClick(levels, Qt::Key_End);
         QCOMPARE(levels->currentText(), "Review");
-        QCOMPARE(question(1), (Question {17, 18, 35}));
-        for (int n = 1; n <= 16; ++n) {
+        QCOMPARE(question(1), (Question {3, 4, 7}));
+        for (int n = 2; n <= 16; ++n) {
             QTest::keyClicks(box(n), sum(n));
         }
         const QByteArray history = readFile("ANN.hst");
         QTest::mouseClick(button("cmdcheck"), Qt::LeftButton);
-        QCOMPARE(readFile("ANN.hst"), history + "5/12/2026 1:20:00 PM#3#100#00:00:00\r\n");
+        QCOMPARE(readFile("ANN.hst"), history + "5/12/2026 1:20:00 PM#3#94#00:00:00\r\n");
         const QList<QByteArray> answers = readFile("ANN.ans").split('\n');
         QCOMPARE(answers.size(), 1 + 16 + 1);
-        QVERIFY(answers.at(1).startsWith("5/12/2026 1:20:00 PM#R2#17#18#35#right#"));
+        QVERIFY(answers.at(1).startsWith("5/12/2026 1:20:00 PM#R1#3#4##wrong#"));
         for (int n = 2; n <= 16; ++n) {
             QVERIFY2(answers.at(n).contains("#R3#"), answers.at(n).constData());
         }
+        QByteArray tutor;
+        QTimer::singleShot(0, [&tutor] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                tutor = modal->metaObject()->className();
+                modal->close();
+            }
+        });
+        QTest::mouseClick(button("cmdHelpMe"), Qt::LeftButton);
+        QCOMPARE(tutor, "PictureTutor");
     }
 
     void helpMeOpensTheTutorOfTheLevel_data()

@@ -88,7 +88,7 @@ QList<AnswerRecord> ExerciseSheet::answerRecords(const QDateTime &checkedAt) con
         const Question &q = question(n);
         // Digits alone are kept as typed; anything else is written as no answer.
         records.append({.checked = {checkedAt.date(), checkedAt.time()},
-                        .level = isReview() ? m_questionLevels.value(n - 1, m_level) : m_level,
+                        .level = questionLevel(n),
                         .review = isReview(),
                         .first = q.first,
                         .second = q.second,

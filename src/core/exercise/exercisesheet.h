@@ -24,6 +24,11 @@ public:
     void startReview(int level, const QList<Question> &questions, const QList<int> &levels,
                      const QDateTime &now);
     bool isReview() const { return !m_questionLevels.isEmpty(); }
+    // The level question n comes from: the sheet's, but on a review sheet its own.
+    int questionLevel(int n) const
+    {
+        return isReview() ? m_questionLevels.value(n - 1, m_level) : m_level;
+    }
 
     int level() const { return m_level; }
     int count() const { return int(m_questions.size()); }

@@ -373,7 +373,8 @@ void ExerciseWindow::openTutor()
     if (!m_sheet.contains(n)) {
         return; // HELP ME is locked while no question is chosen
     }
-    if (m_sheet.level() == 1) {
+    // Counting pictures suit the first level's sums, wherever they stand.
+    if (m_sheet.questionLevel(n) == 1) {
         PictureTutor tutor(m_sheet.question(n), this);
         tutor.exec();
     } else {
