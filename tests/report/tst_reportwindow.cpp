@@ -214,11 +214,13 @@ private slots:
         testsupport::writeFile("ANN.ans",
                                "5/11/2026 9:00:00 AM#1#3#4#7#right#900\r\n"
                                "5/11/2026 9:00:00 AM#1#5#6#12#wrong#900\r\n"
-                               "5/11/2026 9:00:00 AM#3#47#85#122#wrong#4000\r\n");
+                               "5/11/2026 9:00:00 AM#3#47#85#122#wrong#4000\r\n"
+                               "not an answer\r\n");
         QString cell34;
         QString cell56;
         QString cell00;
         QList<QStringList> slips;
+        QString note;
         QTimer::singleShot(0, this, [&] {
             auto *window = qobject_cast<FactsWindow *>(QApplication::activeModalWidget());
             if (!window) {
@@ -234,6 +236,7 @@ private slots:
             QTest::keyClick(window->findChild<QComboBox *>("levelChoice"), Qt::Key_Down);
             QTest::keyClick(window->findChild<QComboBox *>("levelChoice"), Qt::Key_Down);
             slips = window->shownRows();
+            note = window->note();
             QTest::mouseClick(window->findChild<QPushButton *>("close"), Qt::LeftButton);
         });
         QTest::mouseClick(m_window->findChild<QPushButton *>("cmdFacts"), Qt::LeftButton);
@@ -244,6 +247,7 @@ private slots:
                  (QList<QStringList> {{"Forgot to carry", "1", "47 + 85 = 122"},
                                       {"Sums most often missed", "Missed", "Answered"},
                                       {"47 + 85", "1", "1"}}));
+        QCOMPARE(note, "Wrong answers of the last 10 sheets at this level. Lines not read: 1.");
     }
 
 private:

@@ -64,10 +64,12 @@ constexpr int SlipsPage = 1;
 } // namespace
 
 // Meant to be resized, as the chart is: laid out by layouts rather than a design table.
-FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, QWidget *parent)
+FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, qint64 unreadLines,
+                         QWidget *parent)
     : QDialog(parent)
     , m_record(std::move(record))
     , m_student(student)
+    , m_unreadLines(unreadLines)
 {
     setWindowTitle(tr("Facts - %1").arg(student));
     m_cells.setRecord(m_record);
@@ -187,16 +189,20 @@ QList<QStringList> FactsWindow::shownRows() const
 void FactsWindow::showLevel()
 {
     const int shown = level();
+    // Lines of the record that are no answer are left out, and said so.
+    const QString unread = m_unreadLines > 0
+        ? QLatin1Char(' ') + tr("Lines not read: %1.").arg(m_unreadLines)
+        : QString();
     if (shown == 1) {
         m_pages->setCurrentIndex(GridPage);
-        m_note->setText(QStringLiteral("%1 %2   %3 %4   %5 %6   %7")
+        m_note->setText(QStringLiteral("%1 %2   %3 %4   %5 %6   %7%8")
                             .arg(FactGridModel::mark(facts::Mastery::Quick),
                                  FactGridModel::describe(facts::Mastery::Quick),
                                  FactGridModel::mark(facts::Mastery::Slow),
                                  FactGridModel::describe(facts::Mastery::Slow),
                                  FactGridModel::mark(facts::Mastery::WrongRecently),
                                  FactGridModel::describe(facts::Mastery::WrongRecently),
-                                 tr("blank: never seen")));
+                                 tr("blank: never seen"), unread));
         return;
     }
     m_pages->setCurrentIndex(SlipsPage);
@@ -225,10 +231,11 @@ void FactsWindow::showLevel()
         }
     }
     m_slips->resizeColumnsToContents();
-    m_note->setText(slips.isEmpty() ? tr("No wrong answers at this level in the last %n sheets.",
-                                         nullptr, facts::RecentSheets)
-                                    : tr("Wrong answers of the last %n sheets at this level.",
-                                         nullptr, facts::RecentSheets));
+    m_note->setText((slips.isEmpty() ? tr("No wrong answers at this level in the last %n sheets.",
+                                          nullptr, facts::RecentSheets)
+                                     : tr("Wrong answers of the last %n sheets at this level.",
+                                          nullptr, facts::RecentSheets))
+                    + unread);
 }
 
 void FactsWindow::printView()

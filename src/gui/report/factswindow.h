@@ -20,7 +20,9 @@ class FactsWindow : public QDialog
 {
     Q_OBJECT
 public:
-    FactsWindow(facts::FactRecord record, const QString &student, QWidget *parent = nullptr);
+    // `unreadLines`: lines of the student's record that are no answer.
+    FactsWindow(facts::FactRecord record, const QString &student, qint64 unreadLines = 0,
+                QWidget *parent = nullptr);
 
     int level() const;
     void setLevel(int level);
@@ -37,6 +39,7 @@ private:
 
     facts::FactRecord m_record;
     QString m_student;
+    qint64 m_unreadLines = 0;
     FactGridModel m_cells;
     QComboBox *m_levelChoice = nullptr;
     QStackedWidget *m_pages = nullptr;

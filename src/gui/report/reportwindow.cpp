@@ -168,7 +168,7 @@ void ReportWindow::showFacts()
 {
     std::optional<ui::BusyCursor> busy(std::in_place);
     facts::FactRecord record;
-    QString note;
+    qint64 unread = 0;
     if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
         const answerlog::Read read = answerlog::readRecords(answerlog::fileNameFor(m_student));
         if (!read.error.isEmpty()) {
@@ -177,8 +177,9 @@ void ReportWindow::showFacts()
             busy.emplace();
         }
         record.addAll(read.records);
+        unread = read.skipped;
     }
-    FactsWindow window(std::move(record), StudentList::displayName(m_student), this);
+    FactsWindow window(std::move(record), StudentList::displayName(m_student), unread, this);
     busy.reset();
     window.exec();
 }
