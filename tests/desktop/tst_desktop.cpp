@@ -4,6 +4,7 @@
 #include "gui/menu/mainmenu.h"
 #include "gui/menu/newstudentdialog.h"
 #include "gui/report/linelistview.h"
+#include "gui/report/reportwindow.h"
 #include "gui/tutors/columntutor.h"
 #include "gui/tutors/picturetutor.h"
 #include "support/testsupport.h"
@@ -57,13 +58,13 @@ QString accessible(QWidget *w, const char *of = nullptr, QAccessible::Text t = Q
 }
 
 // Presses Tab in the window until `target` has the focus, then Space; false when it never comes.
-bool tabAndPress(QWidget *window, const char *target)
+bool tabAndPress(QWidget *window, const char *target, Qt::Key press = Qt::Key_Space)
 {
     for (int i = 0; i < 40 && window->focusWidget()->objectName() != target; ++i) {
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
     }
     const bool reached = window->focusWidget()->objectName() == target;
-    QTest::keyClick(window->focusWidget(), reached ? Qt::Key_Space : Qt::Key_unknown);
+    QTest::keyClick(window->focusWidget(), reached ? press : Qt::Key_unknown);
     return reached;
 }
 
@@ -155,9 +156,9 @@ private slots:
         MainMenu *menu = openMenu();
         QVERIFY(QTest::qWaitForWindowActive(menu));
         QTest::keyClick(menu->focusWidget(), Qt::Key_Down); // the student list: ANN
-        QVERIFY(tabAndPress(menu, "Command1"));
+        QVERIFY(tabAndPress(menu, "Command1", Qt::Key_Return)); // Enter presses it, as Space
         QWidget *exercise = shownWindow<ExerciseWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(exercise));
+        QVERIFY(exercise && QTest::qWaitForWindowActive(exercise));
         const ExerciseSheet &sheet = qobject_cast<ExerciseWindow *>(exercise)->sheet();
         QCOMPARE(accessible(exercise, "Text1(3)"), "Answer to question 3");
         for (int n = 1; n <= scoring::QuestionCount; ++n) { // each typed and entered; 5 wrong
@@ -182,14 +183,34 @@ private slots:
             tutor = dialog->focusWidget()->objectName(); // only the picture tutor has cmdplus
             dialog->close();
         });
-        QVERIFY(tabAndPress(exercise, "cmdHelpMe"));
+        QVERIFY(tabAndPress(exercise, "cmdHelpMe", Qt::Key_Enter));
         QCOMPARE(tutor, "cmdplus");
         // New questions: the boxes say again what they are for.
         QVERIFY(tabAndPress(exercise, "CmdNew"));
         QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
                  "Type the sum of the two numbers");
-        QVERIFY(tabAndPress(exercise, "cmdMenu"));
+        QVERIFY(tabAndPress(exercise, "cmdMenu", Qt::Key_Return));
         QTRY_VERIFY(visibleTopLevelWindows() == 1 && menu->isVisible()); // the exercise closed
+
+        // Enter on the focused button of the other windows too: the report's and the print
+        // window's way back, the column tutor's Help, which a pupil's Enter in a box never
+        // presses.
+        QVERIFY(tabAndPress(menu, "Command4", Qt::Key_Return));
+        QVERIFY(shownWindow<ReportWindow>());
+        QVERIFY(tabAndPress(shownWindow<ReportWindow>(), "Command1", Qt::Key_Return));
+        QTRY_VERIFY(visibleTopLevelWindows() == 1);
+        QVERIFY(tabAndPress(menu, "Command2", Qt::Key_Return));
+        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow() != menu);
+        QVERIFY(tabAndPress(QApplication::activeWindow(), "Command1", Qt::Key_Return));
+        QTRY_VERIFY(visibleTopLevelWindows() == 1 && menu->isVisible());
+        ColumnTutor columns(testsupport::sum(47, 85), 1);
+        columns.show();
+        auto *hint = columns.findChild<QLabel *>("lblhint");
+        const QString before = hint->text();
+        QTest::keyClick(columns.focusWidget(), Qt::Key_Return); // in the first answer box
+        QCOMPARE(hint->text(), before);
+        QVERIFY(tabAndPress(&columns, "cmdhelp", Qt::Key_Return));
+        QVERIFY(hint->text() != before);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "paintbands.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -9,6 +10,19 @@
 CommandButton::CommandButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
+}
+
+// A button presses itself on Enter only as a dialog's default; keyboard users expect the
+// focused one pressed wherever it is. A dialog that must not be answered by Enter from a
+// text box still is not: only the button with the focus hears this.
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent *event)

@@ -3,7 +3,8 @@
 #include <QPushButton>
 
 // A push button whose caption wraps at word boundaries when one line is too narrow for it,
-// as the windows' narrow buttons were designed ("HELP ME" over two lines).
+// as the windows' narrow buttons were designed ("HELP ME" over two lines). Enter presses it
+// when it has the focus, as Space does, in every window.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -11,5 +12,6 @@ public:
     explicit CommandButton(const QString &caption, QWidget *parent = nullptr);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
