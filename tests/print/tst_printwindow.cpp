@@ -165,8 +165,13 @@ private slots:
             return QDir().absoluteFilePath("for grandma");
         });
         QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-        QCOMPARE(m_ground->messages.shown().size(), 4); // the offer, and no problem after it
+        // The offer, Yes by default, then where the file went, in full.
+        QCOMPARE(m_ground->messages.shown().size(), 5);
         QVERIFY(m_ground->messages.texts().at(3).contains("no printer"));
+        QCOMPARE(m_ground->messages.shown().at(3).defaultButton, QMessageBox::Yes);
+        QCOMPARE(m_ground->messages.shown().at(4).icon, QMessageBox::Information);
+        QCOMPARE(m_ground->messages.texts().at(4),
+                 "The file was saved as \"" + QDir().absoluteFilePath("for grandma.pdf") + "\".");
         // A name without an extension gets ".pdf".
         QCOMPARE(pdfWords("for grandma.pdf"), pageWords(previewSet()));
     }
@@ -236,7 +241,8 @@ private slots:
         }
         QVERIFY(::chmod(".", 0700) == 0);
         QCOMPARE(testsupport::snapshot(), before);
-        QCOMPARE(m_ground->messages.texts().size(), 5);
+        // Print?, the offer and where it went; print?, the offer and the failure.
+        QCOMPARE(m_ground->messages.texts().size(), 6);
         QCOMPARE(m_ground->messages.shown().constLast().icon, QMessageBox::Warning);
         QCOMPARE(m_ground->messages.texts().constLast(),
                  "The file \"" + pdf + "\" could not be written: "

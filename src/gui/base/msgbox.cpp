@@ -12,10 +12,10 @@ void warn(QWidget *parent, const QString &text)
     msgBox(parent, {text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
 }
 
-bool askYesNo(QWidget *parent, const QString &text)
+bool askYesNo(QWidget *parent, const QString &text, QMessageBox::StandardButton defaultButton)
 {
     return msgBox(parent,
-                  {text, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+                  {text, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, defaultButton})
         == QMessageBox::Yes;
 }
 

@@ -11,7 +11,8 @@ namespace ui {
 void inform(QWidget *parent, const QString &text);
 // A problem the user should know of, such as a file that could not be written.
 void warn(QWidget *parent, const QString &text);
-// A question with Yes and No, the exclamation icon and No as the default.
-bool askYesNo(QWidget *parent, const QString &text);
+// A question with Yes and No, the exclamation icon and No as the default unless said.
+bool askYesNo(QWidget *parent, const QString &text,
+              QMessageBox::StandardButton defaultButton = QMessageBox::No);
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include "paintersurface.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -103,7 +104,9 @@ void printOrSavePdf(QWidget *parent, const Document &document, const Page &page)
     const QString problem = printed.status == Status::NoPrinter
         ? tr("There is no printer set up on this computer.")
         : printed.reason;
-    if (!ui::askYesNo(parent, problem + QLatin1Char('\n') + document.pdfQuestion)) {
+    // Saving is what the user most likely wants then: the offer defaults to Yes.
+    if (!ui::askYesNo(parent, problem + QLatin1Char('\n') + document.pdfQuestion,
+                      QMessageBox::Yes)) {
         return;
     }
     QString path = ui::askSaveFileName(
@@ -117,7 +120,12 @@ void printOrSavePdf(QWidget *parent, const Document &document, const Page &page)
     const FileResult saved = toPdfFile(path, document.title, page);
     if (!saved.ok) {
         ui::warn(parent, saved.message);
+        return;
     }
+    // Where it went, in full: the dialog may have started in a folder the user does not know.
+    ui::inform(parent,
+               tr("The file was saved as \"%1\".")
+                   .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 }
 
 } // namespace printing
