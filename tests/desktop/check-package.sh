@@ -29,6 +29,8 @@ for f in usr/bin/sumtrail usr/libexec/sumtrail/sumtrail-start \
     usr/share/icons/hicolor/scalable/apps/sumtrail.svg; do
     [ -f "$scratch/root/$f" ] || fail "package lacks /$f"
 done
+grep -qx 'License: GPL-3.0-or-later' "$scratch/root/usr/share/doc/sumtrail/copyright" ||
+    fail "package lacks /usr/share/doc/sumtrail/copyright naming GPL-3.0-or-later"
 grep -qx 'Exec=/usr/libexec/sumtrail/sumtrail-start' \
     "$scratch/root/usr/share/applications/$app_id.desktop" || fail "packaged entry's Exec is wrong"
 echo "package checks passed"
