@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <thread>
 
@@ -130,6 +131,32 @@ private slots:
         const answerlog::Read read = answerlog::readRecords("ANN.ans");
         QCOMPARE(read.records, m_sheet + QList {*answerlog::parseRecord(m_good)});
         QCOMPARE(read.skipped, 2);
+        QVERIFY(read.error.isEmpty());
+    }
+
+    // Handed one by one and not kept, from the whole file or its end; a line cut by the
+    // start of the end is left out, not counted.
+    void recordsAreHandedOneByOne_data()
+    {
+        QTest::addColumn<qint64>("lastBytes");
+        QTest::addColumn<int>("fromSheet");
+        QTest::addColumn<qint64>("skipped");
+        QTest::newRow("whole") << std::numeric_limits<qint64>::max() << 0 << qint64(1);
+        QTest::newRow("end, in the junk") << qint64(m_good.size() + 2 + 4) << 3 << qint64(0);
+        QTest::newRow("end, in the sheet") << qint64(m_good.size() + 2 + 6 + 20) << 3 << qint64(1);
+    }
+    void recordsAreHandedOneByOne()
+    {
+        QFETCH(qint64, lastBytes);
+        QFETCH(int, fromSheet);
+        QFETCH(qint64, skipped);
+        writeFile("ANN.ans", m_sheetBytes + "junk\r\n" + m_good + "\r\n");
+        QList<AnswerRecord> handed;
+        const answerlog::Read read = answerlog::forEachRecord(
+            "ANN.ans", [&handed](const AnswerRecord &r) { handed.append(r); }, lastBytes);
+        QCOMPARE(handed, m_sheet.mid(fromSheet) + QList {*answerlog::parseRecord(m_good)});
+        QVERIFY(read.records.isEmpty());
+        QCOMPARE(read.skipped, skipped);
         QVERIFY(read.error.isEmpty());
     }
 

@@ -118,6 +118,16 @@ std::optional<AnswerRecord> parseRecord(QByteArrayView line)
 
 Read readRecords(const QByteArray &fileName, qint64 lastBytes)
 {
+    QList<AnswerRecord> records;
+    Read read = forEachRecord(
+        fileName, [&records](const AnswerRecord &record) { records.append(record); }, lastBytes);
+    read.records = std::move(records);
+    return read;
+}
+
+Read forEachRecord(const QByteArray &fileName,
+                   const std::function<void(const AnswerRecord &)> &take, qint64 lastBytes)
+{
     Read read;
     datafile::Opened opened = datafile::openForReading(fileName);
     if (opened.status == datafile::Opened::Missing) {
@@ -129,18 +139,19 @@ Read readRecords(const QByteArray &fileName, qint64 lastBytes)
     }
     LineScanner scanner(*opened.file, MaxLineLength);
     const qint64 from = std::max<qint64>(0, opened.file->size() - lastBytes);
-    const bool whole = scanner.scan(
-        from, std::numeric_limits<qint64>::max(), [&read, from](qint64 at, QByteArrayView line) {
-            if (at == from && from > 0) {
-                return true; // most likely the end of a line that began before
-            }
-            if (auto record = parseRecord(line)) {
-                read.records.append(std::move(*record));
-            } else if (!line.isEmpty()) {
-                ++read.skipped;
-            }
-            return true;
-        });
+    const bool whole
+        = scanner.scan(from, std::numeric_limits<qint64>::max(),
+                       [&read, &take, from](qint64 at, QByteArrayView line) {
+                           if (at == from && from > 0) {
+                               return true; // most likely the end of a line that began before
+                           }
+                           if (const auto record = parseRecord(line)) {
+                               take(*record);
+                           } else if (!line.isEmpty()) {
+                               ++read.skipped;
+                           }
+                           return true;
+                       });
     read.skipped += scanner.skippedLines();
     if (!whole) {
         read.error = datafile::readFailure(fileName, scanner.errorString());

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -66,6 +67,11 @@ struct Read
 // the records of the file's last that many bytes, the line they begin in left out: the
 // recent answers of a long record, read in a time that does not grow with it.
 Read readRecords(const QByteArray &fileName, qint64 lastBytes = std::numeric_limits<qint64>::max());
+// The same records handed to `take` one by one as they are read, none kept (`records` stays
+// empty): what folds a long record into a little needs no room for the whole of it.
+Read forEachRecord(const QByteArray &fileName,
+                   const std::function<void(const AnswerRecord &)> &take,
+                   qint64 lastBytes = std::numeric_limits<qint64>::max());
 
 // For a student added anew: an earlier record of answers of that name that held anything is
 // kept beside it as "NAME.ans.1" (the next free number); the first checked sheet starts the

@@ -70,8 +70,8 @@ QList<Item> drawFor(const QByteArray &student, int count, const questiongenerato
     facts::FactRecord record;
     int fillLevel = 1;
     if (history::isSafeStudentName(student)) {
-        const answerlog::Read read = answerlog::readRecords(answerlog::fileNameFor(student));
-        record.addAll(read.records);
+        const answerlog::Read read = answerlog::forEachRecord(
+            answerlog::fileNameFor(student), [&record](const AnswerRecord &r) { record.add(r); });
         if (problem) {
             *problem = read.error;
         }

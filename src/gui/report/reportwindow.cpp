@@ -152,9 +152,9 @@ void ReportWindow::showClass()
         classoverview::StudentSummary summary = classoverview::summarize(name, today);
         if (history::isSafeStudentName(name)) {
             facts::FactRecord recent;
-            recent.addAll(answerlog::readRecords(answerlog::fileNameFor(name),
-                                                 classoverview::RecentAnswerBytes)
-                              .records);
+            answerlog::forEachRecord(
+                answerlog::fileNameFor(name), [&recent](const AnswerRecord &r) { recent.add(r); },
+                classoverview::RecentAnswerBytes);
             summary.weakFacts = int(recent.weakFacts().size());
         }
         students.append(summary);
@@ -170,13 +170,14 @@ void ReportWindow::showFacts()
     facts::FactRecord record;
     qint64 unread = 0;
     if (!m_student.isEmpty() && history::isSafeStudentName(m_student)) {
-        const answerlog::Read read = answerlog::readRecords(answerlog::fileNameFor(m_student));
+        // Folded as it is read: a long record is never held whole.
+        const answerlog::Read read = answerlog::forEachRecord(
+            answerlog::fileNameFor(m_student), [&record](const AnswerRecord &r) { record.add(r); });
         if (!read.error.isEmpty()) {
             busy.reset();
             ui::warn(this, read.error);
             busy.emplace();
         }
-        record.addAll(read.records);
         unread = read.skipped;
     }
     FactsWindow window(std::move(record), StudentList::displayName(m_student), unread, this);
