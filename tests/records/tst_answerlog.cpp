@@ -217,11 +217,12 @@ private slots:
     }
 
     // Another program's change under the lock comes whole before the sheet, not inside it.
+    // A student's answers are changed under the lock of the student's history.
     void appendWaitsForTheLock()
     {
         const QByteArray other = m_good + "\r\n";
         std::optional<FileLock> held;
-        held.emplace("ANN.ans");
+        held.emplace("ANN.hst");
         QVERIFY(held->lock().ok && held->held());
         FileResult appended = FileResult::failure("not run");
         std::thread sheet([&] { appended = answerlog::append("ANN", m_sheet); });
@@ -231,6 +232,19 @@ private slots:
         sheet.join();
         QVERIFY2(appended.ok, qPrintable(appended.message));
         QCOMPARE(readFile("ANN.ans"), other + m_sheetBytes);
+    }
+
+    // A checked sheet: its result line, then its answers; none when the result is refused.
+    void aSheetGoesToBothFiles()
+    {
+        const HistoryRecord result {"12/7/2026 9:05:03 AM", "2", "81", "00:03:27"};
+        QVERIFY(answerlog::appendSheet("ANN", result, m_sheet).ok);
+        QCOMPARE(readFile("ANN.hst"), "12/7/2026 9:05:03 AM#2#81#00:03:27\r\n");
+        QCOMPARE(readFile("ANN.ans"), m_sheetBytes);
+        QVERIFY(QDir().mkdir("BEN.hst")); // a folder where the history would be
+        const FileResult refused = answerlog::appendSheet("BEN", result, m_sheet);
+        QVERIFY(!refused.ok && refused.message.contains("BEN.hst"));
+        QVERIFY(!QFile::exists("BEN.ans"));
     }
 
     void startingAnewKeepsAnEarlierFileAside()

@@ -159,12 +159,22 @@ Read forEachRecord(const QByteArray &fileName,
     return read;
 }
 
+static QByteArray linesOf(const QList<AnswerRecord> &records)
+{
+    QByteArray lines;
+    for (const AnswerRecord &record : records) {
+        lines += formatRecord(record) + "\r\n";
+    }
+    return lines;
+}
+
 FileResult startAnew(const QByteArray &student)
 {
     if (!history::isSafeStudentName(student)) {
         return unsafeName(student);
     }
-    return recordfile::create(fileNameFor(student), recordfile::Start::OnFirstAppend);
+    return recordfile::create(fileNameFor(student), recordfile::Start::OnFirstAppend,
+                              {history::fileNameFor(student)});
 }
 
 FileResult append(const QByteArray &student, const QList<AnswerRecord> &records)
@@ -175,11 +185,22 @@ FileResult append(const QByteArray &student, const QList<AnswerRecord> &records)
     if (records.isEmpty()) {
         return FileResult::success();
     }
-    QByteArray lines;
-    for (const AnswerRecord &record : records) {
-        lines += formatRecord(record) + "\r\n";
+    return recordfile::append(fileNameFor(student), linesOf(records),
+                              {history::fileNameFor(student)});
+}
+
+FileResult appendSheet(const QByteArray &student, const HistoryRecord &result,
+                       const QList<AnswerRecord> &records)
+{
+    if (!history::isSafeStudentName(student)) {
+        return unsafeName(student);
     }
-    return recordfile::append(fileNameFor(student), lines);
+    const QByteArray historyFile = history::fileNameFor(student);
+    QList<recordfile::Lines> files {{historyFile, history::formatRecord(result) + "\r\n"}};
+    if (!records.isEmpty()) {
+        files.append({fileNameFor(student), linesOf(records)});
+    }
+    return recordfile::appendAll(files, {historyFile});
 }
 
 } // namespace answerlog

@@ -78,7 +78,12 @@ Read forEachRecord(const QByteArray &fileName,
 // new one.
 FileResult startAnew(const QByteArray &student);
 // Appends the lines of one checked sheet in one write, creating the file when missing. A
-// write that fails leaves the file as it was; no records write nothing.
+// write that fails leaves the file as it was; no records write nothing. Like every change of
+// a student's record of answers, under the lock of the student's history.
 FileResult append(const QByteArray &student, const QList<AnswerRecord> &records);
+// A checked sheet's result line and its answers, under that one lock: the history first, and
+// the answers only when it was written.
+FileResult appendSheet(const QByteArray &student, const HistoryRecord &result,
+                       const QList<AnswerRecord> &records);
 
 } // namespace answerlog

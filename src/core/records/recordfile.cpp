@@ -21,9 +21,9 @@ static QByteArray nextBackupName(const QByteArray &fileName)
     }
 }
 
-FileResult create(const QByteArray &fileName, Start start)
+FileResult create(const QByteArray &fileName, Start start, const Lock &held)
 {
-    FileLock lock(fileName);
+    FileLock lock(held.fileName.isEmpty() ? fileName : held.fileName);
     if (const FileResult locked = lock.lock(); !locked.ok) {
         return locked;
     }
@@ -65,14 +65,9 @@ static bool endsWithLineEnd(int fd, qint64 size)
     return last == '\n' || last == '\r';
 }
 
-FileResult append(const QByteArray &fileName, QByteArrayView lines)
+// Appends with the file's lock held by the caller.
+static FileResult appendLocked(const QByteArray &fileName, QByteArrayView lines)
 {
-    // Held while the size is measured, the lines written and, on failure, cut off again, so
-    // that no other program's record is cut with them.
-    FileLock lock(fileName);
-    if (const FileResult locked = lock.lock(); !locked.ok) {
-        return locked;
-    }
     datafile::Opened opened = datafile::openForAppending(fileName);
     if (opened.status != datafile::Opened::Ok) {
         return FileResult::failure(opened.message);
@@ -102,6 +97,28 @@ FileResult append(const QByteArray &fileName, QByteArrayView lines)
     file.close();
     if (file.error() != QFileDevice::NoError) {
         return FileResult::writeFailure(shown, file.errorString());
+    }
+    return FileResult::success();
+}
+
+FileResult append(const QByteArray &fileName, QByteArrayView lines, const Lock &lock)
+{
+    return appendAll({{fileName, lines.toByteArray()}},
+                     {lock.fileName.isEmpty() ? fileName : lock.fileName});
+}
+
+FileResult appendAll(const QList<Lines> &files, const Lock &held)
+{
+    // Held while the size is measured, the lines written and, on failure, cut off again, so
+    // that no other program's record is cut with them.
+    FileLock lock(held.fileName);
+    if (const FileResult locked = lock.lock(); !locked.ok) {
+        return locked;
+    }
+    for (const Lines &file : files) {
+        if (const FileResult appended = appendLocked(file.fileName, file.lines); !appended.ok) {
+            return appended;
+        }
     }
     return FileResult::success();
 }

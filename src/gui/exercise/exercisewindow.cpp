@@ -354,16 +354,12 @@ void ExerciseWindow::recordResult()
     if (!student) {
         return;
     }
+    // The result line, and each answer beside it for the fact view and review sheets.
     const QDateTime checkedAt = ui::now();
-    const FileResult appended = history::append(*student, m_sheet.resultRecord(checkedAt));
+    const FileResult appended = answerlog::appendSheet(*student, m_sheet.resultRecord(checkedAt),
+                                                       m_sheet.answerRecords(checkedAt));
     if (!appended.ok) {
         ui::warn(this, appended.message);
-        return;
-    }
-    // Each answer beside the sheet's result, for the fact view and review sheets.
-    const FileResult answered = answerlog::append(*student, m_sheet.answerRecords(checkedAt));
-    if (!answered.ok) {
-        ui::warn(this, answered.message);
     }
 }
 
