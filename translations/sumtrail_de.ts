@@ -365,7 +365,7 @@
     <message>
         <location line="+1" />
         <source>Main Menu</source>
-        <translation>Hauptmenü</translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <location line="+3" />
@@ -455,7 +455,7 @@
     <message>
         <location line="+2" />
         <source>Review</source>
-        <translation>Wiederholung</translation>
+        <translation>Üben</translation>
     </message>
     <message>
         <location line="+158" />
@@ -1173,7 +1173,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
     <message>
         <location line="+1" />
         <source>Export...</source>
-        <translation>Exportieren...</translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <location line="+3" />

@@ -355,7 +355,7 @@
     <message>
         <location line="+1" />
         <source>HELP ME</source>
-        <translation>AYÚDAME</translation>
+        <translation>AYUDA</translation>
     </message>
     <message>
         <location line="+4" />
@@ -455,7 +455,7 @@
     <message>
         <location line="+2" />
         <source>Review</source>
-        <translation>Repaso</translation>
+        <translation>Repite</translation>
     </message>
     <message>
         <location line="+158" />
@@ -809,7 +809,7 @@ Puede haber quedado parte del resultado al final: %3.</translation>
         <location line="+11" />
         <location line="+13" />
         <source>Student Name</source>
-        <translation>Nombre del alumno</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="-23" />

@@ -450,12 +450,12 @@
     <message>
         <location line="+14" />
         <source>Level %1</source>
-        <translation>Niveau %1</translation>
+        <translation>Niv. %1</translation>
     </message>
     <message>
         <location line="+2" />
         <source>Review</source>
-        <translation>Révision</translation>
+        <translation>Revoir</translation>
     </message>
     <message>
         <location line="+158" />
