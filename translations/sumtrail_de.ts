@@ -173,12 +173,12 @@
     <message>
         <location line="+1" />
         <source>Question</source>
-        <translation>Aufgabe</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <location line="+3" />
         <source>carry</source>
-        <translation>Übertrag</translation>
+        <translation>Übtr.</translation>
     </message>
     <message>
         <location line="+5" />

@@ -173,12 +173,12 @@
     <message>
         <location line="+1" />
         <source>Question</source>
-        <translation>Pregunta</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <location line="+3" />
         <source>carry</source>
-        <translation>llevada</translation>
+        <translation>llevo</translation>
     </message>
     <message>
         <location line="+5" />
@@ -365,7 +365,7 @@
     <message>
         <location line="+1" />
         <source>Main Menu</source>
-        <translation>Menú principal</translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <location line="+3" />
@@ -988,7 +988,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
     <message>
         <location line="+1" />
         <source>MAIN MENU</source>
-        <translation>MENÚ</translation>
+        <translation>MENÚ PRINCIPAL</translation>
     </message>
     <message>
         <location line="+3" />

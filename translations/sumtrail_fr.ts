@@ -178,7 +178,7 @@
     <message>
         <location line="+3" />
         <source>carry</source>
-        <translation>retenue</translation>
+        <translation>ret.</translation>
     </message>
     <message>
         <location line="+5" />
@@ -365,7 +365,7 @@
     <message>
         <location line="+1" />
         <source>Main Menu</source>
-        <translation>Menu principal</translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <location line="+3" />
@@ -988,7 +988,7 @@ La liste des élèves n'a pas pu être rétablie non plus : elle contient %3 sa
     <message>
         <location line="+1" />
         <source>MAIN MENU</source>
-        <translation>MENU</translation>
+        <translation>MENU PRINCIPAL</translation>
     </message>
     <message>
         <location line="+3" />
