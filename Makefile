@@ -33,7 +33,7 @@ package: build
 # The screenshots of docs/screenshots, taken by the program itself under a private X server.
 screenshots: build
 	@scripts/install-deps run screenshots
-	@scripts/take-screenshots $(BUILD_DIR) docs/screenshots
+	@scripts/take-screenshots $(BUILD_DIR) docs/screenshots 1 de fr es
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # with warnings as errors (as CI runs it).

@@ -1,6 +1,7 @@
 #include "core/records/filesizelimit.h"
 #include "core/records/session.h"
 #include "gui/base/fonts.h"
+#include "gui/base/language.h"
 #include "gui/base/startupprobe.h"
 #include "gui/menu/mainmenu.h"
 
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     // The main menu decides when the program ends: closing it closes every window.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
+    // The system's language where there is a translation of it, English otherwise.
+    const ui::Language language;
 
     Session session;
     auto *menu = new MainMenu(session);

@@ -21,6 +21,8 @@ for p in libqt6widgets6 libqt6printsupport6 libqt6charts6 qt6-qpa-plugins fonts-
     fonts-symbola fonts-dejavu-core; do
     grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "package does not depend on $p: $depends"
 done
+grep -qw qt6-translations-l10n <<<"$(dpkg-deb -f "$deb" Recommends)" \
+    || fail "package does not recommend qt6-translations-l10n"
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "package section is not education"
 
 dpkg -x "$deb" "$scratch/root"

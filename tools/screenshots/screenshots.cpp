@@ -3,6 +3,7 @@
 // an X server (scripts/take-screenshots starts a private one).
 #include "core/records/session.h"
 #include "gui/base/fonts.h"
+#include "gui/base/language.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/menu/mainmenu.h"
 #include "gui/print/printwindow.h"
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -37,9 +39,10 @@ bool write(const QString &name, const QByteArray &bytes)
 class Shooter
 {
 public:
-    Shooter(QString folder, QSizeF stretch)
+    Shooter(QString folder, QSizeF stretch, QString suffix)
         : m_folder(std::move(folder))
         , m_stretch(stretch)
+        , m_suffix(std::move(suffix))
     {
     }
 
@@ -57,7 +60,7 @@ public:
             std::fprintf(stderr, "screenshots: %s never showed\n", name);
         }
         QTest::qWait(150); // lets the last paint reach the screen
-        const QString path = QDir(m_folder).filePath(QString::fromLatin1(name) + ".png");
+        const QString path = QDir(m_folder).filePath(QString::fromLatin1(name) + m_suffix + ".png");
         if (window->grab().save(path)) {
             std::printf("%s\n", qPrintable(path));
             std::fflush(stdout);
@@ -71,6 +74,7 @@ public:
 private:
     QString m_folder;
     QSizeF m_stretch;
+    QString m_suffix;
     bool m_failed = false;
 };
 
@@ -117,18 +121,37 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("sumtrail"));
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
-    // --stretch WxH resizes every window by those factors before it is shot.
+    // --stretch WxH resizes every window by those factors before it is shot; --language LL
+    // shows the windows in that translation, each picture named NAME-LL.png.
     QSizeF stretch(1, 1);
-    if (argc == 4 && qstrcmp(argv[2], "--stretch") == 0) {
-        const QList<QByteArray> factors = QByteArray(argv[3]).split('x');
-        if (factors.size() == 2) {
-            stretch = QSizeF(factors[0].toDouble(), factors[1].toDouble());
+    QString language;
+    const QStringList args = QApplication::arguments();
+    bool usage = args.size() < 2;
+    for (int i = 2; i < args.size(); i += 2) {
+        const QString value = args.value(i + 1);
+        if (args.at(i) == QLatin1String("--stretch")) {
+            const QStringList factors = value.split('x');
+            stretch = factors.size() == 2 ? QSizeF(factors[0].toDouble(), factors[1].toDouble())
+                                          : QSizeF();
+        } else if (args.at(i) == QLatin1String("--language") && !value.isEmpty()) {
+            language = value;
+        } else {
+            usage = true;
         }
-        argc = 2;
     }
-    if (argc != 2 || stretch.isEmpty()) {
-        std::fprintf(stderr, "usage: sumtrail_screenshots OUTPUT_FOLDER [--stretch WxH]\n");
+    if (usage || stretch.isEmpty()) {
+        std::fprintf(stderr,
+                     "usage: sumtrail_screenshots OUTPUT_FOLDER [--stretch WxH] "
+                     "[--language LL]\n");
         return 2;
+    }
+    std::optional<ui::Language> translation;
+    if (!language.isEmpty()) {
+        translation.emplace(QLocale(language));
+        if (!translation->translated()) {
+            std::fprintf(stderr, "screenshots: no translation for %s\n", qPrintable(language));
+            return 2;
+        }
     }
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     if (!QDir().mkpath(output)) {
@@ -174,7 +197,7 @@ int main(int argc, char *argv[])
         }
     }
     write(QStringLiteral("Amira.ans"), answers);
-    Shooter shooter(output, stretch);
+    Shooter shooter(output, stretch, language.isEmpty() ? QString() : '-' + language);
 
     Session session;
     auto *menu = new MainMenu(session);

@@ -17,9 +17,10 @@ QString displayName(const QByteArray &name)
     return StudentList::displayName(name);
 }
 
+// The context is the namespace's, as lupdate finds it for these calls.
 static QString tr(const char *text)
 {
-    return QCoreApplication::translate("FileResult", text);
+    return QCoreApplication::translate("datafile", text);
 }
 
 QString readFailure(const QByteArray &name, const QString &reason)

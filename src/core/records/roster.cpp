@@ -192,14 +192,15 @@ QString problemToTell(const ReadResult &read)
         if (!message.isEmpty()) {
             message += QLatin1Char('\n');
         }
-        message
-            += QCoreApplication::translate(
-                   "FileResult",
-                   "%n line(s) of the file \"%1\" are too long to be "
-                   "names: they are not listed, and a change of the "
-                   "list leaves them out.",
-                   nullptr, int(qMin(read.skippedLines, qint64(std::numeric_limits<int>::max()))))
-                   .arg(QString::fromLatin1(FileName));
+        // Counted apart: lupdate's parser loops on a template's angle brackets among the
+        // arguments of translate().
+        const int skipped = int(qMin(read.skippedLines, qint64(std::numeric_limits<int>::max())));
+        message += QCoreApplication::translate("FileResult",
+                                               "%n line(s) of the file \"%1\" are too long to be "
+                                               "names: they are not listed, and a change of the "
+                                               "list leaves them out.",
+                                               nullptr, skipped)
+                       .arg(QString::fromLatin1(FileName));
     }
     return message;
 }

@@ -164,14 +164,13 @@ QString trendMark(std::optional<Trend> trend)
 
 QString trendWords(std::optional<Trend> trend)
 {
-    const auto tr
-        = [](const char *text) { return QCoreApplication::translate("ClassOverviewModel", text); };
+    // Written out: outside a member function lupdate would not know the context of a tr().
     if (!trend) {
         return {};
     }
-    return *trend == Trend::Up  ? tr(", rising")
-        : *trend == Trend::Down ? tr(", falling")
-                                : tr(", steady");
+    return *trend == Trend::Up  ? QCoreApplication::translate("ClassOverviewModel", ", rising")
+        : *trend == Trend::Down ? QCoreApplication::translate("ClassOverviewModel", ", falling")
+                                : QCoreApplication::translate("ClassOverviewModel", ", steady");
 }
 } // namespace
 

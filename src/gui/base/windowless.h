@@ -74,7 +74,9 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString &text);
+    Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
+    bool wordWrap() const { return m_wordWrap; }
     void setWordWrap(bool wrap);
     // Unset (invalid): the container's text colour, and no background.
     void setForeColour(const QColor &colour);

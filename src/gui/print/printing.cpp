@@ -94,8 +94,6 @@ FileResult toPdfFile(const QString &path, const QString &title, const Page &page
 
 void printOrSavePdf(QWidget *parent, const Document &document, const Page &page)
 {
-    const auto tr
-        = [](const char *text) { return QCoreApplication::translate("PrintWindow", text); };
     const PrintResult printed = toDefaultPrinter(document.title, page);
     if (printed.status == Status::Printed) {
         return;
