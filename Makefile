@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The sumtrail authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Entry points: `make run` and `make test`; each target installs first what it needs of
 # Debian's packages (scripts/install-deps), and nothing more.
 BUILD_DIR ?= build

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record of answers at work: opening the fact view of a student with 100,000 answers,
 // opening the class overview of 500 students with a year of sheets each, and what the record
 // adds to checking a sheet, each against the floor of plainly reading or writing the same

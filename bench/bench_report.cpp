@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens the report window on a history of a million records and scrolls to its end,
 // against the floor of merely reading the same file line by line.
 

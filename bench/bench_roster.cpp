@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A roster of 10,000 students: loading it into the main menu's list, adding one (sorted
 // insert and one atomic save) and deleting one, against the floor of reading the file
 // and of writing it once.

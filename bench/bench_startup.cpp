@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the program against the floor of a bare Qt Widgets program with one window
 // of the main menu's size and a dozen buttons: wall time from starting the process to the
 // window painted and the event loop idle, and peak resident memory, offscreen and under a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening each window from its button to painted, and one resize of the print window and
 // of the exercise window, against a bare window of the same size with a dozen buttons.
 

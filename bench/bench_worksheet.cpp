@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worksheet: drawing 24 questions and writing the page as a PDF, against the floor of
 // a PDF page with one line of text; and the question generator with its duplicate test,
 // per question for sets of 16, 24 and 122, against one draw without the test.

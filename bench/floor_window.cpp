@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start-up benchmark: the least a Qt Widgets program does to show one
 // window of the main menu's size with a dozen buttons. Built by the same build as the
 // program, linking Qt Widgets only.

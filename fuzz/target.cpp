@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One libFuzzer target per property; FUZZ_PROPERTY names the property this one checks.
 #include "properties.h"
 

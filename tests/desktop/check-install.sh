@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sumtrail authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch root and checks what a desktop needs from it: the
 # program, a valid menu entry under Education that starts the launcher, the icon, valid
 # AppStream metadata, and a launcher that starts the program in ~/sumtrail.

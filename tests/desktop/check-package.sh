@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sumtrail authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from the build folder and unpacks it into a scratch root: it
 # must declare the Qt, chart, print and font packages and carry the program, its menu
 # entry, icon, metadata and launcher under /usr.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The sumtrail authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The layers as the includes show them: the domain (src/core) includes nothing of the
 windows (src/gui), no source includes main() (src/app), and no folder includes a folder
 that includes it back, directly or through others."""

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/records/roster.h"
 #include "core/records/session.h"
 #include "gui/menu/mainmenu.h"

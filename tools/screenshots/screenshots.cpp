@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes the README's screenshots: drives the real windows through a short scripted run in
 // a scratch working directory and saves each window as the screen shows it. Run it under
 // an X server (scripts/take-screenshots starts a private one).
