@@ -8,6 +8,7 @@
 #include "gui/report/reportwindow.h"
 #include "support/testsupport.h"
 
+#include <QComboBox>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -187,6 +188,10 @@ private slots:
         const double ry = double(outer.height()) / design.height();
         QVERIFY2(qAbs(rx - ry) < 0.01,
                  QByteArray::number(rx) + " across, " + QByteArray::number(ry) + " down");
+        // A drop-down's frame and arrow do not shrink: it keeps the room its text needs.
+        for (const QComboBox *combo : window->findChildren<QComboBox *>()) {
+            QVERIFY2(combo->width() >= combo->sizeHint().width(), qPrintable(combo->objectName()));
+        }
         // As large as fits: against the screen's edges one way or the other.
         QVERIFY2(outer.width() >= room.width() - 2 || outer.height() >= room.height() - 2,
                  describe(frameOf(window)) + " in " + describe(room));
