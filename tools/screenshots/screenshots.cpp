@@ -20,9 +20,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -74,6 +76,33 @@ private:
     bool m_failed = false;
 };
 
+// The whole screen once the window manager has framed the window and stopped moving it:
+// the window as it opens, frame and title bar included, and the room around it.
+bool shootScreen(QWidget *window, const QString &path)
+{
+    if (!QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "screenshots: %s never showed\n", qPrintable(path));
+    }
+    const QWindow *handle = window->windowHandle();
+    if (!QTest::qWaitFor([&] { return handle->frameGeometry() != window->geometry(); }, 3000)) {
+        std::fprintf(stderr, "screenshots: %s never framed\n", qPrintable(path));
+    }
+    QRect last;
+    for (int still = 0, waited = 0; still < 4 && waited < 60; ++waited) {
+        QTest::qWait(50);
+        still = handle->frameGeometry() == last ? still + 1 : 0;
+        last = handle->frameGeometry();
+    }
+    QTest::qWait(150); // lets the last paint reach the screen
+    if (!window->screen()->grabWindow(0).save(path)) {
+        std::fprintf(stderr, "screenshots: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
 template<class T> T *child(QWidget *window, const char *name)
 {
     T *w = window->findChild<T *>(QString::fromLatin1(name));
@@ -117,17 +146,24 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("sumtrail"));
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
-    // --stretch WxH resizes every window by those factors before it is shot.
+    // --stretch WxH resizes every window by those factors before it is shot; --fit PREFIX
+    // takes only the whole screen as the main menu and an exercise open on it, under a
+    // window manager, into PREFIX-mainmenu.png and PREFIX-exercise.png.
     QSizeF stretch(1, 1);
+    QString fitPrefix;
     if (argc == 4 && qstrcmp(argv[2], "--stretch") == 0) {
         const QList<QByteArray> factors = QByteArray(argv[3]).split('x');
         if (factors.size() == 2) {
             stretch = QSizeF(factors[0].toDouble(), factors[1].toDouble());
         }
         argc = 2;
+    } else if (argc == 4 && qstrcmp(argv[2], "--fit") == 0) {
+        fitPrefix = QString::fromLocal8Bit(argv[3]);
+        argc = fitPrefix.isEmpty() ? 0 : 2;
     }
     if (argc != 2 || stretch.isEmpty()) {
-        std::fprintf(stderr, "usage: sumtrail_screenshots OUTPUT_FOLDER [--stretch WxH]\n");
+        std::fprintf(stderr,
+                     "usage: sumtrail_screenshots OUTPUT_FOLDER [--stretch WxH | --fit PREFIX]\n");
         return 2;
     }
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -180,6 +216,16 @@ int main(int argc, char *argv[])
     auto *menu = new MainMenu(session);
     menu->show();
     QTest::keyClick(child<QComboBox>(menu, "Combo1"), Qt::Key_Down);
+    if (!fitPrefix.isEmpty()) {
+        const QString prefix = QDir(output).filePath(fitPrefix);
+        bool shot = shootScreen(menu, prefix + QStringLiteral("-mainmenu.png"));
+        click(menu, "Command1");
+        ExerciseWindow *exercise = shown<ExerciseWindow>();
+        shot = shootScreen(exercise, prefix + QStringLiteral("-exercise.png")) && shot;
+        exercise->close();
+        menu->close();
+        return shot ? 0 : 1;
+    }
     shooter.shoot(menu, "mainmenu");
 
     QTimer::singleShot(0, [&shooter] {
