@@ -53,8 +53,9 @@ void Form::showEvent(QShowEvent *event)
     placeOnScreen();
     // The window manager frames the window after it is shown, when it likes: until then
     // the frame is a guess.
-    m_framePending = true;
+    m_lastFrame = QRect();
     m_settleTicks = 0;
+    m_stillTicks = 0;
     m_settleTimer.start();
 }
 
@@ -66,27 +67,24 @@ void Form::hideEvent(QHideEvent *event)
     }
 }
 
-void Form::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    settleWithFrame();
-}
-
 void Form::settleWithFrame()
 {
-    if (!m_framePending) {
-        return;
-    }
-    if (ui::frameOf(this) == geometry()) {
+    // Until the window manager has framed the window and stopped moving it, its frame and
+    // place are not final.
+    const QRect frame = ui::frameOf(this);
+    if (frame == geometry() || frame != m_lastFrame) {
+        m_lastFrame = frame;
+        m_stillTicks = 0;
         if (++m_settleTicks > SettleTicks) { // never framed: no window manager, or no frames
-            m_framePending = false;
             m_settleTimer.stop();
         }
         return;
     }
-    m_framePending = false;
+    if (++m_stillTicks < StillTicks) {
+        return;
+    }
     m_settleTimer.stop();
-    const QPoint border = geometry().topLeft() - ui::frameOf(this).topLeft();
+    const QPoint border = geometry().topLeft() - frame.topLeft();
     if (!m_hiddenAt) {
         // Framed for the first time: sized and placed again with the frame it has.
         fitScreen(ui::decoration(this));

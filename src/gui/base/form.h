@@ -42,19 +42,19 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Sizes the window for its design and the frame around it, no larger than the screen.
     void fitScreen(const QSize &decoration);
     // Moves the frame inside the screen's free area where it reaches out of it.
     void placeOnScreen();
-    // Once the window manager has framed the shown window: its size and place made good
-    // with the frame it really has.
+    // Once the window manager has framed the shown window and stopped moving it: its size
+    // and place made good with the frame it really has.
     void settleWithFrame();
 
     static constexpr int SettleTickMs = 50;
-    static constexpr int SettleTicks = 60;
+    static constexpr int SettleTicks = 60; // gives up after 3 s
+    static constexpr int StillTicks = 3; // the frame unchanged that long is final
 
     ui::FormControls m_controls;
     QSize m_openingOuterTwips;
@@ -62,7 +62,8 @@ private:
     QPointer<const QWidget> m_anchor;
     std::optional<QPoint> m_hiddenAt; // the client area's place when last hidden
     QTimer m_settleTimer;
+    QRect m_lastFrame;
     int m_settleTicks = 0;
-    bool m_framePending = false;
+    int m_stillTicks = 0;
     bool m_shownBefore = false;
 };

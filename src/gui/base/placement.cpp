@@ -99,14 +99,16 @@ QSize decoration(const QWidget *window)
 
 void moveClient(QWidget *window, const QPoint &clientTopLeft)
 {
-    // QWidget::move() on a hidden window whose platform window has not changed tells the
-    // window manager nothing, and it chooses a place of its own when the window is shown.
-    // The client area is placed instead: the window manager leaves it there, the frame
-    // around it.
-    if (QWindow *handle = window->windowHandle()) {
-        handle->setGeometry(QRect(clientTopLeft, window->size()));
+    const QRect wanted(clientTopLeft, window->size());
+    QWindow *handle = window->windowHandle();
+    if (handle && wanted == window->geometry()) {
+        // Asked for the place it already has, QWidget tells the window manager nothing, and
+        // a window shown again is placed anew, where the window manager likes. The platform
+        // window passes the place on.
+        handle->setGeometry(wanted);
     } else {
-        window->setGeometry(QRect(clientTopLeft, window->size()));
+        // The client area is placed, where the window manager leaves it, the frame around it.
+        window->setGeometry(wanted);
     }
 }
 
