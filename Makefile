@@ -34,10 +34,12 @@ package: build
 	@scripts/install-deps package
 	@cmake --build $(BUILD_DIR) --target package
 
-# The screenshots of docs/screenshots, taken by the program itself under a private X server.
+# The screenshots of docs/screenshots, taken by the program itself under a private X server;
+# the fitted ones under Openbox on small and large screens at 100, 150 and 200 %.
 screenshots: build
 	@scripts/install-deps run screenshots
 	@scripts/take-screenshots $(BUILD_DIR) docs/screenshots 1 de fr es
+	@scripts/take-screenshots --fitted $(BUILD_DIR) docs/screenshots
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # with warnings as errors (as CI runs it).

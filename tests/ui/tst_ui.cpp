@@ -63,6 +63,38 @@ private slots:
         QCOMPARE(beside(0, 0, 2000), QPoint(0, 0)); // wider than the screen: from its left edge
     }
 
+    void fittedSize_data()
+    {
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("fitted");
+        QTest::newRow("room to spare") << QSize(802, 599) << QSize(2560, 1560) << QSize(802, 599);
+        QTest::newRow("just fits") << QSize(802, 599) << QSize(802, 599) << QSize(802, 599);
+        QTest::newRow("too tall at 150 %") << QSize(802, 599) << QSize(911, 512) << QSize(685, 512);
+        QTest::newRow("too wide and tall at 200 %")
+            << QSize(802, 599) << QSize(640, 512) << QSize(640, 478);
+        QTest::newRow("too wide only") << QSize(1000, 300) << QSize(800, 600) << QSize(800, 240);
+    }
+    // Both sides shrink by the same factor, and no more than the screen asks.
+    void fittedSize()
+    {
+        QFETCH(QSize, design);
+        QFETCH(QSize, available);
+        QFETCH(QSize, fitted);
+        QCOMPARE(ui::fittedSize(design, available), fitted);
+    }
+
+    void keptInside()
+    {
+        const QRect screen(0, 0, 1366, 728);
+        const QSize frame(802, 599);
+        QCOMPARE(ui::keptInside({100, 50}, frame, screen), QPoint(100, 50)); // already inside
+        QCOMPARE(ui::keptInside({700, 50}, frame, screen), QPoint(564, 50)); // off the right
+        QCOMPARE(ui::keptInside({-30, 300}, frame, screen), QPoint(0, 129)); // off left, bottom
+        QCOMPARE(ui::keptInside({10, 10}, frame, {1366, 40, 1366, 728}), QPoint(1366, 40));
+        QCOMPARE(ui::keptInside({90, 90}, QSize(2000, 900), screen), QPoint(0, 0)); // too large
+    }
+
     void fontsScaleByTheSmallerFactorRoundedDown()
     {
         const auto points = [](int design, float rx, float ry) {

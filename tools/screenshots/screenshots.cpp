@@ -25,9 +25,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <optional>
@@ -82,6 +84,33 @@ private:
     bool m_failed = false;
 };
 
+// The whole screen once the window manager has framed the window and stopped moving it:
+// the window as it opens, frame and title bar included, and the room around it.
+bool shootScreen(QWidget *window, const QString &path)
+{
+    if (!QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "screenshots: %s never showed\n", qPrintable(path));
+    }
+    const QWindow *handle = window->windowHandle();
+    if (!QTest::qWaitFor([&] { return handle->frameGeometry() != window->geometry(); }, 3000)) {
+        std::fprintf(stderr, "screenshots: %s never framed\n", qPrintable(path));
+    }
+    QRect last;
+    for (int still = 0, waited = 0; still < 4 && waited < 60; ++waited) {
+        QTest::qWait(50);
+        still = handle->frameGeometry() == last ? still + 1 : 0;
+        last = handle->frameGeometry();
+    }
+    QTest::qWait(150); // lets the last paint reach the screen
+    if (!window->screen()->grabWindow(0).save(path)) {
+        std::fprintf(stderr, "screenshots: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
 template<class T> T *child(QWidget *window, const char *name)
 {
     T *w = window->findChild<T *>(QString::fromLatin1(name));
@@ -126,9 +155,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutes();
     // --stretch WxH resizes every window by those factors before it is shot; --language LL
-    // shows the windows in that translation, each picture named NAME-LL.png.
+    // shows the windows in that translation, each picture named NAME-LL.png; --fit PREFIX
+    // takes only the whole screen as the main menu and an exercise open on it, under a
+    // window manager, into PREFIX-mainmenu.png and PREFIX-exercise.png.
     QSizeF stretch(1, 1);
     QString language;
+    QString fitPrefix;
     const QStringList args = QApplication::arguments();
     bool usage = args.size() < 2;
     for (int i = 2; i < args.size(); i += 2) {
@@ -139,6 +171,8 @@ int main(int argc, char *argv[])
                                           : QSizeF();
         } else if (args.at(i) == QLatin1String("--language") && !value.isEmpty()) {
             language = value;
+        } else if (args.at(i) == QLatin1String("--fit") && !value.isEmpty()) {
+            fitPrefix = value;
         } else {
             usage = true;
         }
@@ -146,7 +180,7 @@ int main(int argc, char *argv[])
     if (usage || stretch.isEmpty()) {
         std::fprintf(stderr,
                      "usage: sumtrail_screenshots OUTPUT_FOLDER [--stretch WxH] "
-                     "[--language LL]\n");
+                     "[--language LL] [--fit PREFIX]\n");
         return 2;
     }
     std::optional<ui::Language> translation;
@@ -207,6 +241,16 @@ int main(int argc, char *argv[])
     auto *menu = new MainMenu(session);
     menu->show();
     QTest::keyClick(child<QComboBox>(menu, "Combo1"), Qt::Key_Down);
+    if (!fitPrefix.isEmpty()) {
+        const QString prefix = QDir(output).filePath(fitPrefix);
+        bool shot = shootScreen(menu, prefix + QStringLiteral("-mainmenu.png"));
+        click(menu, "Command1");
+        ExerciseWindow *exercise = shown<ExerciseWindow>();
+        shot = shootScreen(exercise, prefix + QStringLiteral("-exercise.png")) && shot;
+        exercise->close();
+        menu->close();
+        return shot ? 0 : 1;
+    }
     shooter.shoot(menu, "mainmenu");
 
     QTimer::singleShot(0, [&shooter] {

@@ -10,15 +10,45 @@
 
 class QWidget;
 
-// Where a window opens beside another one, kept on the screen.
+// Where a window opens and how large, kept on the screen: beside another window, where it
+// was when it was last hidden, and never larger than the screen's free area.
 namespace ui {
+
+// False on the offscreen platform, whose one screen is a fixed 800 x 600 in memory: windows
+// there keep their design size and place, as the tests and the grabs of them expect.
+bool screensAreReal();
 
 // The top-left corner for a window frame of frameSize beside anchorFrame: on its right
 // when that fits on the screen, else on its left, else against the screen's right edge;
 // level with the anchor's top as far as the screen allows.
 QPoint besidePosition(const QRect &anchorFrame, const QSize &frameSize, const QRect &available);
 
-// Moves a top-level window, not yet shown, beside another that is.
+// The outer size a window of that design opens at: the design's own where it fits, else the
+// largest that fits with both sides shrunk by the same factor.
+QSize fittedSize(const QSize &designOuter, const QSize &available);
+
+// The nearest top-left corner to `wanted` that keeps a frame of that size inside the
+// available area (from its top-left corner when it is larger).
+QPoint keptInside(const QPoint &wanted, const QSize &frameSize, const QRect &available);
+
+// What the window manager adds around a top-level window (frame and title bar): known once
+// the window has been shown; until then, what it added around another shown window of the
+// program, the best guess there is.
+QSize decoration(const QWidget *window);
+
+// A top-level window's frame, title bar included, as the window manager last told it.
+QRect frameOf(const QWidget *window);
+
+// Puts a top-level window's client area at that point, also while the window is hidden: the
+// window manager is told the position when the window is shown, instead of choosing one of
+// its own.
+void moveClient(QWidget *window, const QPoint &clientTopLeft);
+
+// Puts a top-level window's frame, title bar included, at that point, also while the window
+// is hidden (its frame then guessed from another window's).
+void moveFrame(QWidget *window, const QPoint &frameTopLeft);
+
+// Moves a top-level window beside another that is shown.
 void placeBeside(QWidget *window, const QWidget *anchor);
 
 } // namespace ui

@@ -86,11 +86,17 @@ void ExerciseLayout::apply(QSize outerTwips) const
             ui::setFontPoints(p.control, fontSize(f.fy, p.baseFont));
         }
         int height = down(f.fy, p.design.height());
+        int width = down(f.fx, p.design.width());
         if (auto *combo = qobject_cast<QComboBox *>(p.control)) {
             height = ui::pixelsToTwips(combo->sizeHint().height()); // follows its font
+            // Its frame and arrow do not shrink with the window: made smaller than designed
+            // (a small screen), it keeps the width its text needs.
+            if (f.fx < 1) {
+                width = qMax(width, ui::pixelsToTwips(combo->sizeHint().width()));
+            }
         }
         ui::setGeometryTwips(p.control, down(f.fx, p.design.left()), down(f.fy, p.design.top()),
-                             down(f.fx, p.design.width()), height);
+                             width, height);
     }
 
     const int length = nearest(f.fx, m_lineLength);

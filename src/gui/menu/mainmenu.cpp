@@ -7,7 +7,6 @@
 #include "core/records/roster.h"
 #include "core/records/session.h"
 #include "gui/base/msgbox.h"
-#include "gui/base/placement.h"
 #include "gui/exercise/exercisewindow.h"
 #include "gui/plugins/pluginloader.h"
 #include "gui/plugins/printwindowinterface.h"
@@ -313,7 +312,7 @@ void MainMenu::openReport()
     if (opening) {
         m_report = new ReportWindow(m_session);
         connect(m_report, &Form::closed, this, [this] { m_report = nullptr; });
-        ui::placeBeside(m_report, this);
+        m_report->openBeside(this);
     }
     m_report->show();
     m_report->raise();

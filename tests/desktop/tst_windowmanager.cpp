@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 The sumtrail authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The windows under a real window manager, on a private X server that scripts/run-tests
+// starts with Openbox: where they open, where they come back, and that each fits the screen.
+// Each CTest entry names the screen (SUMTRAIL_WM_SCREEN) and the scale (QT_SCALE_FACTOR).
+#include "gui/base/placement.h"
+#include "gui/base/twips.h"
+#include "gui/exercise/exercisewindow.h"
+#include "gui/menu/mainmenu.h"
+#include "gui/report/reportwindow.h"
+#include "support/testsupport.h"
+
+#include <QComboBox>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdio>
+#include <optional>
+
+using namespace testsupport;
+
+namespace {
+
+// The frame as the window manager last told it; QWidget::frameGeometry() may keep an older
+// one for a window shown again.
+QRect frameOf(const QWidget *window)
+{
+    return window->windowHandle() ? window->windowHandle()->frameGeometry() : QRect();
+}
+
+// Waits until the window is mapped, framed by the window manager and no longer moving.
+bool settled(QWidget *window)
+{
+    if (!QTest::qWaitForWindowExposed(window)) {
+        qWarning() << "never exposed" << window;
+        return false;
+    }
+    if (!QTest::qWaitFor([window] { return frameOf(window) != window->geometry(); }, 3000)) {
+        qWarning() << "never framed" << window << window->geometry() << frameOf(window)
+                   << window->isVisible();
+        return false;
+    }
+    QRect last = frameOf(window);
+    for (int still = 0, waited = 0; still < 8 && waited < 80; ++waited) {
+        QTest::qWait(50);
+        still = frameOf(window) == last ? still + 1 : 0;
+        last = frameOf(window);
+    }
+    return true;
+}
+
+QRect available(const QWidget *window)
+{
+    return window->screen()->availableGeometry();
+}
+
+QByteArray describe(const QRect &r)
+{
+    return QByteArray::number(r.width()) + 'x' + QByteArray::number(r.height()) + '+'
+        + QByteArray::number(r.x()) + '+' + QByteArray::number(r.y());
+}
+
+// Fails the test when the window's frame reaches outside the screen's available area.
+#define VERIFY_ON_SCREEN(window)                                                                   \
+    QVERIFY2(available(window).contains(frameOf(window)),                                          \
+             describe(frameOf(window)) + " outside " + describe(available(window)))
+
+} // namespace
+
+class tst_windowmanager : public QObject
+{
+    Q_OBJECT
+    std::optional<WindowGround> m_ground;
+private slots:
+    void init() { m_ground.emplace(); }
+    void cleanup()
+    {
+        QVERIFY(closeEveryWindow());
+        m_ground.reset();
+    }
+
+    void menuComesBackWhereItWas()
+    {
+        MainMenu *menu = openMenu(1);
+        QVERIFY(settled(menu));
+        VERIFY_ON_SCREEN(menu);
+        for (const bool movedByUser : {false, true}) {
+            if (movedByUser) {
+                // Somewhere else on the screen, as a user drags it.
+                const QRect room = available(menu);
+                const QSize frame = frameOf(menu).size();
+                const QPoint to = room.topLeft()
+                    + QPoint(qMin(23, room.width() - frame.width()),
+                             qMin(17, room.height() - frame.height()));
+                QVERIFY(to != frameOf(menu).topLeft());
+                ui::moveFrame(menu, to);
+                QTRY_VERIFY2((frameOf(menu).topLeft() - to).manhattanLength() <= 1,
+                             describe(frameOf(menu)));
+            }
+            const QRect before = frameOf(menu);
+            click(menu, "Command1");
+            auto *exercise = shownWindow<ExerciseWindow>();
+            QVERIFY(exercise);
+            QVERIFY(settled(exercise));
+            VERIFY_ON_SCREEN(exercise);
+            click(exercise, "cmdMenu");
+            QTRY_VERIFY(menu->isVisible());
+            QVERIFY(settled(menu));
+            // At 150 % a logical pixel is one device pixel or two: one either way is as near
+            // as a position can be given.
+            QTRY_VERIFY2((frameOf(menu).topLeft() - before.topLeft()).manhattanLength() <= 1,
+                         describe(frameOf(menu)) + " instead of " + describe(before));
+            QCOMPARE(frameOf(menu).size(), before.size());
+        }
+    }
+
+    void reportOpensBesideTheMenu()
+    {
+        MainMenu *menu = openMenu(1);
+        QVERIFY(settled(menu));
+        click(menu, "Command4");
+        auto *report = shownWindow<ReportWindow>();
+        QVERIFY(report);
+        QVERIFY(settled(report));
+        VERIFY_ON_SCREEN(report);
+        QCOMPARE(report->screen(), menu->screen());
+        const QRect menuFrame = frameOf(menu);
+        const QRect reportFrame = frameOf(report);
+        QCOMPARE(reportFrame.topLeft(),
+                 ui::besidePosition(menuFrame, reportFrame.size(), available(menu)));
+        if (menuFrame.width() + reportFrame.width() <= available(menu).width()) {
+            QVERIFY2(!reportFrame.intersects(menuFrame),
+                     describe(reportFrame) + " over " + describe(menuFrame));
+        }
+        // Closed and opened again, it comes back where it was.
+        click(report, "Command1");
+        QTRY_VERIFY(!shownWindow<ReportWindow>());
+        click(menu, "Command4");
+        report = shownWindow<ReportWindow>();
+        QVERIFY(report);
+        QVERIFY(settled(report));
+        QTRY_COMPARE(frameOf(report), reportFrame);
+    }
+
+    void windowsFitTheScreen_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QSize>("designOuterTwips"); // empty: the client's size is designed
+        QTest::addColumn<QSize>("designClientTwips");
+        QTest::newRow("main menu") << QByteArray() << QSize() << QSize(12000, 8610);
+        QTest::newRow("exercise") << QByteArray("Command1") << QSize(12120, 9120) << QSize();
+        QTest::newRow("report") << QByteArray("Command4") << QSize() << QSize(12000, 8610);
+    }
+
+    // At design size where the screen has room; else as large as fits, in proportion.
+    void windowsFitTheScreen()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QSize, designOuterTwips);
+        QFETCH(QSize, designClientTwips);
+        QWidget *window = openMenu(1);
+        if (!button.isEmpty()) {
+            QVERIFY(settled(window));
+            QWidget *menu = window;
+            click(menu, button);
+            window = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w != menu && w->isVisible() && w->inherits("Form")) {
+                    window = w;
+                }
+            }
+            QVERIFY(window);
+        }
+        QVERIFY(settled(window));
+        VERIFY_ON_SCREEN(window);
+        const QSize frame = frameOf(window).size() - window->size();
+        const QSize design = designOuterTwips.isEmpty()
+            ? QSize(ui::twipsToPixels(designClientTwips.width()),
+                    ui::twipsToPixels(designClientTwips.height()))
+                + frame
+            : QSize(ui::twipsToPixels(designOuterTwips.width()),
+                    ui::twipsToPixels(designOuterTwips.height()));
+        const QSize outer = frameOf(window).size();
+        const QRect room = available(window);
+        if (room.width() >= design.width() && room.height() >= design.height()) {
+            QCOMPARE(outer, design);
+            return;
+        }
+        const double rx = double(outer.width()) / design.width();
+        const double ry = double(outer.height()) / design.height();
+        QVERIFY2(qAbs(rx - ry) < 0.01,
+                 QByteArray::number(rx) + " across, " + QByteArray::number(ry) + " down");
+        // A drop-down's frame and arrow do not shrink: it keeps the room its text needs.
+        for (const QComboBox *combo : window->findChildren<QComboBox *>()) {
+            QVERIFY2(combo->width() >= combo->sizeHint().width(), qPrintable(combo->objectName()));
+        }
+        // As large as fits: against the screen's edges one way or the other.
+        QVERIFY2(outer.width() >= room.width() - 2 || outer.height() >= room.height() - 2,
+                 describe(frameOf(window)) + " in " + describe(room));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // run-tests gives each screen size its own X server with a window manager:
+    // SUMTRAIL_WM_DISPLAYS="1366x768=:91 1280x1024=:92 ...".
+    const QByteArray screen = qgetenv("SUMTRAIL_WM_SCREEN");
+    QByteArray display;
+    for (const QByteArray &entry : qgetenv("SUMTRAIL_WM_DISPLAYS").split(' ')) {
+        if (entry.startsWith(screen + '=')) {
+            display = entry.mid(screen.size() + 1);
+        }
+    }
+    if (screen.isEmpty() || display.isEmpty()) {
+        std::printf("SKIP: no X server with a window manager for %s (scripts/run-tests starts "
+                    "them)\n",
+                    screen.isEmpty() ? "this test" : screen.constData());
+        return 77;
+    }
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    tst_windowmanager test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_windowmanager.moc"
