@@ -470,15 +470,11 @@ int main(int argc, char **argv)
     }
 
     QCoreApplication app(argc, argv);
-    int runs = 5;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("--runs")) {
-        runs = args.at(2).toInt();
-    }
-    if (runs < 1) {
-        fprintf(stderr, "usage: bench_facts [--runs N]\n");
+    const std::optional<int> chosenRuns = bench::runsFromArguments(5);
+    if (!chosenRuns) {
         return 2;
     }
+    const int runs = *chosenRuns;
 
     QTemporaryDir dir;
     const QDir root(dir.path());

@@ -150,16 +150,12 @@ int main(int argc, char **argv)
     }
 
     QCoreApplication app(argc, argv);
-    int runs = 7;
-    const int students = 10000;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("--runs")) {
-        runs = args.at(2).toInt();
-    }
-    if (runs < 1) {
-        fprintf(stderr, "usage: bench_roster [--runs N]\n");
+    const std::optional<int> chosenRuns = bench::runsFromArguments(7);
+    if (!chosenRuns) {
         return 2;
     }
+    const int runs = *chosenRuns;
+    const int students = 10000;
     QTemporaryDir dir;
     StudentList sorted;
     sorted.setNames(makeNames(students));

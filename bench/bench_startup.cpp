@@ -186,15 +186,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    int runs = 9;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("--runs")) {
-        runs = args.at(2).toInt();
-    }
-    if (runs < 1) {
-        fprintf(stderr, "usage: bench_startup [--runs N]\n");
+    const std::optional<int> chosenRuns = bench::runsFromArguments(9);
+    if (!chosenRuns) {
         return 2;
     }
+    const int runs = *chosenRuns;
 
     // The program starts on a roster of a class; the floor's window takes the menu's size.
     QTemporaryDir dir;

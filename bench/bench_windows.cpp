@@ -299,15 +299,11 @@ int main(int argc, char **argv)
     }
 
     QCoreApplication app(argc, argv);
-    int runs = 7;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("--runs")) {
-        runs = args.at(2).toInt();
-    }
-    if (runs < 1) {
-        fprintf(stderr, "usage: bench_windows [--runs N]\n");
+    const std::optional<int> chosenRuns = bench::runsFromArguments(7);
+    if (!chosenRuns) {
         return 2;
     }
+    const int runs = *chosenRuns;
     QTemporaryDir dir;
     writeHistory(dir.path());
 

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -152,6 +153,21 @@ QString milliseconds(double seconds, int decimals)
 QString nanoseconds(double seconds)
 {
     return QString::number(seconds * 1e9, 'f', 1) + QStringLiteral(" ns");
+}
+
+std::optional<int> runsFromArguments(int defaultRuns)
+{
+    int runs = defaultRuns;
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--runs")) {
+        runs = args.at(2).toInt();
+    }
+    if (runs < 1) {
+        fprintf(stderr, "usage: %s [--runs N]\n",
+                qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+        return std::nullopt;
+    }
+    return runs;
 }
 
 } // namespace bench

@@ -51,6 +51,10 @@ double processCpuSeconds();
 // The load average over the last minute, to tell how busy the machine was.
 double loadAverage();
 
+// The number of runs, `defaultRuns` or as `--runs N` gives it; nothing, after saying how the
+// program is used, when the arguments are wrong.
+std::optional<int> runsFromArguments(int defaultRuns);
+
 QString megabytes(qint64 bytes);
 QString milliseconds(double seconds, int decimals = 1);
 QString nanoseconds(double seconds);
