@@ -100,7 +100,9 @@ private slots:
         std::printf("outcome: %s: %lld bytes opened in %lld ms, memory grew by %ld kB\n",
                     QTest::currentDataTag(), qlonglong(QFileInfo(file).size()), ms, grewKb);
         QFETCH(long, growthKb);
-        QVERIFY2(grewKb < growthKb, qPrintable(QString::number(grewKb) + " kB more"));
+        // The sanitizers' shadow of a million names' bytes is no measure of the program's.
+        QVERIFY2((SUMTRAIL_SANITIZED && size == 0) || grewKb < growthKb,
+                 qPrintable(QString::number(grewKb) + " kB more"));
     }
 
     // Sheet after sheet checked through the exercise window into one history: as many
