@@ -63,14 +63,8 @@ private slots:
             << question("3", 5, 2, " 007 ", true, 40) << at("3#5#2#007#right#40");
         QTest::newRow("a sign is no number")
             << question("3", 5, 2, "-7", false, 40) << at("3#5#2##wrong#40");
-        QTest::newRow("a point is no number")
-            << question("3", 5, 2, "7.0", true, 40) << at("3#5#2##right#40");
         QTest::newRow("ms clamped above")
             << question("4", 1, 2, "3", true, 1'000'000'000'000) << at("4#1#2#3#right#999999999");
-        QTest::newRow("ms below zero")
-            << question("4", 1, 2, "3", true, -5) << at("4#1#2#3#right#0");
-        QTest::newRow("afternoon") << question("5", 1, 2, "3", true, 7, QTime(15, 4, 5))
-                                   << QByteArray("12/7/2026 3:04:05 PM#5#1#2#3#right#7");
         QTest::newRow("midnight") << question("5", 1, 2, "3", true, 7, QTime(0, 0))
                                   << QByteArray("12/7/2026#5#1#2#3#right#7");
     }
@@ -97,6 +91,8 @@ private slots:
         QVERIFY(read.error.isEmpty());
     }
 
+    // One row for each field's rules; the fuzz target (answerLine) holds that no other line
+    // reads back.
     void badLinesAreSkippedAndCounted_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -105,25 +101,13 @@ private slots:
         QTest::newRow("six fields") << at("2#47#85#122#wrong");
         QTest::newRow("eight fields") << at("2#47#85#122#wrong#5300#1");
         QTest::newRow("kind 7") << at("7#47#85#122#wrong#5300");
-        QTest::newRow("kind 0") << at("0#47#85#122#wrong#5300");
         QTest::newRow("kind R0") << at("R0#47#85#122#wrong#5300");
-        QTest::newRow("kind R alone") << at("R#47#85#122#wrong#5300");
-        QTest::newRow("kind X") << at("X#47#85#122#wrong#5300");
-        QTest::newRow("kind 12") << at("12#47#85#122#wrong#5300");
         QTest::newRow("operand with letters") << at("2#4a#85#122#wrong#5300");
-        QTest::newRow("operand of five digits") << at("2#47#10000#122#wrong#5300");
         QTest::newRow("operand with a leading zero") << at("2#047#85#122#wrong#5300");
-        QTest::newRow("operand empty") << at("2##85#122#wrong#5300");
         QTest::newRow("answer with a letter") << at("2#47#85#12a#wrong#5300");
-        QTest::newRow("answer of ten digits") << at("2#47#85#1234567890#wrong#5300");
         QTest::newRow("result maybe") << at("2#47#85#122#maybe#5300");
-        QTest::newRow("result in capitals") << at("2#47#85#122#WRONG#5300");
-        QTest::newRow("ms negative") << at("2#47#85#122#wrong#-5");
         QTest::newRow("ms of ten digits") << at("2#47#85#122#wrong#1000000000");
-        QTest::newRow("ms empty") << at("2#47#85#122#wrong#");
         QTest::newRow("no date") << QByteArray("yesterday#2#47#85#122#wrong#5300");
-        QTest::newRow("blank before a field") << at("2# 47#85#122#wrong#5300");
-        QTest::newRow("blanks alone") << QByteArray("   ");
         QTest::newRow("over-long") << at("2#47#85#122#wrong#5300").append(300, ' ');
     }
     void badLinesAreSkippedAndCounted()
@@ -174,36 +158,11 @@ private slots:
                  qPrintable(folder.error));
     }
 
-    void appendStartsANewLineOnlyWhereNeeded_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<bool>("newLine");
-        QTest::newRow("no file") << QByteArray() << false;
-        QTest::newRow("empty") << QByteArray("") << false;
-        QTest::newRow("CR LF") << m_good + "\r\n" << false;
-        QTest::newRow("CR") << m_good + "\r" << false;
-        QTest::newRow("LF") << m_good + "\n" << false;
-        QTest::newRow("open line") << m_good << true;
-        QTest::newRow("open junk") << QByteArray("\xff\x00junk", 6) << true;
-    }
-    void appendStartsANewLineOnlyWhereNeeded()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(bool, newLine);
-        before.isNull() ? void() : writeFile("ANN.ans", before);
-        QVERIFY(answerlog::append("ANN", m_sheet).ok);
-        QCOMPARE(readFile("ANN.ans"), before + (newLine ? "\r\n" : "") + m_sheetBytes);
-        const QList<AnswerRecord> read = answerlog::readRecords("ANN.ans").records;
-        QCOMPARE(read.mid(read.size() - m_sheet.size()), m_sheet);
-    }
-
     // However far the write gets before the disk is full, no part of the sheet stays.
     void aFailedAppendLeavesTheFileAsItWas_data()
     {
         QTest::addColumn<int>("room"); // bytes the limit leaves for the new lines
         QTest::newRow("none") << 0;
-        QTest::newRow("part of the first line") << 5;
-        QTest::newRow("the first line") << int(m_firstLine.size());
         QTest::newRow("all but the last byte") << int(m_sheetBytes.size() - 1);
     }
     void aFailedAppendLeavesTheFileAsItWas()
@@ -264,18 +223,6 @@ private slots:
                          {"ANN.ans.2", m_firstLine},
                          {"ANN.hst", "h\r\n"},
                          {"BEN.ans", ""}}));
-    }
-
-    void unsafeNamesWriteNothing()
-    {
-        QVERIFY(QDir().mkdir("sub") && QDir::setCurrent("sub"));
-        for (const QByteArray &name : {QByteArray("../x"), QByteArray("a\\b"), QByteArray("..")}) {
-            const FileResult created = answerlog::startAnew(name);
-            const FileResult appended = answerlog::append(name, m_sheet);
-            QVERIFY(!created.ok && !appended.ok && appended.message.contains("record of answers"));
-        }
-        QVERIFY(QDir::setCurrent(".."));
-        QCOMPARE(snapshot(), (Files {{"sub/", ""}}));
     }
 };
 
