@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
@@ -67,6 +68,63 @@ QByteArray describe(const QRect &r)
 #define VERIFY_ON_SCREEN(window)                                                                   \
     QVERIFY2(available(window).contains(frameOf(window)),                                          \
              describe(frameOf(window)) + " outside " + describe(available(window)))
+
+// Clicks the button and gives back the window of the program that it showed, else this one.
+QWidget *clickThrough(QWidget *window, const char *button)
+{
+    const auto shownForms = [] {
+        QWidgetList shown;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->inherits("Form")) {
+                shown.append(w);
+            }
+        }
+        return shown;
+    };
+    const QWidgetList before = shownForms();
+    click(window, button);
+    for (QWidget *w : shownForms()) {
+        if (!before.contains(w)) {
+            return w;
+        }
+    }
+    return window;
+}
+
+QSize pixels(QSize twips)
+{
+    return {ui::twipsToPixels(twips.width()), ui::twipsToPixels(twips.height())};
+}
+
+// What is wrong with a shown window's frame for a window of that outer design size (empty:
+// any size): outside the screen's free area; not at design size where that fits; else not
+// in proportion or not as large as fits.
+QByteArray fitProblem(const QWidget *window, const QSize &design)
+{
+    const QRect frame = frameOf(window);
+    const QRect room = available(window);
+    if (!room.contains(frame)) {
+        return describe(frame) + " outside " + describe(room);
+    }
+    if (design.isEmpty()) {
+        return {};
+    }
+    if (room.width() >= design.width() && room.height() >= design.height()) {
+        return frame.size() == design
+            ? QByteArray()
+            : describe(frame) + " instead of design " + describe(QRect({}, design));
+    }
+    const double rx = double(frame.width()) / design.width();
+    const double ry = double(frame.height()) / design.height();
+    if (qAbs(rx - ry) >= 0.01) {
+        return QByteArray::number(rx) + " across, " + QByteArray::number(ry) + " down";
+    }
+    // As large as fits: against the screen's edges one way or the other.
+    if (frame.width() < room.width() - 2 && frame.height() < room.height() - 2) {
+        return describe(frame) + " smaller than fits in " + describe(room);
+    }
+    return {};
+}
 
 } // namespace
 
@@ -153,6 +211,7 @@ private slots:
         QTest::newRow("main menu") << QByteArray() << QSize() << QSize(12000, 8610);
         QTest::newRow("exercise") << QByteArray("Command1") << QSize(12120, 9120) << QSize();
         QTest::newRow("report") << QByteArray("Command4") << QSize() << QSize(12000, 8610);
+        QTest::newRow("print") << QByteArray("Command2") << QSize() << QSize(12000, 8610);
     }
 
     // At design size where the screen has room; else as large as fits, in proportion.
@@ -164,42 +223,69 @@ private slots:
         QWidget *window = openMenu(1);
         if (!button.isEmpty()) {
             QVERIFY(settled(window));
-            QWidget *menu = window;
-            click(menu, button);
-            window = nullptr;
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (w != menu && w->isVisible() && w->inherits("Form")) {
-                    window = w;
-                }
-            }
-            QVERIFY(window);
+            window = clickThrough(window, button);
         }
         QVERIFY(settled(window));
-        VERIFY_ON_SCREEN(window);
         const QSize frame = frameOf(window).size() - window->size();
-        const QSize design = designOuterTwips.isEmpty()
-            ? QSize(ui::twipsToPixels(designClientTwips.width()),
-                    ui::twipsToPixels(designClientTwips.height()))
-                + frame
-            : QSize(ui::twipsToPixels(designOuterTwips.width()),
-                    ui::twipsToPixels(designOuterTwips.height()));
-        const QSize outer = frameOf(window).size();
-        const QRect room = available(window);
-        if (room.width() >= design.width() && room.height() >= design.height()) {
-            QCOMPARE(outer, design);
+        const QSize design = designOuterTwips.isEmpty() ? pixels(designClientTwips) + frame
+                                                        : pixels(designOuterTwips);
+        const QByteArray problem = fitProblem(window, design);
+        QVERIFY2(problem.isEmpty(), problem);
+        if (frameOf(window).size() == design) {
             return;
         }
-        const double rx = double(outer.width()) / design.width();
-        const double ry = double(outer.height()) / design.height();
-        QVERIFY2(qAbs(rx - ry) < 0.01,
-                 QByteArray::number(rx) + " across, " + QByteArray::number(ry) + " down");
         // A drop-down's frame and arrow do not shrink: it keeps the room its text needs.
         for (const QComboBox *combo : window->findChildren<QComboBox *>()) {
             QVERIFY2(combo->width() >= combo->sizeHint().width(), qPrintable(combo->objectName()));
         }
-        // As large as fits: against the screen's edges one way or the other.
-        QVERIFY2(outer.width() >= room.width() - 2 || outer.height() >= room.height() - 2,
-                 describe(frameOf(window)) + " in " + describe(room));
+    }
+
+    void dialogsFitTheScreen_data()
+    {
+        QTest::addColumn<QByteArrayList>("buttons"); // clicked in turn from the main menu
+        QTest::addColumn<QSize>("designClient"); // pixels; empty: sized by its contents
+        QTest::newRow("new student") << QByteArrayList {"btnAddStduent"} << pixels({6975, 2865});
+        QTest::newRow("picture tutor")
+            << QByteArrayList {"Command1", "cmdcheck", "cmdHelpMe"} << pixels({10545, 7860});
+        QTest::newRow("column tutor")
+            << QByteArrayList {"Command1", "level 2", "cmdcheck", "cmdHelpMe"}
+            << pixels({9810, 7890});
+        QTest::newRow("chart") << QByteArrayList {"Command4", "cmdProgress"} << QSize(800, 520);
+        QTest::newRow("facts") << QByteArrayList {"Command4", "cmdFacts"} << QSize(560, 520);
+        QTest::newRow("class") << QByteArrayList {"Command4", "cmdClass"} << QSize();
+    }
+
+    // A dialog opens over its opener, wholly on the screen, as large as designed where it
+    // fits, else in proportion as large as fits.
+    void dialogsFitTheScreen()
+    {
+        QFETCH(QByteArrayList, buttons);
+        QFETCH(QSize, designClient);
+        QWidget *window = openMenu(1);
+        QVERIFY(settled(window));
+        const QByteArray last = buttons.takeLast();
+        for (const QByteArray &button : buttons) {
+            if (button == "level 2") {
+                QTest::keyClick(window->findChild<QComboBox *>(), Qt::Key_Down);
+                continue;
+            }
+            window = clickThrough(window, button);
+            QVERIFY(settled(window));
+        }
+        // The dialog runs its own loop: it is looked at from there, then closed.
+        QByteArray problem = "never opened";
+        QTimer::singleShot(0, this, [&] {
+            QWidget *dialog = nullptr;
+            if (!QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); })
+                || !settled(dialog)) {
+                return;
+            }
+            const QSize frame = frameOf(dialog).size() - dialog->size();
+            problem = fitProblem(dialog, designClient.isEmpty() ? QSize() : designClient + frame);
+            dialog->close();
+        });
+        click(window, last);
+        QVERIFY2(problem.isEmpty(), problem);
     }
 };
 

@@ -156,8 +156,9 @@ int main(int argc, char *argv[])
     ui::installFontSubstitutes();
     // --stretch WxH resizes every window by those factors before it is shot; --language LL
     // shows the windows in that translation, each picture named NAME-LL.png; --fit PREFIX
-    // takes only the whole screen as the main menu and an exercise open on it, under a
-    // window manager, into PREFIX-mainmenu.png and PREFIX-exercise.png.
+    // takes only the whole screen as the main menu, an exercise and each tutor open on it,
+    // under a window manager, into PREFIX-mainmenu.png, PREFIX-exercise.png, PREFIX-tutor.png
+    // and PREFIX-tutor2.png.
     QSizeF stretch(1, 1);
     QString language;
     QString fitPrefix;
@@ -247,6 +248,16 @@ int main(int argc, char *argv[])
         click(menu, "Command1");
         ExerciseWindow *exercise = shown<ExerciseWindow>();
         shot = shootScreen(exercise, prefix + QStringLiteral("-exercise.png")) && shot;
+        {
+            PictureTutor pictures(Question {6, 7, 13}, exercise);
+            pictures.show();
+            shot = shootScreen(&pictures, prefix + QStringLiteral("-tutor.png")) && shot;
+        }
+        {
+            ColumnTutor columns(Question {478, 356, 834}, 9, exercise);
+            columns.show();
+            shot = shootScreen(&columns, prefix + QStringLiteral("-tutor2.png")) && shot;
+        }
         exercise->close();
         menu->close();
         return shot ? 0 : 1;

@@ -4,12 +4,15 @@
 
 #include "placement.h"
 
+#include "proportionallayout.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace ui {
 
@@ -130,6 +133,48 @@ void placeBeside(QWidget *window, const QWidget *anchor)
     moveFrame(window,
               besidePosition(anchor->frameGeometry(), window->size() + decoration(window),
                              screen->availableGeometry()));
+}
+
+namespace {
+// The outer size a dialog of this client size opens at on its opener's screen, or nothing
+// when that is the size it has.
+std::optional<QSize> fittedClient(const QWidget *dialog)
+{
+    const QWidget *opener = dialog->parentWidget() ? dialog->parentWidget()->window() : dialog;
+    const QScreen *display = opener->screen();
+    if (!display || !screensAreReal()) {
+        return std::nullopt;
+    }
+    const QSize frame = decoration(dialog);
+    const QSize outer = fittedSize(dialog->size() + frame, display->availableGeometry().size());
+    if (outer == dialog->size() + frame) {
+        return std::nullopt;
+    }
+    return outer - frame;
+}
+} // namespace
+
+void fitDesignToScreen(QWidget *dialog, const FormControls &controls)
+{
+    const std::optional<QSize> client = fittedClient(dialog);
+    if (!client) {
+        return;
+    }
+    ProportionalLayout layout;
+    layout.recordDesign(dialog, controls);
+    if (dialog->minimumSize() == dialog->maximumSize()) {
+        dialog->setFixedSize(*client);
+    } else {
+        dialog->resize(*client);
+    }
+    layout.rescale(dialog, controls);
+}
+
+void fitToScreen(QWidget *dialog)
+{
+    if (const std::optional<QSize> client = fittedClient(dialog)) {
+        dialog->resize(*client);
+    }
 }
 
 } // namespace ui

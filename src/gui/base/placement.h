@@ -9,6 +9,9 @@
 #include <QSize>
 
 class QWidget;
+namespace ui {
+class FormControls;
+}
 
 // Where a window opens and how large, kept on the screen: beside another window, where it
 // was when it was last hidden, and never larger than the screen's free area.
@@ -50,5 +53,14 @@ void moveFrame(QWidget *window, const QPoint &frameTopLeft);
 
 // Moves a top-level window beside another that is shown.
 void placeBeside(QWidget *window, const QWidget *anchor);
+
+// Dialogs are placed by Qt over their opener, kept on its screen; these keep them no larger
+// than that screen's free area, at the largest size that fits with both sides shrunk alike.
+// Called once the dialog has its design size, before it is shown; nothing changes where it
+// fits.
+// A dialog built from a design table: its controls, fonts and lines shrink with it.
+void fitDesignToScreen(QWidget *dialog, const FormControls &controls);
+// A dialog laid out by layouts, which do the rest.
+void fitToScreen(QWidget *dialog);
 
 } // namespace ui

@@ -19,11 +19,6 @@ qint32 nearest(double value)
     return static_cast<qint32>(std::nearbyint(value));
 }
 
-bool isLineName(const QObject *control)
-{
-    return control->objectName().startsWith(QLatin1String("Line"));
-}
-
 } // namespace
 
 ProportionalLayout::Factors ProportionalLayout::factors(QSize outerNow, QSize outerDesign)
@@ -48,13 +43,12 @@ void ProportionalLayout::recordDesign(const QWidget *window, const ui::FormContr
     m_design.reserve(controls.size());
     for (QObject *control : controls) {
         Slot slot;
-        const std::optional<ui::LineEnds> line
-            = isLineName(control) ? ui::lineEndsOf(control) : std::nullopt;
-        if (line) {
+        if (const std::optional<ui::LineEnds> line = ui::lineEndsOf(control)) {
             slot.isLine = true;
             slot.left = nearest(line->x1);
             slot.top = nearest(line->y1);
             slot.x2 = nearest(line->x2);
+            slot.y2 = nearest(line->y2);
         } else {
             const QRect design = form.designTwips(control);
             slot.left = design.left();
@@ -82,11 +76,12 @@ void ProportionalLayout::rescale(QWidget *window, const ui::FormControls &form) 
         QObject *control = controls.at(i);
         const Slot &d = m_design.at(i);
         if (d.isLine) {
-            // A line has no Left or Top; its ends move instead, and it stays horizontal.
+            // A line has no Left or Top; its ends move instead.
             ui::LineEnds ends = *ui::lineEndsOf(control);
             ends.x1 = d.left * f.rx;
-            ends.y1 = ends.y2 = d.top * f.ry;
+            ends.y1 = d.top * f.ry;
             ends.x2 = d.x2 * f.rx;
+            ends.y2 = d.y2 * f.ry;
             ui::setLineEnds(control, ends);
             continue;
         }

@@ -31,7 +31,7 @@ public:
     static int scaledFontSize(qint32 designPoints, float scale);
 
     // Records the window's size and each control's geometry and whole font size, in the
-    // given order. Controls whose name begins with "Line" are lines: their ends are kept.
+    // given order; of a line, its ends.
     void recordDesign(const QWidget *window, const ui::FormControls &controls);
     // Applies the record to the same controls, in the same order, for the window's size now.
     void rescale(QWidget *window, const ui::FormControls &controls) const;
@@ -49,6 +49,7 @@ private:
         qint32 height = 0;
         qint32 fontSize = 0;
         qint32 x2 = 0;
+        qint32 y2 = 0;
         bool isLine = false;
     };
 

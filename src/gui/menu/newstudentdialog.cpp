@@ -11,6 +11,7 @@
 #include "core/records/studentlist.h"
 #include "core/records/studentname.h"
 #include "gui/base/msgbox.h"
+#include "gui/base/placement.h"
 #include "gui/base/twips.h"
 
 #include <QLineEdit>
@@ -53,6 +54,7 @@ NewStudentDialog::NewStudentDialog(Session &session, QWidget *parent)
     setFixedSize(ui::twipsToPixels(6975), ui::twipsToPixels(2865));
     m_controls.createAll(Design);
     m_controls.applyTabOrder();
+    ui::fitDesignToScreen(this, m_controls);
     m_name = m_controls.get<QLineEdit>("txtStudent");
     m_cancel = m_controls.get<QPushButton>("CancelButton");
     m_ok = m_controls.get<QPushButton>("OKButton");

@@ -7,6 +7,7 @@
 #include "core/print/tablepage.h"
 #include "core/report/csvexport.h"
 #include "gui/base/msgbox.h"
+#include "gui/base/placement.h"
 #include "gui/seams/clock.h"
 #include "gui/seams/savedialog.h"
 #include "tableprinting.h"
@@ -59,6 +60,7 @@ ClassWindow::ClassWindow(QList<classoverview::StudentSummary> students, QWidget 
     const QSize room = screen()->availableGeometry().size() * 9 / 10;
     resize(qBound(480, m_table->horizontalHeader()->length() + 40, room.width()),
            qMin(480, room.height()));
+    ui::fitToScreen(this);
 
     connect(m_export, &QPushButton::clicked, this, &ClassWindow::exportTable);
     connect(m_print, &QPushButton::clicked, this, &ClassWindow::printTable);

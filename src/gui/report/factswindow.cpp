@@ -5,6 +5,7 @@
 #include "factswindow.h"
 
 #include "core/print/tablepage.h"
+#include "gui/base/placement.h"
 #include "gui/seams/clock.h"
 #include "tableprinting.h"
 
@@ -128,6 +129,7 @@ FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, qint6
     layout->addWidget(m_pages, 1);
     layout->addLayout(bottom);
     resize(560, 520);
+    ui::fitToScreen(this);
 
     connect(m_levelChoice, &QComboBox::currentIndexChanged, this, &FactsWindow::showLevel);
     connect(m_print, &QPushButton::clicked, this, &FactsWindow::printView);

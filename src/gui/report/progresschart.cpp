@@ -4,6 +4,8 @@
 
 #include "progresschart.h"
 
+#include "gui/base/placement.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -56,6 +58,7 @@ ProgressChart::ProgressChart(ProgressSeries series, const QString &student, QWid
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_chartView, 1);
     layout->addLayout(bottom);
+    ui::fitToScreen(this);
 
     connect(m_viewChoice, &QComboBox::currentIndexChanged, this, &ProgressChart::showView);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);

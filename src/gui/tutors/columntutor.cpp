@@ -5,6 +5,7 @@
 #include "columntutor.h"
 
 #include "gui/base/linecontrol.h"
+#include "gui/base/placement.h"
 #include "gui/base/twips.h"
 #include "gui/base/wingdings.h"
 
@@ -146,6 +147,7 @@ ColumnTutor::ColumnTutor(const Question &question, int number, QWidget *parent)
     }
     m_help = qobject_cast<QPushButton *>(m_controls.create(HelpDesign));
     m_controls.applyTabOrder();
+    ui::fitDesignToScreen(this, m_controls);
 
     for (int i = 0; i < Columns; ++i) {
         m_answerBoxes.append(m_controls.find(ui::arrayElementName("TxtAns", i)));

@@ -4,6 +4,7 @@
 
 #include "picturetutor.h"
 
+#include "gui/base/placement.h"
 #include "gui/base/twips.h"
 #include "gui/base/wingdings.h"
 #include "gui/seams/beep.h"
@@ -117,6 +118,7 @@ PictureTutor::PictureTutor(const Question &question, QWidget *parent)
     }
     m_controls.createAll(CountDesign);
     m_controls.applyTabOrder();
+    ui::fitDesignToScreen(this, m_controls);
 
     m_first = m_controls.get<QLabel>("lblop1");
     m_second = m_controls.get<QLabel>("lblop2");
