@@ -103,8 +103,8 @@ private slots:
     void cleanup() { m_dir.reset(); }
 
     // Only a link to a file of the folder is used, as that file. Anything else is refused
-    // by every reader and writer, naming the file, and left as it is; nothing outside the
-    // folder is read, written or made.
+    // by every reader and writer (the reader says which file and why) and left as it is;
+    // nothing outside the folder is read, written or made.
     void dataFilesThatAreNoPlainFiles_data()
     {
         QTest::addColumn<QString>("kind");
