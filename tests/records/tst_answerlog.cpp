@@ -24,16 +24,17 @@ class tst_answerlog : public QObject
     std::optional<WorkDir> m_dir;
 
     static AnswerRecord question(const char *kind, int first, int second, const QByteArray &answer,
-                                 bool right, qint64 ms, QTime at = QTime(9, 5, 3))
+                                 bool right, qint64 ms)
     {
-        return AnswerRecord {{QDate(2026, 12, 7), at},
-                             kind[std::strlen(kind) - 1] - '0',
-                             kind[0] == 'R',
-                             first,
-                             second,
-                             answer,
-                             right,
-                             ms};
+        const bool review = kind[0] == 'R';
+        return {{QDate(2026, 12, 7), QTime(9, 5, 3)},
+                kind[review] - '0',
+                review,
+                first,
+                second,
+                answer,
+                right,
+                ms};
     }
     // A sheet of three: a wrong answer, a blank box and a review question.
     const QList<AnswerRecord> m_sheet {question("2", 47, 85, "122", false, 5300),
@@ -44,133 +45,100 @@ class tst_answerlog : public QObject
                                     "12/7/2026 9:05:03 AM#R1#3#4#7#right#1250\r\n";
     const QByteArray m_firstLine = m_sheetBytes.first(m_sheetBytes.indexOf('\n') + 1);
     const QByteArray m_good = "1/2/2026 3:04:05 PM#6#1234#8765#9999#right#61000";
+    static QByteArray at(const char *rest) { return "12/7/2026 9:05:03 AM#" + QByteArray(rest); }
 
 private slots:
     void init() { m_dir.emplace(); }
 
-    void lineFormat_data()
-    {
-        QTest::addColumn<AnswerRecord>("record");
-        QTest::addColumn<QByteArray>("line");
-        // Built rows are QByteArray, not the concatenation's builder type.
-        const auto at = [](const char *rest) { return "12/7/2026 9:05:03 AM#" + QByteArray(rest); };
-        QTest::newRow("levelled") << question("2", 47, 85, "122", false, 5300)
-                                  << at("2#47#85#122#wrong#5300");
-        QTest::newRow("review") << question("R6", 9999, 0, "9999", true, 0)
-                                << at("R6#9999#0#9999#right#0");
-        QTest::newRow("blank") << question("1", 0, 0, "", false, 1) << at("1#0#0##wrong#1");
-        QTest::newRow("as typed, blanks dropped")
-            << question("3", 5, 2, " 007 ", true, 40) << at("3#5#2#007#right#40");
-        QTest::newRow("a sign is no number")
-            << question("3", 5, 2, "-7", false, 40) << at("3#5#2##wrong#40");
-        QTest::newRow("ms clamped above")
-            << question("4", 1, 2, "3", true, 1'000'000'000'000) << at("4#1#2#3#right#999999999");
-        QTest::newRow("midnight") << question("5", 1, 2, "3", true, 7, QTime(0, 0))
-                                  << QByteArray("12/7/2026#5#1#2#3#right#7");
-    }
+    // Beyond the sheet's own lines: the answer as typed less its blanks, or none where it is
+    // no number of digits alone; the time clamped. Each reads back as itself.
     void lineFormat()
     {
-        QFETCH(AnswerRecord, record);
-        QFETCH(QByteArray, line);
-        QCOMPARE(answerlog::formatRecord(record), line);
-        const std::optional<AnswerRecord> read = answerlog::parseRecord(line);
-        QVERIFY(read);
-        QCOMPARE(answerlog::formatRecord(*read), line);
+        for (const auto &[record, line] :
+             {std::pair {question("6", 5, 9999, " 007 ", true, 40), at("6#5#9999#007#right#40")},
+              {question("3", 5, 2, "-7", false, 40), at("3#5#2##wrong#40")},
+              {question("R4", 1, 2, "3", true, 1'000'000'000'000),
+               at("R4#1#2#3#right#999999999")}}) {
+            QCOMPARE(answerlog::formatRecord(record), line);
+            QCOMPARE(
+                answerlog::formatRecord(answerlog::parseRecord(line).value_or(AnswerRecord {})),
+                line);
+        }
     }
 
+    // A checked sheet: its result line, then its answers, byte for byte, which read back as
+    // they were; none when the result is refused.
     void sheetIsAppendedWholeAndReadBack()
     {
-        QVERIFY(answerlog::append("ANN LEE", m_sheet).ok);
-        QCOMPARE(readFile("ANN LEE.ans"), m_sheetBytes);
-        QVERIFY(answerlog::append("ANN LEE", m_sheet.first(1)).ok);
-        QVERIFY(answerlog::append("ANN LEE", {}).ok);
-        QCOMPARE(snapshot(), (Files {{"ANN LEE.ans", m_sheetBytes + m_firstLine}}));
-        const answerlog::Read read = answerlog::readRecords("ANN LEE.ans");
+        QCOMPARE(answerlog::readRecords("ANN.ans").error, QString()); // none yet
+        const HistoryRecord result {"12/7/2026 9:05:03 AM", "2", "81", "00:03:27"};
+        QVERIFY(answerlog::appendSheet("ANN", result, m_sheet).ok);
+        QVERIFY(answerlog::append("ANN", m_sheet.first(1)).ok && answerlog::append("ANN", {}).ok);
+        QCOMPARE(snapshot(),
+                 (Files {{"ANN.hst", "12/7/2026 9:05:03 AM#2#81#00:03:27\r\n"},
+                         {"ANN.ans", m_sheetBytes + m_firstLine}}));
+        const answerlog::Read read = answerlog::readRecords("ANN.ans");
         QCOMPARE(read.records, m_sheet + m_sheet.first(1));
-        QCOMPARE(read.skipped, 0);
-        QVERIFY(read.error.isEmpty());
+        QVERIFY(read.skipped == 0 && read.error.isEmpty());
+        QVERIFY(QDir().mkdir("BEN.hst") && QDir().mkdir("CAT.ans"));
+        const FileResult refused = answerlog::appendSheet("BEN", result, m_sheet);
+        QVERIFY(!refused.ok && refused.message.contains("BEN.hst") && !QFile::exists("BEN.ans"));
+        QVERIFY(answerlog::readRecords("CAT.ans").error.contains("\"CAT.ans\""));
     }
 
-    // One row for each field's rules; the fuzz target (answerLine) holds that no other line
-    // reads back.
-    void badLinesAreSkippedAndCounted_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        // Built rows are QByteArray, not the concatenation's builder type.
-        const auto at = [](const char *rest) { return "12/7/2026 9:05:03 AM#" + QByteArray(rest); };
-        QTest::newRow("six fields") << at("2#47#85#122#wrong");
-        QTest::newRow("eight fields") << at("2#47#85#122#wrong#5300#1");
-        QTest::newRow("kind 7") << at("7#47#85#122#wrong#5300");
-        QTest::newRow("kind R0") << at("R0#47#85#122#wrong#5300");
-        QTest::newRow("operand with letters") << at("2#4a#85#122#wrong#5300");
-        QTest::newRow("operand with a leading zero") << at("2#047#85#122#wrong#5300");
-        QTest::newRow("answer with a letter") << at("2#47#85#12a#wrong#5300");
-        QTest::newRow("result maybe") << at("2#47#85#122#maybe#5300");
-        QTest::newRow("ms of ten digits") << at("2#47#85#122#wrong#1000000000");
-        QTest::newRow("no date") << QByteArray("yesterday#2#47#85#122#wrong#5300");
-        QTest::newRow("over-long") << at("2#47#85#122#wrong#5300").append(300, ' ');
-    }
+    // One line for each field's rule (the fuzz target answerLine holds that no other line
+    // reads back), each skipped and counted between good lines, with each kind of line end
+    // and an empty line that is no loss.
     void badLinesAreSkippedAndCounted()
     {
-        QFETCH(QByteArray, line);
-        QVERIFY(!answerlog::parseRecord(line));
-        // Between good lines, with each kind of line end and an empty line that is no loss.
-        writeFile("ANN.ans", m_sheetBytes + line + "\n\r\n" + m_good + "\r" + line);
+        const QByteArrayList bad = {
+            at("2#47#85#122#wrong"), // six fields
+            at("2#47#85#122#wrong#5300#1"), // eight
+            at("7#47#85#122#wrong#5300"),
+            at("R0#47#85#122#wrong#5300"),
+            at("2#4a#85#122#wrong#5300"),
+            at("2#047#85#122#wrong#5300"), // a leading zero
+            at("2#47#85#12a#wrong#5300"),
+            at("2#47#85#122#maybe#5300"),
+            at("2#47#85#122#wrong#1000000000"), // ten digits
+            "yesterday#2#47#85#122#wrong#5300",
+            at("2#47#85#122#wrong#5300").append(300, ' '), // over-long
+        };
+        for (const QByteArray &line : bad) {
+            QVERIFY2(!answerlog::parseRecord(line), line.constData());
+        }
+        writeFile("ANN.ans",
+                  m_sheetBytes + bad.join('\n') + "\n\r\n" + m_good + "\r" + bad.join("\r\n"));
         const answerlog::Read read = answerlog::readRecords("ANN.ans");
         QCOMPARE(read.records, m_sheet + QList {*answerlog::parseRecord(m_good)});
-        QCOMPARE(read.skipped, 2);
+        QCOMPARE(read.skipped, 2 * bad.size());
         QVERIFY(read.error.isEmpty());
     }
 
     // Handed one by one and not kept, from the whole file or its end; a line cut by the
     // start of the end is left out, not counted.
-    void recordsAreHandedOneByOne_data()
-    {
-        QTest::addColumn<qint64>("lastBytes");
-        QTest::addColumn<int>("fromSheet");
-        QTest::addColumn<qint64>("skipped");
-        QTest::newRow("whole") << std::numeric_limits<qint64>::max() << 0 << qint64(1);
-        QTest::newRow("end, in the junk") << qint64(m_good.size() + 2 + 4) << 3 << qint64(0);
-        QTest::newRow("end, in the sheet") << qint64(m_good.size() + 2 + 6 + 20) << 3 << qint64(1);
-    }
     void recordsAreHandedOneByOne()
     {
-        QFETCH(qint64, lastBytes);
-        QFETCH(int, fromSheet);
-        QFETCH(qint64, skipped);
         writeFile("ANN.ans", m_sheetBytes + "junk\r\n" + m_good + "\r\n");
-        QList<AnswerRecord> handed;
-        const answerlog::Read read = answerlog::forEachRecord(
-            "ANN.ans", [&handed](const AnswerRecord &r) { handed.append(r); }, lastBytes);
-        QCOMPARE(handed, m_sheet.mid(fromSheet) + QList {*answerlog::parseRecord(m_good)});
-        QVERIFY(read.records.isEmpty());
-        QCOMPARE(read.skipped, skipped);
-        QVERIFY(read.error.isEmpty());
-    }
-
-    void aMissingFileHasNoRecordsAndAFolderCannotBeRead()
-    {
-        const answerlog::Read missing = answerlog::readRecords("NOBODY.ans");
-        QVERIFY(missing.records.isEmpty() && missing.skipped == 0 && missing.error.isEmpty());
-        QVERIFY(QDir().mkdir("ANN.ans"));
-        const answerlog::Read folder = answerlog::readRecords("ANN.ans");
-        QVERIFY2(folder.records.isEmpty() && folder.error.contains("\"ANN.ans\""),
-                 qPrintable(folder.error));
+        const QList<AnswerRecord> last {*answerlog::parseRecord(m_good)};
+        for (const qint64 lastBytes : {std::numeric_limits<qint64>::max(),
+                                       qint64(m_good.size() + 2 + 6 + 20)}) { // in the sheet
+            QList<AnswerRecord> handed;
+            const answerlog::Read read = answerlog::forEachRecord(
+                "ANN.ans", [&handed](const AnswerRecord &r) { handed.append(r); }, lastBytes);
+            QCOMPARE(handed,
+                     (lastBytes > m_sheetBytes.size() ? m_sheet : QList<AnswerRecord>()) + last);
+            QVERIFY(read.records.isEmpty() && read.error.isEmpty());
+            QCOMPARE(read.skipped, 1); // the junk
+        }
     }
 
     // However far the write gets before the disk is full, no part of the sheet stays.
-    void aFailedAppendLeavesTheFileAsItWas_data()
-    {
-        QTest::addColumn<int>("room"); // bytes the limit leaves for the new lines
-        QTest::newRow("none") << 0;
-        QTest::newRow("all but the last byte") << int(m_sheetBytes.size() - 1);
-    }
     void aFailedAppendLeavesTheFileAsItWas()
     {
-        QFETCH(int, room);
         const QByteArray before = m_good + "\r\n";
         writeFile("ANN.ans", before);
-        std::optional<FileSizeLimit> limit(before.size() + room);
+        std::optional<FileSizeLimit> limit(before.size() + m_sheetBytes.size() - 1);
         const FileResult appended = answerlog::append("ANN", m_sheet);
         limit.reset();
         QVERIFY(!appended.ok);
@@ -184,8 +152,7 @@ private slots:
     void appendWaitsForTheLock()
     {
         const QByteArray other = m_good + "\r\n";
-        std::optional<FileLock> held;
-        held.emplace("ANN.hst");
+        auto held = std::make_optional<FileLock>("ANN.hst");
         QVERIFY(held->lock().ok && held->held());
         FileResult appended = FileResult::failure("not run");
         std::thread sheet([&] { appended = answerlog::append("ANN", m_sheet); });
@@ -195,19 +162,6 @@ private slots:
         sheet.join();
         QVERIFY2(appended.ok, qPrintable(appended.message));
         QCOMPARE(readFile("ANN.ans"), other + m_sheetBytes);
-    }
-
-    // A checked sheet: its result line, then its answers; none when the result is refused.
-    void aSheetGoesToBothFiles()
-    {
-        const HistoryRecord result {"12/7/2026 9:05:03 AM", "2", "81", "00:03:27"};
-        QVERIFY(answerlog::appendSheet("ANN", result, m_sheet).ok);
-        QCOMPARE(readFile("ANN.hst"), "12/7/2026 9:05:03 AM#2#81#00:03:27\r\n");
-        QCOMPARE(readFile("ANN.ans"), m_sheetBytes);
-        QVERIFY(QDir().mkdir("BEN.hst")); // a folder where the history would be
-        const FileResult refused = answerlog::appendSheet("BEN", result, m_sheet);
-        QVERIFY(!refused.ok && refused.message.contains("BEN.hst"));
-        QVERIFY(!QFile::exists("BEN.ans"));
     }
 
     void startingAnewKeepsAnEarlierFileAside()

@@ -14,6 +14,7 @@
 #include <dirent.h>
 #include <ftw.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -39,6 +40,21 @@ ActingAsNobody::~ActingAsNobody()
     if (m_acting && (seteuid(0) != 0 || setegid(0) != 0)) {
         std::abort(); // every later test would run as nobody
     }
+}
+
+QByteArray kindAt(const QByteArray &name)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(name.constData(), &st) != 0) {
+        return "nothing";
+    }
+    if (S_ISLNK(st.st_mode)) {
+        char target[4096] = {};
+        return "link to " + QByteArray(target, ::readlink(name.constData(), target, sizeof target));
+    }
+    return S_ISFIFO(st.st_mode) ? "pipe" : S_ISDIR(st.st_mode) ? "folder" : "file";
 }
 
 QByteArray readFile(const QString &path)

@@ -94,6 +94,9 @@ private:
     bool m_acting = false;
 };
 
+// What stands at a name, told without opening it (a pipe opened would stall the test):
+// "nothing", "file", "folder", "pipe" or "link to " and its target.
+QByteArray kindAt(const QByteArray &name);
 QByteArray readFile(const QString &path);
 // The names in a directory as bytes, "." and ".." left out: Qt's listing leaves out
 // names that are not valid UTF-8.
