@@ -59,28 +59,16 @@ class tst_paintersurface : public QObject
 {
     Q_OBJECT
 private slots:
-    void printsAtTheCursor_data()
-    {
-        QTest::addColumn<int>("dpiX");
-        QTest::addColumn<int>("dpiY");
-        QTest::addColumn<double>("x"); // twips
-        QTest::addColumn<double>("y");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::newRow("between pixels, screen") << 96 << 96 << 100.0 << 250.0 << "Arial" << 12.0;
-        QTest::newRow("600 dpi, Times")
-            << 600 << 600 << 2000.0 << 120.0 << "Times New Roman" << 7.5;
-        QTest::newRow("300 x 150 dpi") << 300 << 150 << 1440.0 << 1440.0 << "Arial" << 12.0;
-    }
+    // At a resolution that differs across and down, from a place between pixels.
     void printsAtTheCursor()
     {
-        QFETCH(int, dpiX);
-        QFETCH(int, dpiY);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        const QString other = family == "Arial" ? "Times New Roman" : "Arial";
+        const int dpiX = 300;
+        const int dpiY = 150;
+        const double x = 1010; // twips
+        const double y = 1450;
+        const QString family = "Arial";
+        const double points = 12;
+        const QString other = "Times New Roman";
         QImage printed = page(dpiX, dpiY);
         const QImage blank = printed;
         const QFontMetricsF first(fontOf(family, points), &blank);

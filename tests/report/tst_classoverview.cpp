@@ -64,7 +64,6 @@ private slots:
         QTest::addColumn<int>("trend"); // -1 down, 0 steady, 1 up, 9 none
         QTest::newRow("one sheet, no trend") << QList<int> {70} << 70.0 << 9;
         QTest::newRow("rising") << QList<int> {50, 60, 70} << 60.0 << 1;
-        QTest::newRow("falling") << QList<int> {90, 80} << 85.0 << -1;
         QTest::newRow("within a point a sheet") << QList<int> {80, 81, 80, 82} << 80.75 << 0;
         QTest::newRow("the last five only")
             << QList<int> {0, 0, 0, 100, 90, 80, 70, 60} << 80.0 << -1;

@@ -37,8 +37,6 @@ private slots:
                                << Mastery::Quick;
         QTest::newRow("slow") << QList<AnswerRecord> {answer(1, 1, 3, 4, "7", 3001)}
                               << Mastery::Slow;
-        QTest::newRow("blank") << QList<AnswerRecord> {answer(1, 1, 3, 4, "")}
-                               << Mastery::WrongRecently;
         QTest::newRow("wrong among the last three")
             << QList<AnswerRecord> {answer(1, 1, 3, 4, "8"), answer(2, 1, 3, 4, "7"),
                                     answer(3, 1, 3, 4, "7")}

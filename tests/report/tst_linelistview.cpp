@@ -43,7 +43,6 @@ private slots:
         QTest::addColumn<int>("firstShown");
         // Before any pick, Down picks the first line and Up stays there.
         QTest::newRow("down from no pick") << QList<int> {Qt::Key_Down} << 0 << 0;
-        QTest::newRow("up from no pick") << QList<int> {Qt::Key_Up} << 0 << 0;
         QTest::newRow("up at the top stays") << QList<int> {Qt::Key_Down, Qt::Key_Up} << 0 << 0;
         QTest::newRow("down past the view scrolls by one")
             << QList<int>(11, Qt::Key_Down) << 10 << 1;
@@ -51,8 +50,6 @@ private slots:
             << QList<int> {Qt::Key_PageDown, Qt::Key_PageDown} << 20 << 11;
         QTest::newRow("page up from the end")
             << QList<int> {Qt::Key_End, Qt::Key_PageUp} << 89 << 89;
-        QTest::newRow("end and down stay on the last")
-            << QList<int> {Qt::Key_End, Qt::Key_Down} << 99 << 90;
         QTest::newRow("home from the end") << QList<int> {Qt::Key_End, Qt::Key_Home} << 0 << 0;
         QTest::newRow("page down stops at the last")
             << QList<int>(12, Qt::Key_PageDown) << 99 << 90;

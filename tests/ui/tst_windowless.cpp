@@ -71,14 +71,9 @@ private slots:
         QTest::addColumn<ui::Rgb>("back");
         const QRect number(56, 24, 73, 23);
         const QFont bold = ui::fontFor(ui::sansSerif(13.5, true));
-        const QFont small = ui::fontFor(ui::sansSerif(8));
         const auto top = Qt::AlignTop;
         const auto middle = Qt::AlignVCenter;
         const ui::Rgb unset;
-        QTest::newRow("left, top") << "Question 1" << QRect(8, 24, 33, 17) << small
-                                   << (Qt::AlignLeft | top) << false << unset << unset;
-        QTest::newRow("right, top") << "9999" << number << bold << (Qt::AlignRight | top) << false
-                                    << unset << ui::colours::White;
         QTest::newRow("right, middle, coloured")
             << "78" << number << bold << (Qt::AlignRight | middle) << false << ui::colours::DarkRed
             << ui::colours::LightYellow;
@@ -126,32 +121,19 @@ private slots:
         QCOMPARE(grabbed(m_drawing), withLabel);
     }
 
-    // Ends in twips within the frame, as a design row gives them.
-    void lineLooksLikeALineControl_data()
-    {
-        QTest::addColumn<QLineF>("ends");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<ui::Rgb>("colour");
-        QTest::newRow("level") << QLineF(240, 1080, 2160, 1080) << 2 << ui::Rgb();
-        QTest::newRow("slanting up, thick, between pixels")
-            << QLineF(4107, 503, 301, 2511) << 3 << ui::colours::DarkPurple;
-    }
+    // Ends in twips within the frame, as a design row gives them: slanting up, thick, coloured,
+    // between pixels.
     void lineLooksLikeALineControl()
     {
-        QFETCH(QLineF, ends);
-        QFETCH(int, width);
-        QFETCH(ui::Rgb, colour);
         const QImage empty = grabbed(m_plain);
         auto *drawn = new ui::WindowlessLine(m_drawing);
         auto *line = new LineControl(m_plain);
-        ui::LineEnds pen {.x1 = ends.x1(),
-                          .y1 = ends.y1(),
-                          .x2 = ends.x2(),
-                          .y2 = ends.y2(),
-                          .borderWidth = width};
-        if (colour.isSet()) {
-            pen.colour = colour.toColor();
-        }
+        const ui::LineEnds pen {.x1 = 4107,
+                                .y1 = 503,
+                                .x2 = 301,
+                                .y2 = 2511,
+                                .borderWidth = 3,
+                                .colour = ui::colours::DarkPurple.toColor()};
         drawn->setEnds(pen);
         line->setEnds(pen);
         line->show();
