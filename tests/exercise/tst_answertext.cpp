@@ -29,10 +29,8 @@ private slots:
         QTest::addColumn<bool>("digitBox");
         QTest::newRow("spaces") << " 5 " << true << true;
         QTest::newRow("tab before") << "\t5" << false << true;
-        QTest::newRow("line end after") << "5\r\n" << false << true;
         QTest::newRow("vertical tab and form feed") << "\v5\f" << false << true;
         QTest::newRow("no-break space") << "\u00a05" << false << false;
-        QTest::newRow("em space") << "\u20035" << false << false;
         QTest::newRow("blanks alone") << " \t " << false << false;
     }
 

@@ -32,7 +32,6 @@ private slots:
     {
         QTest::addColumn<QList<AnswerRecord>>("answers");
         QTest::addColumn<Mastery>("mastery");
-        QTest::newRow("never") << QList<AnswerRecord> {} << Mastery::NeverSeen;
         QTest::newRow("quick") << QList<AnswerRecord> {answer(1, 1, 3, 4, "7", 3000)}
                                << Mastery::Quick;
         QTest::newRow("slow") << QList<AnswerRecord> {answer(1, 1, 3, 4, "7", 3001)}

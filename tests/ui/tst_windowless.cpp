@@ -15,8 +15,6 @@
 
 #include <optional>
 
-Q_DECLARE_METATYPE(ui::Rgb)
-
 namespace {
 QImage grabbed(QWidget *frame)
 {
@@ -59,89 +57,75 @@ private slots:
         m_dir.reset();
     }
 
-    // As a design row makes each: plain text, its font, alignment, wrapping and colours.
-    void labelLooksLikeAQLabel_data()
+    // As design rows make them, side by side: plain text in its font, aligned, wrapped, cut
+    // at its box, in its colours; a thick coloured line slanting up between pixels.
+    void drawnAsTheWidgetsTheyStandFor()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("box");
-        QTest::addColumn<QFont>("font");
-        QTest::addColumn<Qt::Alignment>("alignment");
-        QTest::addColumn<bool>("wrap");
-        QTest::addColumn<ui::Rgb>("fore");
-        QTest::addColumn<ui::Rgb>("back");
-        const QRect number(56, 24, 73, 23);
+        const QImage empty = grabbed(m_plain);
         const QFont bold = ui::fontFor(ui::sansSerif(13.5, true));
-        const auto top = Qt::AlignTop;
-        const auto middle = Qt::AlignVCenter;
-        const ui::Rgb unset;
-        QTest::newRow("right, middle, coloured")
-            << "78" << number << bold << (Qt::AlignRight | middle) << false << ui::colours::DarkRed
-            << ui::colours::LightYellow;
-        QTest::newRow("wrapped, centred")
-            << "Print a sheet of sums to do at home" << QRect(20, 30, 150, 120)
-            << ui::fontFor(ui::timesNewRoman(12)) << (Qt::AlignHCenter | top) << true << unset
-            << ui::colours::Yellow;
-        QTest::newRow("too wide, cut") << "123456789" << QRect(40, 40, 50, 15) << bold
-                                       << (Qt::AlignLeft | top) << false << unset << unset;
-    }
-    void labelLooksLikeAQLabel()
-    {
-        QFETCH(QString, text);
-        QFETCH(QRect, box);
-        QFETCH(QFont, font);
-        QFETCH(Qt::Alignment, alignment);
-        QFETCH(bool, wrap);
-        QFETCH(ui::Rgb, fore);
-        QFETCH(ui::Rgb, back);
-
-        const QImage empty = grabbed(m_plain);
-        auto *drawn = new ui::WindowlessLabel(text, m_drawing);
-        drawn->setGeometry(box);
-        drawn->setFont(font);
-        drawn->setAlignment(alignment);
-        drawn->setWordWrap(wrap);
-        auto *label = new QLabel(text, m_plain);
-        label->setTextFormat(Qt::PlainText);
-        label->setGeometry(box);
-        label->setFont(font);
-        label->setAlignment(alignment);
-        label->setWordWrap(wrap);
-        if (fore.isSet()) {
-            drawn->setForeColour(fore.toColor());
-            ui::setForeColour(label, fore);
+        const struct
+        {
+            QString text;
+            QRect box;
+            QFont font;
+            Qt::Alignment alignment;
+            bool wrap;
+            ui::Rgb fore;
+            ui::Rgb back;
+        } labels[] = {
+            {"78",
+             {56, 24, 73, 23},
+             bold,
+             Qt::AlignRight | Qt::AlignVCenter,
+             false,
+             ui::colours::DarkRed,
+             ui::colours::LightYellow},
+            {"Print a sheet of sums to do at home",
+             {20, 60, 150, 120},
+             ui::fontFor(ui::timesNewRoman(12)),
+             Qt::AlignHCenter | Qt::AlignTop,
+             true,
+             {},
+             ui::colours::Yellow},
+            {"123456789", {180, 60, 50, 15}, bold, Qt::AlignLeft | Qt::AlignTop, false, {}, {}},
+        };
+        for (const auto &l : labels) {
+            auto *drawn = new ui::WindowlessLabel(l.text, m_drawing);
+            auto *label = new QLabel(l.text, m_plain);
+            label->setTextFormat(Qt::PlainText);
+            label->setGeometry(l.box);
+            drawn->setGeometry(l.box);
+            label->setFont(l.font);
+            drawn->setFont(l.font);
+            label->setAlignment(l.alignment);
+            drawn->setAlignment(l.alignment);
+            label->setWordWrap(l.wrap);
+            drawn->setWordWrap(l.wrap);
+            if (l.fore.isSet()) {
+                drawn->setForeColour(l.fore.toColor());
+                ui::setForeColour(label, l.fore);
+            }
+            if (l.back.isSet()) {
+                drawn->setBackColour(l.back.toColor());
+                ui::setBackColour(label, l.back);
+            }
+            label->show();
         }
-        if (back.isSet()) {
-            drawn->setBackColour(back.toColor());
-            ui::setBackColour(label, back);
-        }
-        label->show();
-
-        const QImage withLabel = grabbed(m_plain);
-        QVERIFY(withLabel != empty); // it shows something
-        QCOMPARE(grabbed(m_drawing), withLabel);
-    }
-
-    // Ends in twips within the frame, as a design row gives them: slanting up, thick, coloured,
-    // between pixels.
-    void lineLooksLikeALineControl()
-    {
-        const QImage empty = grabbed(m_plain);
-        auto *drawn = new ui::WindowlessLine(m_drawing);
-        auto *line = new LineControl(m_plain);
         const ui::LineEnds pen {.x1 = 4107,
                                 .y1 = 503,
                                 .x2 = 301,
                                 .y2 = 2511,
                                 .borderWidth = 3,
                                 .colour = ui::colours::DarkPurple.toColor()};
+        auto *drawn = new ui::WindowlessLine(m_drawing);
+        auto *line = new LineControl(m_plain);
         drawn->setEnds(pen);
         line->setEnds(pen);
         line->show();
         QCOMPARE(drawn->geometry(), line->geometry());
-
-        const QImage withLine = grabbed(m_plain);
-        QVERIFY(withLine != empty); // it shows something
-        QCOMPARE(grabbed(m_drawing), withLine);
+        const QImage shown = grabbed(m_plain);
+        QVERIFY(shown != empty); // they show something
+        QCOMPARE(grabbed(m_drawing), shown);
     }
 
     // After the frame's widgets, in the order made: a label known by its text unless it has a
@@ -160,7 +144,6 @@ private slots:
         hidden->setVisible(false);
 
         QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(m_drawing);
-        QVERIFY(frame);
         QCOMPARE(frame->role(), QAccessible::Grouping);
         QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Frame1"));
         QCOMPARE(frame->childCount(), 5);
@@ -172,7 +155,6 @@ private slots:
             {QAccessible::StaticText, "hidden"}};
         for (int i = 0; i < children.size(); ++i) {
             QAccessibleInterface *child = frame->child(i);
-            QVERIFY(child);
             QCOMPARE(std::pair(child->role(), child->text(QAccessible::Name)), children.at(i));
             QCOMPARE(child->parent(), frame);
             QCOMPARE(frame->indexOfChild(child), i);
