@@ -95,47 +95,30 @@ private slots:
         }
     }
 
-    void newStudent_data()
-    {
-        QTest::addColumn<QByteArray>("roster");
-        QTest::addColumn<QStringList>("entries"); // typed in turn, each followed by Enter
-        QTest::addColumn<Files>("after");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("first student, in capitals; an earlier ANN's results kept aside")
-            << QByteArray() << QStringList {"  ann  "}
-            << Files {{R, "ANN\r\n"}, {"ANN.hst", ""}, {"ANN.hst.1", Old}} << "";
-        QTest::newRow("sorted in without regard to case, the rest kept, empty lines not")
-            << QByteArray("\r\nben\r\n\nZOE\r\r\n") << QStringList {"cat"}
-            << Files {{R, "ben\r\nCAT\r\nZOE\r\n"}, {"ANN.hst", Old}, {"CAT.hst", ""}} << "";
-        QTest::newRow("duplicate refused, then changed")
-            << QByteArray("BEN\r\n") << QStringList {"ben", "NY"}
-            << Files {{R, "BEN\r\nBENNY\r\n"}, {"ANN.hst", Old}, {"BENNY.hst", ""}}
-            << "Student Already exist!";
-    }
+    // Names typed in the new-student dialog, each followed by Enter: in capitals, trimmed,
+    // sorted in; an earlier ANN's results kept aside; a name already there refused, the
+    // dialog left open to change it (the roster's rules: tst_records).
     void newStudent()
     {
-        QFETCH(QByteArray, roster);
-        QFETCH(QStringList, entries);
-        QFETCH(QString, message);
-        if (!roster.isNull()) {
-            writeFile(R, roster);
-        }
+        writeFile(R, "BEN\r\n");
         MainMenu *menu = openMenu();
         const QString prompt = welcome(menu);
-        QTimer::singleShot(0, [&] { // the dialog is modal: answered from its own event loop
-            auto *box = QApplication::activeModalWidget()->findChild<QWidget *>("txtStudent");
-            for (const QString &entry : entries) {
-                QTest::keyClicks(box, entry);
-                QTest::keyClick(box, Qt::Key_Return);
-            }
-            if (box->isVisible()) {
-                QTest::keyClick(box, Qt::Key_Escape);
-            }
-        });
-        click(menu, "btnAddStduent");
-        QTEST(snapshot(), "after");
-        const QString said = m_ground->messages.texts().join(" | "); // all, in turn
-        QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+        for (const QStringList &entries : {QStringList {"ben", "NY"}, {"  ann  "}}) {
+            QTimer::singleShot(0, [&] { // the dialog is modal: answered from its own event loop
+                auto *box = QApplication::activeModalWidget()->findChild<QWidget *>("txtStudent");
+                for (const QString &entry : entries) {
+                    QTest::keyClicks(box, entry);
+                    QTest::keyClick(box, Qt::Key_Return);
+                }
+            });
+            click(menu, "btnAddStduent");
+        }
+        QCOMPARE(snapshot(),
+                 (Files {{R, "ANN\r\nBEN\r\nBENNY\r\n"},
+                         {"ANN.hst", ""},
+                         {"ANN.hst.1", Old},
+                         {"BENNY.hst", ""}}));
+        QCOMPARE(m_ground->messages.texts(), QStringList {"Student Already exist!"});
         QCOMPARE(menu->session().students().names(), roster::readNames(R));
         QCOMPARE(welcome(menu), prompt); // nothing picked: the prompt and buttons stay
         QCOMPARE(windowButtonsEnabled(menu), 0);
