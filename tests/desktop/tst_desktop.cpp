@@ -189,8 +189,7 @@ void read(QWidget *window, Texts &texts, QStringList &faults, bool described)
 Texts readScene(const Scene &scene, QStringList &faults)
 {
     Texts texts;
-    std::optional<WindowGround> ground;
-    ground.emplace();
+    const WindowGround ground;
     QWidget *window = scene.open();
     if (scene.modalButton) {
         // The teacher's windows of the report do not describe their controls yet.
@@ -204,8 +203,8 @@ Texts readScene(const Scene &scene, QStringList &faults)
     } else {
         read(window, texts, faults, true);
     }
-    for (int i = 0; i < ground->messages.texts().size(); ++i) {
-        texts.insert(QStringLiteral("message %1").arg(i), ground->messages.texts().at(i));
+    for (int i = 0; i < ground.messages.texts().size(); ++i) {
+        texts.insert(QStringLiteral("message %1").arg(i), ground.messages.texts().at(i));
     }
     closeEveryWindow();
     return texts;

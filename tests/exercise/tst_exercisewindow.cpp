@@ -106,15 +106,7 @@ private slots:
         for (int n = 2; n <= 16; ++n) {
             QVERIFY2(answers.at(n).contains("#R3#"), answers.at(n).constData());
         }
-        QByteArray tutor;
-        QTimer::singleShot(0, [&tutor] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                tutor = modal->metaObject()->className();
-                modal->close();
-            }
-        });
-        QTest::mouseClick(button("cmdHelpMe"), Qt::LeftButton);
-        QCOMPARE(tutor, "PictureTutor");
+        QCOMPARE(tutorOfHelpMe(), "PictureTutor");
     }
 
     // From level 4 on, HELP ME explains the first wrong question in columns.
@@ -125,20 +117,27 @@ private slots:
         }
         QTest::keyClicks(box(1), sum(1));
         QTest::mouseClick(button("cmdcheck"), Qt::LeftButton);
-        QString shown;
-        QTimer::singleShot(0, [&shown] {
+        QCOMPARE(tutorOfHelpMe("lblQno"), "ColumnTutor Question 2");
+    }
+
+private:
+    // The tutor HELP ME opens, and the text of its label of that name; looked at from inside
+    // its own event loop, then closed.
+    QString tutorOfHelpMe(const char *label = nullptr)
+    {
+        QString seen;
+        QTimer::singleShot(0, [&seen, label] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
-                if (modal->inherits("ColumnTutor")) {
-                    shown = modal->findChild<QLabel *>("lblQno")->text();
+                seen = modal->metaObject()->className();
+                if (const auto *shown = label ? modal->findChild<QLabel *>(label) : nullptr) {
+                    seen += " " + shown->text();
                 }
                 modal->close();
             }
         });
         QTest::mouseClick(button("cmdHelpMe"), Qt::LeftButton);
-        QCOMPARE(shown, "Question 2");
+        return seen;
     }
-
-private:
     template<class T> T *control(const QString &name) const
     {
         return m_window->findChild<T *>(name);
