@@ -80,9 +80,10 @@ private slots:
         QCOMPARE(questiongenerator::generate(1, 2, again.source()),
                  QList<Question>({{1, 2, 3}, {0, 0, 0}}));
         QCOMPARE(again.draws(), 3);
-        testsupport::ScriptedDraws swapped({part(13, 121), part(23, 121)});
+        testsupport::ScriptedDraws swapped({part(13, 121), part(23, 121), part(0, 121)});
         QCOMPARE(questiongenerator::generate(1, 2, swapped.source()),
                  QList<Question>({{1, 2, 3}, {2, 1, 3}}));
+        QCOMPARE(swapped.draws(), 2);
     }
 
     void realSourceDrawsFreshValuesWithinOneClockTick()
