@@ -82,16 +82,6 @@ private slots:
         QVERIFY(m_view->currentRow() <= 0);
     }
 
-    void theWheelScrollsWithoutPicking()
-    {
-        QWheelEvent wheel(QPointF(20, 20), m_view->viewport()->mapToGlobal(QPointF(20, 20)),
-                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(m_view->viewport(), &wheel);
-        QVERIFY(m_view->firstVisibleRow() > 0);
-        QCOMPARE(m_view->currentRow(), -1);
-    }
-
 private:
     QStringListModel m_model;
     std::optional<LineListView> m_view;
