@@ -24,7 +24,8 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <sys/stat.h>
+
+using namespace testsupport;
 
 namespace {
 
@@ -69,59 +70,49 @@ private slots:
         m_ground.emplace();
         // The real source: the ground's draws come round again for NEW.
         m_realDraws.emplace(seams::randomDraw(), nullptr);
-        auto *menu = testsupport::openMenu();
-        menu->show();
-        QTest::keyClick(menu->findChild<QComboBox *>("Combo1"), Qt::Key_Down); // ANN
-        QTest::mouseClick(menu->findChild<QPushButton *>("Command2"), Qt::LeftButton);
-        m_window = testsupport::shownWindow<PrintWindow>();
-        QVERIFY(m_window && m_window->isVisible() && !menu->isVisible());
+        m_window = qobject_cast<PrintWindow *>(act(openMenu(1), {"Command2"}));
+        QVERIFY(m_window && !shownWindow<MainMenu>());
     }
 
     void cleanup()
     {
-        QVERIFY(testsupport::closeEveryWindow());
+        QVERIFY(closeEveryWindow());
         m_realDraws.reset();
         m_ground.reset();
     }
 
     void previewsASetOfTheChosenLevel()
     {
-        // Plain numbers of the level.
-        const auto verifyPreview = [this](const QRegularExpression &number) {
+        // Plain numbers of the level chosen, the last: three digits.
+        const auto verifyPreview = [this] {
+            static const QRegularExpression number("^[1-9]\\d\\d$");
             for (const worksheet::Entry &e : previewSet()) {
                 QVERIFY2(number.match(e.first).hasMatch() && number.match(e.second).hasMatch(),
                          qPrintable(e.first + " + " + e.second));
             }
         };
-        verifyPreview(QRegularExpression("^(\\d|10)$"));
         QTest::keyClick(controls().get<QComboBox>("Combo1"), Qt::Key_End);
-        QTest::keyClick(controls().get<QComboBox>("Combo1"), Qt::Key_Up); // the last level
-        verifyPreview(QRegularExpression("^[1-9]\\d\\d$"));
+        QTest::keyClick(controls().get<QComboBox>("Combo1"), Qt::Key_Up);
+        verifyPreview();
         const worksheet::Set chosen = previewSet();
         QTest::mouseClick(button("CmdNew"), Qt::LeftButton);
-        verifyPreview(QRegularExpression("^[1-9]\\d\\d$"));
+        verifyPreview();
         QVERIFY(pageWords(previewSet()) != pageWords(chosen));
     }
 
-    // Review, after the levels: the student's own missed and slow sums first, none twice, and
-    // the printed page says whose it is.
+    // Review, after the levels: the student's own missed and slow sums first, and the printed
+    // page says whose it is.
     void reviewIsTheStudentsOwnSheet()
     {
-        testsupport::writeFile("ANN.ans",
-                               "5/11/2026 9:00:00 AM#1#3#4#7#right#9000\r\n"
-                               "5/11/2026 9:00:00 AM#2#17#18#25#wrong#2000\r\n");
+        writeFile("ANN.ans",
+                  "5/11/2026 9:00:00 AM#1#3#4#7#right#9000\r\n"
+                  "5/11/2026 9:00:00 AM#2#17#18#25#wrong#2000\r\n");
         auto *level = controls().get<QComboBox>("Combo1");
         QTest::keyClick(level, Qt::Key_End);
         QCOMPARE(level->currentText(), "Review");
         const worksheet::Set set = previewSet();
         QCOMPARE(std::pair(set[0].first, set[0].second), std::pair(QString("17"), QString("18")));
         QCOMPARE(std::pair(set[1].first, set[1].second), std::pair(QString("3"), QString("4")));
-        QSet<QString> sums;
-        for (const worksheet::Entry &e : set) {
-            sums.insert(e.first + '+' + e.second);
-        }
-        QCOMPARE(sums.size(), worksheet::Questions);
-
         seams::ScopedOverride printer(seams::printer(),
                                       [](const QString &title, const printing::Page &page) {
                                           printing::toPdfFile("review.pdf", title, page);
@@ -140,44 +131,52 @@ private slots:
         QCOMPARE(pdfWords("review.pdf"), expected);
     }
 
-    void printsThePreviewOnlyWhenTheAnswerIsYes()
+    // Printed only when the answer is Yes. Without a printer the sheet is offered as a PDF
+    // file; saved again over it, when the new file cannot be written whole (its last byte is
+    // refused), the earlier one stays byte for byte, no temporary file is left, and the
+    // message names the file and the reason.
+    void withoutAPrinterSavedAsPdf()
     {
-        // The printer stands in as a PDF file.
-        printing::Status status = printing::Status::Printed;
-        seams::ScopedOverride printer(seams::printer(),
-                                      [&status](const QString &title, const printing::Page &page) {
-                                          if (status == printing::Status::Printed) {
-                                              printing::toPdfFile("printed.pdf", title, page);
-                                          }
-                                          return printing::PrintResult {status, {}};
-                                      });
-        m_ground->messages.answer(QMessageBox::No);
-        m_ground->messages.answer(QMessageBox::Yes);
-        QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-        QCOMPARE(m_ground->messages.texts(), QStringList {"Do you want to print exercise?"});
-        QCOMPARE(m_ground->messages.shown().first().defaultButton, QMessageBox::No);
-        QVERIFY(!QFile::exists("printed.pdf"));
-
-        QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-        QCOMPARE(pdfWords("printed.pdf"), pageWords(previewSet()));
-
-        // Without a printer the worksheet is offered as a PDF file.
-        status = printing::Status::NoPrinter;
-        m_ground->messages.answer(QMessageBox::Yes);
-        m_ground->messages.answer(QMessageBox::Yes);
+        int printed = 0;
+        seams::ScopedOverride printer(
+            seams::printer(), [&printed](const QString &, const printing::Page &) {
+                ++printed;
+                return printing::PrintResult {printing::Status::NoPrinter, {}};
+            });
         seams::ScopedOverride dialog(seams::saveDialog(), [](const ui::SaveRequest &) {
             return QDir().absoluteFilePath("for grandma");
         });
+        const QString pdf = QDir().absoluteFilePath("for grandma.pdf"); // the extension added
+        m_ground->messages.answer(QMessageBox::No);
         QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+        QCOMPARE(m_ground->messages.texts(), QStringList {"Do you want to print exercise?"});
+        QCOMPARE(m_ground->messages.shown().first().defaultButton, QMessageBox::No);
+        QCOMPARE(printed, 0);
+        const auto saveAsPdf = [this] {
+            m_ground->messages.answer(QMessageBox::Yes); // to print
+            m_ground->messages.answer(QMessageBox::Yes); // to a PDF file instead
+            QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+        };
+        saveAsPdf();
+        QCOMPARE(printed, 1);
         // The offer, Yes by default, then where the file went, in full.
-        QCOMPARE(m_ground->messages.shown().size(), 5);
-        QVERIFY(m_ground->messages.texts().at(3).contains("no printer"));
-        QCOMPARE(m_ground->messages.shown().at(3).defaultButton, QMessageBox::Yes);
-        QCOMPARE(m_ground->messages.shown().at(4).icon, QMessageBox::Information);
-        QCOMPARE(m_ground->messages.texts().at(4),
-                 "The file was saved as \"" + QDir().absoluteFilePath("for grandma.pdf") + "\".");
-        // A name without an extension gets ".pdf".
-        QCOMPARE(pdfWords("for grandma.pdf"), pageWords(previewSet()));
+        QVERIFY(m_ground->messages.texts().at(2).contains("no printer"));
+        QCOMPARE(m_ground->messages.shown().at(2).defaultButton, QMessageBox::Yes);
+        QCOMPARE(m_ground->messages.shown().at(3).icon, QMessageBox::Information);
+        QCOMPARE(m_ground->messages.texts().at(3), "The file was saved as \"" + pdf + "\".");
+        QCOMPARE(pdfWords(pdf), pageWords(previewSet()));
+
+        const Files before = snapshot();
+        {
+            const FileSizeLimit sizeLimit(readFile(pdf).size() - 1); // the same sheet again
+            saveAsPdf();
+        }
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(m_ground->messages.texts().size(), 7);
+        QCOMPARE(m_ground->messages.shown().constLast().icon, QMessageBox::Warning);
+        QCOMPARE(m_ground->messages.texts().constLast(),
+                 "The file \"" + pdf + "\" could not be written: " + std::strerror(EFBIG)
+                     + ".\nNothing was changed.");
     }
 
     // PRINT through the real default printer: scripts/run-tests makes it the PDF queue of a
@@ -199,60 +198,6 @@ private slots:
         QFile::remove(pdfs[0].filePath());
     }
 
-    // A worksheet saved as a PDF over an earlier one, when the new file cannot be written
-    // whole, wherever the write fails: the earlier one stays byte for byte, no temporary file
-    // is left, and the message names the file and the reason.
-    void failedPdfSaveKeepsTheEarlierOne_data()
-    {
-        QTest::addColumn<double>("limit"); // of the file's size; -1: a read-only folder
-        QTest::addColumn<int>("error");
-        QTest::newRow("size limit at the first byte") << 0.0 << EFBIG;
-        QTest::newRow("size limit half way") << 0.5 << EFBIG;
-        QTest::newRow("size limit at the last byte") << 1.0 << EFBIG;
-        QTest::newRow("read-only folder") << -1.0 << EACCES;
-    }
-    void failedPdfSaveKeepsTheEarlierOne()
-    {
-        QFETCH(double, limit);
-        QFETCH(int, error);
-        seams::ScopedOverride printer(
-            seams::printer(), [](const QString &, const printing::Page &) {
-                return printing::PrintResult {printing::Status::NoPrinter, {}};
-            });
-        const QString pdf = QDir().absoluteFilePath("worksheet.pdf");
-        seams::ScopedOverride dialog(seams::saveDialog(),
-                                     [pdf](const ui::SaveRequest &) { return pdf; });
-        const auto saveAsPdf = [this] {
-            m_ground->messages.answer(QMessageBox::Yes); // to print
-            m_ground->messages.answer(QMessageBox::Yes); // to a PDF file instead
-            QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-        };
-        saveAsPdf();
-        const QByteArray earlier = testsupport::readFile(pdf);
-        QVERIFY(earlier.startsWith("%PDF-"));
-        const testsupport::Files before = testsupport::snapshot();
-        {
-            // The same sheet again, as long: a limit below its size stops its last byte.
-            std::optional<testsupport::FileSizeLimit> sizeLimit;
-            std::optional<testsupport::ActingAsNobody> nobody;
-            if (limit >= 0) {
-                sizeLimit.emplace(rlim_t(earlier.size() * limit) - (limit == 1.0 ? 1 : 0));
-            } else {
-                QVERIFY(::chmod(".", 0555) == 0);
-                nobody.emplace();
-            }
-            saveAsPdf();
-        }
-        QVERIFY(::chmod(".", 0700) == 0);
-        QCOMPARE(testsupport::snapshot(), before);
-        // Print?, the offer and where it went; print?, the offer and the failure.
-        QCOMPARE(m_ground->messages.texts().size(), 6);
-        QCOMPARE(m_ground->messages.shown().constLast().icon, QMessageBox::Warning);
-        QCOMPARE(m_ground->messages.texts().constLast(),
-                 "The file \"" + pdf + "\" could not be written: "
-                     + QString::fromLocal8Bit(std::strerror(error)) + ".\nNothing was changed.");
-    }
-
 private:
     // Read through the window's control table, however a preview cell is drawn.
     const ui::FormControls &controls() const { return std::as_const(*m_window).controls(); }
@@ -271,7 +216,7 @@ private:
         return set;
     }
 
-    std::optional<testsupport::WindowGround> m_ground;
+    std::optional<WindowGround> m_ground;
     std::optional<seams::ScopedOverride<double()>> m_realDraws;
     PrintWindow *m_window = nullptr;
 };

@@ -15,9 +15,9 @@ class tst_worksheetpage : public QObject
     Q_OBJECT
 
 private slots:
-    // The whole sequence of texts, cursor positions and fonts: the blocks row by row, each
-    // line of a row left to right, then the tear line and the answer strip.
-    void fullSequence()
+    // The blocks row by row, each line of a row left to right, then the tear line and the
+    // answer strip, eight answers a line.
+    void sequence()
     {
         // Operands of one, two and three digits in every column and both rows of a block.
         const QStringList texts {"7", "123", "45", "0", "999", "10", "8", "306"};
@@ -27,42 +27,37 @@ private slots:
         }
         RecordingSurface surface;
         worksheet::print(surface, set);
+        const QStringList printed = surface.printed();
         const auto entry = &RecordingSurface::entry;
-
         // Operands end 1750 twips right of their block, their widths rounded half to even.
         const auto operand = [entry](const QString &text, double x, double y) {
             const double left = x + 1750 - std::nearbyint(RecordingSurface::widthOf(text, 20));
             return entry(text, left, y, 20);
         };
-        QStringList expected;
-        for (int r = 0; r < 6; ++r) {
-            const double y = 800 + 2100 * r;
-            QStringList lines[4]; // each line of the row's blocks, left to right
-            for (int c = 0; c < 4; ++c) {
-                const double x = 800 + 2600 * c;
-                const worksheet::Entry &e = set[4 * r + c];
-                lines[0] << entry(worksheet::numberText(4 * r + c + 1), x, y, 10)
-                         << operand(e.first, x, y);
-                lines[1] << entry("+", x + 200, y + 450, 20) << operand(e.second, x, y + 450);
-                lines[2] << entry("________", x + 200, y + 500, 20);
-                lines[3] << entry("======", x + 450, y + 1450, 20);
-            }
-            expected << lines[0] << lines[1] << lines[2] << lines[3];
-        }
-        expected << entry(QString(40, '-') + " Tear off Answer " + QString(37, '-'), 800, 13600,
-                          10);
-        for (int k = 1; k <= 24; ++k) {
-            // The strip prints the set's answer as given.
-            const QString text = QStringLiteral("%1) %2").arg(k).arg(10 * k);
-            const double x = 780 + 1200 * ((k - 1) % 8);
-            const double y = 14100 + RecordingSurface::lineHeightOf(8) * ((k - 1) / 8);
-            expected << entry(text, x, y, 8);
-            if (k % 8 == 0) {
-                expected << entry(" ", x + RecordingSurface::widthOf(text, 8), y, 8) << "line ends";
-            }
-        }
-        expected << "end of document";
-        QCOMPARE(surface.printed(), expected);
+        // The first row: each line of its blocks, left to right; a block is 2600 twips wide.
+        QCOMPARE(printed.mid(0, 4),
+                 QStringList({entry(worksheet::numberText(1), 800, 800, 10),
+                              operand(set[0].first, 800, 800),
+                              entry(worksheet::numberText(2), 3400, 800, 10),
+                              operand(set[1].first, 3400, 800)}));
+        QCOMPARE(printed.mid(8, 2),
+                 QStringList({entry("+", 1000, 1250, 20), operand(set[0].second, 800, 1250)}));
+        QCOMPARE(printed.at(16), entry("________", 1000, 1300, 20));
+        QCOMPARE(printed.at(20), entry("======", 1250, 2250, 20));
+        // Six texts a block; the last block 2100 twips down a row.
+        QCOMPARE(printed.at(143), entry("======", 800 + 3 * 2600 + 450, 800 + 5 * 2100 + 1450, 20));
+        QCOMPARE(printed.at(144),
+                 entry(QString(40, '-') + " Tear off Answer " + QString(37, '-'), 800, 13600, 10));
+        // The strip prints the set's answer as given.
+        const double stripLine = RecordingSurface::lineHeightOf(8);
+        QCOMPARE(printed.mid(152, 3),
+                 QStringList(
+                     {entry("8) 80", 780 + 7 * 1200, 14100, 8),
+                      entry(" ", 780 + 7 * 1200 + RecordingSurface::widthOf("8) 80", 8), 14100, 8),
+                      "line ends"}));
+        QCOMPARE(printed.at(155), entry("9) 90", 780, 14100 + stripLine, 8));
+        QCOMPARE(printed.size(), 144 + 1 + 24 + 3 * 2 + 1);
+        QCOMPARE(printed.last(), "end of document");
     }
 };
 

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/report/classoverview.h"
-#include "support/testfiles.h"
 
 #include <QSortFilterProxyModel>
 #include <QtTest>
@@ -64,7 +63,6 @@ private slots:
         QTest::addColumn<int>("trend"); // -1 down, 0 steady, 1 up, 9 none
         QTest::newRow("one sheet, no trend") << QList<int> {70} << 70.0 << 9;
         QTest::newRow("rising") << QList<int> {50, 60, 70} << 60.0 << 1;
-        QTest::newRow("falling") << QList<int> {90, 80} << 85.0 << -1;
         QTest::newRow("within a point a sheet") << QList<int> {80, 81, 80, 82} << 80.75 << 0;
         QTest::newRow("the last five only")
             << QList<int> {0, 0, 0, 100, 90, 80, 70, 60} << 80.0 << -1;
@@ -85,22 +83,8 @@ private slots:
         QVERIFY(!s.levels[0] && !s.levels[1] && !s.levels[5]);
     }
 
-    // From the student's own file; a student without one is listed without sheets.
-    void readFromTheHistoryFile()
-    {
-        testsupport::WorkDir dir;
-        testsupport::writeFile("ANN.hst", sheet(1, 2, 75) + "\r\n" + sheet(0, 2, 85) + "\r\n");
-        const StudentSummary ann = summarize("ANN", Today);
-        QCOMPARE(ann.sheetsLastWeek, 2);
-        QCOMPARE(ann.levels[1]->mean, 80.0);
-        const StudentSummary bob = summarize("BOB", Today);
-        StudentSummary nothing;
-        nothing.student = "BOB";
-        QCOMPARE(bob, nothing);
-    }
-
-    // The table as shown and sorted: blanks where there is nothing, and students without a
-    // value before every value.
+    // The table as shown and heard, blanks where there is nothing; sorted by value, students
+    // without a value before every value. The roster read from files: tst_reportwindow.
     void tableSortsByAnyColumn()
     {
         StudentSummary bobs;
@@ -108,8 +92,6 @@ private slots:
         bobs.weakFacts = 3;
         ClassOverviewModel model;
         model.setSummaries({summaryOf({sheet(2, 1, 40), sheet(1, 1, 90)}), bobs});
-        QCOMPARE(model.columnCount(), 13);
-        QCOMPARE(model.headerData(ClassOverviewModel::FirstLevelMean, Qt::Horizontal), "Level 1");
         QStringList ann;
         QStringList bob;
         for (int c = 0; c < model.columnCount(); ++c) {
@@ -123,17 +105,13 @@ private slots:
         QCOMPARE(
             model.data(model.index(0, ClassOverviewModel::FirstLevelMean), Qt::AccessibleTextRole),
             "65, rising");
-
         QSortFilterProxyModel sorted;
         sorted.setSourceModel(&model);
         sorted.setSortRole(ClassOverviewModel::SortRole);
-        const auto firstStudent = [&] { return sorted.index(0, 0).data().toString(); };
-        sorted.sort(ClassOverviewModel::LastScore, Qt::DescendingOrder);
-        QCOMPARE(firstStudent(), "ANN");
+        sorted.sort(ClassOverviewModel::LastScore, Qt::AscendingOrder);
+        QCOMPARE(sorted.index(0, 0).data().toString(), "bob");
         sorted.sort(ClassOverviewModel::WeakFacts, Qt::DescendingOrder);
-        QCOMPARE(firstStudent(), "bob");
-        sorted.sort(ClassOverviewModel::Student, Qt::AscendingOrder);
-        QCOMPARE(firstStudent(), "ANN");
+        QCOMPARE(sorted.index(0, 0).data().toString(), "bob");
     }
 };
 

@@ -37,47 +37,26 @@ class tst_columntutor : public QObject
 private slots:
     // A digit box reads its number with any white space around it, as an answer box does
     // not; other text clears the box.
-    void digitBoxText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("hint");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("right digit") << "2" << int(ColumnAddition::Hint::Right) << "2";
-        QTest::newRow("tab and line end around") << "\t2\r\n"
-                                                 << int(ColumnAddition::Hint::Right) << "\t2\r\n";
-        QTest::newRow("wrong digit") << "4" << int(ColumnAddition::Hint::Wrong) << "4";
-        QTest::newRow("letter") << "x" << int(ColumnAddition::Hint::None) << "";
-        QTest::newRow("no-break space") << "\u00a02" << int(ColumnAddition::Hint::None) << "";
-    }
-
     void digitBoxText()
     {
-        QFETCH(QString, text);
-        QFETCH(int, hint);
-        QFETCH(QString, kept);
-        ColumnAddition steps = started(47, 85);
-        steps.textChanged(0, text);
-        QCOMPARE(int(steps.hint()), hint);
-        QCOMPARE(steps.column(0).text, kept);
+        for (const auto &[text, hint, kept] :
+             {std::tuple(QString("\t2\r\n"), ColumnAddition::Hint::Right, QString("\t2\r\n")),
+              {"4", ColumnAddition::Hint::Wrong, "4"},
+              {"\u00a02", ColumnAddition::Hint::None, ""}}) {
+            ColumnAddition steps = started(47, 85);
+            steps.textChanged(0, text);
+            QCOMPARE(steps.hint(), hint);
+            QCOMPARE(steps.column(0).text, kept);
+        }
     }
 
-    void thousandsColumnTakesTheLastCarry_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
-        QTest::newRow("999+999") << 999 << 999;
-        QTest::newRow("456+544, every column 10") << 456 << 544;
-    }
-
+    // Every column carries, the last into the thousands.
     void thousandsColumnTakesTheLastCarry()
     {
-        QFETCH(int, first);
-        QFETCH(int, second);
-        ColumnAddition steps = started(first, second);
-        const QString sum = QString::number(first + second);
+        ColumnAddition steps = started(456, 544);
         for (int i = 0; i < 3; ++i) {
             steps.help(); // types the right digit, as the pupil would
-            QCOMPARE(steps.column(i).text, sum.at(3 - i));
+            QCOMPARE(steps.column(i).text, "0");
             QCOMPARE(steps.column(i + 1).carry, 1);
         }
         steps.textChanged(3, QStringLiteral("1")); // 0 + 0 and the carry

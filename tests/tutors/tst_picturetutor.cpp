@@ -62,28 +62,17 @@ private slots:
     }
 
     // One draw picks one of the seven pictures, each for a seventh of [0, 1).
-    void drawPicture_data()
-    {
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<int>("picture");
-        QTest::newRow("lowest") << 0.0 << 0;
-        QTest::newRow("end of the first seventh") << 0.1428 << 0;
-        QTest::newRow("start of the second") << 0.1429 << 1;
-        QTest::newRow("highest") << 0.999999 << 6;
-        QTest::newRow("1, which no source gives, is still a picture") << 1.0 << 6;
-    }
-
     void drawPicture()
     {
-        QFETCH(double, draw);
-        QFETCH(int, picture);
         int draws = 0;
-        const auto source = [&] {
-            ++draws;
-            return draw;
-        };
-        QCOMPARE(PictureCount::drawPicture(source), picture);
-        QCOMPARE(draws, 1);
+        for (const auto &[draw, picture] : {std::pair(0.1428, 0), {0.1429, 1}, {1.0, 6}}) {
+            QCOMPARE(PictureCount::drawPicture([&, draw = draw] {
+                         ++draws;
+                         return draw;
+                     }),
+                     picture);
+        }
+        QCOMPARE(draws, 3);
     }
 
     void cleanup() { QVERIFY(testsupport::closeEveryWindow()); }

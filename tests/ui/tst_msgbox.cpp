@@ -21,56 +21,37 @@ private slots:
     void init() { m_dir.emplace(); }
     void cleanup() { QVERIFY(closeEveryWindow()); }
 
-    void textIsShownAsWritten_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QMessageBox::StandardButton>("press");
-        QTest::addColumn<bool>("yes"); // what a question gives back
-        QTest::addColumn<QMessageBox::Icon>("icon");
-        QTest::addColumn<QMessageBox::StandardButtons>("buttons");
-        QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
-        const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
-        const QMessageBox::StandardButtons ok = QMessageBox::Ok;
-        const QString deleteBold = "Do you want to delete user <b>ANN</b>?";
-        QTest::newRow("question naming a student in bold markup, answered Yes")
-            << "ask" << deleteBold << QMessageBox::Yes << true << QMessageBox::Warning << yesNo
-            << QMessageBox::No;
-        QTest::newRow("question naming a student in bold markup, answered No")
-            << "ask" << deleteBold << QMessageBox::No << false << QMessageBox::Warning << yesNo
-            << QMessageBox::No;
-        QTest::newRow("warning naming a file that holds an image tag")
-            << "warn"
-            << "The file \"<img src=\"/any/file.png\">.hst\" could not be written: "
-               "Permission denied.\nNothing was changed."
-            << QMessageBox::Ok << false << QMessageBox::Warning << ok << QMessageBox::Ok;
-        QTest::newRow("information with an entity and a link")
-            << "inform"
-            << "A &amp; <a href=\"x\">B</a> already exist!" << QMessageBox::Ok << false
-            << QMessageBox::Information << ok << QMessageBox::Ok;
-    }
     void textIsShownAsWritten()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, text);
-        QFETCH(QMessageBox::StandardButton, press);
         SeenMessage seen;
-        readNextMessageBox(seen, press);
-        bool yes = false;
-        if (kind == "ask") {
-            yes = ui::askYesNo(nullptr, text);
-        } else if (kind == "warn") {
-            ui::warn(nullptr, text);
-        } else {
-            ui::inform(nullptr, text);
+        const auto verifyShown
+            = [&seen](const QString &text, QMessageBox::Icon icon,
+                      QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault) {
+                  QCOMPARE(seen.title, "sumtrail");
+                  QCOMPARE(seen.text, text);
+                  QCOMPARE(seen.shownAs, Qt::PlainText);
+                  QCOMPARE(seen.icon, icon);
+                  QCOMPARE(seen.buttons, buttons);
+                  QCOMPARE(seen.defaultButton, byDefault);
+              };
+        // A question naming a student in bold markup, answered Yes, then No.
+        const QString question = "Do you want to delete user <b>ANN</b>?";
+        for (const auto press : {QMessageBox::Yes, QMessageBox::No}) {
+            readNextMessageBox(seen, press);
+            QCOMPARE(ui::askYesNo(nullptr, question), press == QMessageBox::Yes);
+            verifyShown(question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::No);
         }
-        QCOMPARE(seen.title, "sumtrail");
-        QCOMPARE(seen.text, text);
-        QCOMPARE(seen.shownAs, Qt::PlainText);
-        QTEST(seen.icon, "icon");
-        QTEST(seen.buttons, "buttons");
-        QTEST(seen.defaultButton, "defaultButton");
-        QTEST(yes, "yes");
+        const QString warning
+            = "The file \"<img src=\"/any/file.png\">.hst\" could not be written: "
+              "Permission denied.\nNothing was changed.";
+        readNextMessageBox(seen, QMessageBox::Ok);
+        ui::warn(nullptr, warning);
+        verifyShown(warning, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok);
+        const QString information = "A &amp; <a href=\"x\">B</a> already exist!";
+        readNextMessageBox(seen, QMessageBox::Ok);
+        ui::inform(nullptr, information);
+        verifyShown(information, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
     }
 };
 
