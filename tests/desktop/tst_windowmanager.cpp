@@ -205,86 +205,80 @@ private slots:
 
     void windowsFitTheScreen_data()
     {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QSize>("designOuterTwips"); // empty: the client's size is designed
-        QTest::addColumn<QSize>("designClientTwips");
-        QTest::newRow("main menu") << QByteArray() << QSize() << QSize(12000, 8610);
-        QTest::newRow("exercise") << QByteArray("Command1") << QSize(12120, 9120) << QSize();
-        QTest::newRow("report") << QByteArray("Command4") << QSize() << QSize(12000, 8610);
-        QTest::newRow("print") << QByteArray("Command2") << QSize() << QSize(12000, 8610);
+        QTest::addColumn<QByteArrayList>("buttons"); // clicked in turn from the main menu
+        QTest::addColumn<bool>("dialog"); // the last click opens a dialog
+        QTest::addColumn<QSize>("design"); // pixels; empty: sized by its contents
+        QTest::addColumn<bool>("outer"); // the design's size is the frame's, not the client's
+        const QSize form = pixels({12000, 8610});
+        QTest::newRow("main menu") << QByteArrayList {} << false << form << false;
+        QTest::newRow("exercise") << QByteArrayList {"Command1"} << false << pixels({12120, 9120})
+                                  << true;
+        QTest::newRow("report") << QByteArrayList {"Command4"} << false << form << false;
+        QTest::newRow("print") << QByteArrayList {"Command2"} << false << form << false;
+        QTest::newRow("new student")
+            << QByteArrayList {"btnAddStduent"} << true << pixels({6975, 2865}) << false;
+        QTest::newRow("picture tutor") << QByteArrayList {"Command1", "cmdcheck", "cmdHelpMe"}
+                                       << true << pixels({10545, 7860}) << false;
+        QTest::newRow("column tutor")
+            << QByteArrayList {"Command1", "level 2", "cmdcheck", "cmdHelpMe"} << true
+            << pixels({9810, 7890}) << false;
+        QTest::newRow("chart") << QByteArrayList {"Command4", "cmdProgress"} << true
+                               << QSize(800, 520) << false;
+        QTest::newRow("facts") << QByteArrayList {"Command4", "cmdFacts"} << true << QSize(560, 520)
+                               << false;
+        QTest::newRow("class") << QByteArrayList {"Command4", "cmdClass"} << true << QSize()
+                               << false;
     }
 
-    // At design size where the screen has room; else as large as fits, in proportion.
+    // Every window and dialog opens wholly on the screen: at design size where the screen has
+    // room, else as large as fits, in proportion. A dialog opens over its opener.
     void windowsFitTheScreen()
     {
-        QFETCH(QByteArray, button);
-        QFETCH(QSize, designOuterTwips);
-        QFETCH(QSize, designClientTwips);
-        QWidget *window = openMenu(1);
-        if (!button.isEmpty()) {
-            QVERIFY(settled(window));
-            window = clickThrough(window, button);
-        }
-        QVERIFY(settled(window));
-        const QSize frame = frameOf(window).size() - window->size();
-        const QSize design = designOuterTwips.isEmpty() ? pixels(designClientTwips) + frame
-                                                        : pixels(designOuterTwips);
-        const QByteArray problem = fitProblem(window, design);
-        QVERIFY2(problem.isEmpty(), problem);
-        if (frameOf(window).size() == design) {
-            return;
-        }
-        // A drop-down's frame and arrow do not shrink: it keeps the room its text needs.
-        for (const QComboBox *combo : window->findChildren<QComboBox *>()) {
-            QVERIFY2(combo->width() >= combo->sizeHint().width(), qPrintable(combo->objectName()));
-        }
-    }
-
-    void dialogsFitTheScreen_data()
-    {
-        QTest::addColumn<QByteArrayList>("buttons"); // clicked in turn from the main menu
-        QTest::addColumn<QSize>("designClient"); // pixels; empty: sized by its contents
-        QTest::newRow("new student") << QByteArrayList {"btnAddStduent"} << pixels({6975, 2865});
-        QTest::newRow("picture tutor")
-            << QByteArrayList {"Command1", "cmdcheck", "cmdHelpMe"} << pixels({10545, 7860});
-        QTest::newRow("column tutor")
-            << QByteArrayList {"Command1", "level 2", "cmdcheck", "cmdHelpMe"}
-            << pixels({9810, 7890});
-        QTest::newRow("chart") << QByteArrayList {"Command4", "cmdProgress"} << QSize(800, 520);
-        QTest::newRow("facts") << QByteArrayList {"Command4", "cmdFacts"} << QSize(560, 520);
-        QTest::newRow("class") << QByteArrayList {"Command4", "cmdClass"} << QSize();
-    }
-
-    // A dialog opens over its opener, wholly on the screen, as large as designed where it
-    // fits, else in proportion as large as fits.
-    void dialogsFitTheScreen()
-    {
         QFETCH(QByteArrayList, buttons);
-        QFETCH(QSize, designClient);
+        QFETCH(bool, dialog);
+        QFETCH(QSize, design);
+        QFETCH(bool, outer);
         QWidget *window = openMenu(1);
-        QVERIFY(settled(window));
-        const QByteArray last = buttons.takeLast();
+        const QByteArray opensDialog = dialog ? buttons.takeLast() : QByteArray();
         for (const QByteArray &button : buttons) {
+            QVERIFY(settled(window));
             if (button == "level 2") {
                 QTest::keyClick(window->findChild<QComboBox *>(), Qt::Key_Down);
                 continue;
             }
             window = clickThrough(window, button);
-            QVERIFY(settled(window));
         }
-        // The dialog runs its own loop: it is looked at from there, then closed.
         QByteArray problem = "never opened";
-        QTimer::singleShot(0, this, [&] {
-            QWidget *dialog = nullptr;
-            if (!QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); })
-                || !settled(dialog)) {
+        const auto look = [&](QWidget *shown) {
+            if (!settled(shown)) {
                 return;
             }
-            const QSize frame = frameOf(dialog).size() - dialog->size();
-            problem = fitProblem(dialog, designClient.isEmpty() ? QSize() : designClient + frame);
-            dialog->close();
+            const QSize frame = frameOf(shown).size() - shown->size();
+            const QSize expected = design.isEmpty() || outer ? design : design + frame;
+            problem = fitProblem(shown, expected);
+            // A drop-down's frame and arrow do not shrink: it keeps the room its text needs.
+            for (const QComboBox *combo : shown->findChildren<QComboBox *>()) {
+                if (problem.isEmpty() && frameOf(shown).size() != expected
+                    && combo->width() < combo->sizeHint().width()) {
+                    problem = combo->objectName().toLatin1() + " narrower than its text";
+                }
+            }
+        };
+        if (!dialog) {
+            look(window);
+            QVERIFY2(problem.isEmpty(), problem);
+            return;
+        }
+        QVERIFY(settled(window));
+        // A dialog runs its own loop: it is looked at from there, then closed.
+        QTimer::singleShot(0, this, [&] {
+            QWidget *shown = nullptr;
+            if (QTest::qWaitFor([&] { return (shown = QApplication::activeModalWidget()); })) {
+                look(shown);
+                shown->close();
+            }
         });
-        click(window, last);
+        click(window, opensDialog);
         QVERIFY2(problem.isEmpty(), problem);
     }
 };
