@@ -18,10 +18,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QLibraryInfo>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTableView>
@@ -279,23 +276,11 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
-    // The program's language follows the locale, and Qt's own texts with it (a message box's
-    // buttons, where Qt's translations are installed); a locale without one stays English.
-    void languageFollowsTheLocale()
+    // A locale the program has no translation for stays English.
+    void languageFallsBackToEnglish()
     {
-        {
-            const ui::Language italian {QLocale(QLocale::Italian)};
-            QVERIFY(!italian.translated());
-            QCOMPARE(QCoreApplication::translate("MainMenu", "Start Exercise"), "Start Exercise");
-        }
-        const ui::Language german {QLocale(QLocale::German, QLocale::Austria)};
-        QVERIFY(german.translated());
-        QCOMPARE(QCoreApplication::translate("MainMenu", "Start Exercise"), "Übung starten");
-        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
-            QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
-        }
-        QMessageBox box(QMessageBox::Warning, "sumtrail", "?", QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), "Nein");
+        const ui::Language italian {QLocale(QLocale::Italian)};
+        QCOMPARE(QCoreApplication::translate("MainMenu", "Start Exercise"), "Start Exercise");
     }
 
     void exerciseAndTutorByKeyboardAloneWithMarksAnnounced()
