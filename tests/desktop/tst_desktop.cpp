@@ -302,9 +302,7 @@ private slots:
         }
         QCOMPARE(exercise->focusWidget()->objectName(), "cmdcheck");
         QVERIFY(tabAndPress(exercise, "cmdcheck"));
-        QCOMPARE(accessible(exercise, "lblmark(1)"), "Question 1 is right");
         QCOMPARE(accessible(exercise, "lblmark(5)"), "Question 5 is wrong");
-        QCOMPARE(accessible(exercise, "Text1(1)", QAccessible::Description), "Right");
         QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
                  QString("Wrong; the right answer is %1").arg(sheet.question(5).sum));
         QCOMPARE(exercise->focusWidget()->objectName(), "Text1(5)"); // the first one wrong
@@ -317,10 +315,6 @@ private slots:
         });
         QVERIFY(tabAndPress(exercise, "cmdHelpMe", Qt::Key_Enter));
         QCOMPARE(tutor, "cmdplus");
-        // New questions: the boxes say again what they are for.
-        QVERIFY(tabAndPress(exercise, "CmdNew"));
-        QCOMPARE(accessible(exercise, "Text1(5)", QAccessible::Description),
-                 "Type the sum of the two numbers");
         QVERIFY(tabAndPress(exercise, "cmdMenu", Qt::Key_Return));
         QTRY_VERIFY(visibleTopLevelWindows() == 1 && menu->isVisible()); // the exercise closed
 

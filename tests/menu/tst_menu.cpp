@@ -119,7 +119,6 @@ private slots:
                          {"ANN.hst.1", Old},
                          {"BENNY.hst", ""}}));
         QCOMPARE(m_ground->messages.texts(), QStringList {"Student Already exist!"});
-        QCOMPARE(menu->session().students().names(), roster::readNames(R));
         QCOMPARE(welcome(menu), prompt); // nothing picked: the prompt and buttons stay
         QCOMPARE(windowButtonsEnabled(menu), 0);
     }
@@ -137,7 +136,6 @@ private slots:
         click(menu, "BtnDelStudent");
         QCOMPARE(snapshot(), (Files {{R, "BEN\r\n"}, {"ANN.hst", Old}}));
         QCOMPARE(welcome(menu), "Please Select student to begin or press \"New Student\"");
-        QCOMPARE(windowButtonsEnabled(menu), 0);
         QCOMPARE(menu->session().students().names(), roster::readNames(R));
         QCOMPARE(m_ground->messages.texts(), QStringList(2, "Do you want to delete user ANN?"));
         const ui::MessageRequest asked = m_ground->messages.shown().value(0);
