@@ -15,7 +15,6 @@
 #include "support/testsupport.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +22,6 @@
 #include <QStyleOption>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -189,12 +187,7 @@ Texts readScene(const Scene &scene, QStringList &faults)
     QWidget *window = scene.open();
     if (scene.modalButton) {
         // The teacher's windows of the report do not describe their controls yet.
-        QTimer::singleShot(0, [&] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                read(modal, texts, faults, false);
-                modal->close();
-            }
-        });
+        inNextModal([&](QWidget *modal) { read(modal, texts, faults, false); });
         click(window, scene.modalButton);
     } else {
         read(window, texts, faults, true);
@@ -308,11 +301,8 @@ private slots:
         QCOMPARE(exercise->focusWidget()->objectName(), "Text1(5)"); // the first one wrong
         // The tutor for it, reached by the keyboard too (its own keys: tst_picturetutor).
         QString tutor;
-        QTimer::singleShot(0, [&tutor] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            tutor = dialog->focusWidget()->objectName(); // only the picture tutor has cmdplus
-            dialog->close();
-        });
+        // Only the picture tutor has cmdplus.
+        inNextModal([&tutor](QWidget *dialog) { tutor = dialog->focusWidget()->objectName(); });
         QVERIFY(tabAndPress(exercise, "cmdHelpMe", Qt::Key_Enter));
         QCOMPARE(tutor, "cmdplus");
         QVERIFY(tabAndPress(exercise, "cmdMenu", Qt::Key_Return));

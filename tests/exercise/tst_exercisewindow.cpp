@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <optional>
 
@@ -123,13 +122,10 @@ private:
     QString tutorOfHelpMe(const char *label = nullptr)
     {
         QString seen;
-        QTimer::singleShot(0, [&seen, label] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                seen = modal->metaObject()->className();
-                if (const auto *shown = label ? modal->findChild<QLabel *>(label) : nullptr) {
-                    seen += " " + shown->text();
-                }
-                modal->close();
+        testsupport::inNextModal([&seen, label](QWidget *modal) {
+            seen = modal->metaObject()->className();
+            if (const auto *shown = label ? modal->findChild<QLabel *>(label) : nullptr) {
+                seen += " " + shown->text();
             }
         });
         QTest::mouseClick(button("cmdHelpMe"), Qt::LeftButton);
