@@ -19,24 +19,6 @@ private slots:
             QVERIFY2(!answertext::numericValue(QString::fromUtf8(text)), text);
         }
     }
-
-    // An answer box allows spaces around a number; a digit box of the column tutor allows
-    // any ASCII white space. Other blanks make no number for either.
-    void blanks()
-    {
-        const auto digitBox = [](const QString &text) {
-            return answertext::numericValue(text, answertext::Blanks::Whitespace);
-        };
-        QCOMPARE(answertext::numericValue(u" 5 "), 5.0);
-        QCOMPARE(digitBox(" 5 "), 5.0);
-        for (const QString text : {"\t5", "\v5\f"}) {
-            QVERIFY(!answertext::numericValue(text));
-            QCOMPARE(digitBox(text), 5.0);
-        }
-        for (const QString text : {"\u00a05", " \t "}) {
-            QVERIFY(!answertext::numericValue(text) && !digitBox(text));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_answertext)

@@ -72,8 +72,6 @@ private slots:
         writeFile(R, "\r\nZOE\r\n\r\nann\r\n\n"); // empty lines name no one
         menu = openMenu();
         QCOMPARE(listedStudents(menu), (QStringList {"ann", "ZOE"}));
-        click(menu, "BtnDelStudent"); // nothing picked: nothing asked
-        QCOMPARE(m_ground->messages.texts(), QStringList());
         menu = openMenu(2);
         QCOMPARE(welcome(menu), "Welcome ZOE");
         QCOMPARE(windowButtonsEnabled(menu), 3);
@@ -119,7 +117,6 @@ private slots:
                          {"ANN.hst.1", Old},
                          {"BENNY.hst", ""}}));
         QCOMPARE(m_ground->messages.texts(), QStringList {"Student Already exist!"});
-        QCOMPARE(menu->session().students().names(), roster::readNames(R));
         QCOMPARE(welcome(menu), prompt); // nothing picked: the prompt and buttons stay
         QCOMPARE(windowButtonsEnabled(menu), 0);
     }
@@ -137,7 +134,6 @@ private slots:
         click(menu, "BtnDelStudent");
         QCOMPARE(snapshot(), (Files {{R, "BEN\r\n"}, {"ANN.hst", Old}}));
         QCOMPARE(welcome(menu), "Please Select student to begin or press \"New Student\"");
-        QCOMPARE(windowButtonsEnabled(menu), 0);
         QCOMPARE(menu->session().students().names(), roster::readNames(R));
         QCOMPARE(m_ground->messages.texts(), QStringList(2, "Do you want to delete user ANN?"));
         const ui::MessageRequest asked = m_ground->messages.shown().value(0);

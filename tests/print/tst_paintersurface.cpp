@@ -59,45 +59,39 @@ class tst_paintersurface : public QObject
 {
     Q_OBJECT
 private slots:
-    // At a resolution that differs across and down, from a place between pixels.
+    // At a resolution that differs across and down (300 x 150 dpi), from a place between pixels.
     void printsAtTheCursor()
     {
-        const int dpiX = 300;
-        const int dpiY = 150;
-        const double x = 1010; // twips
-        const double y = 1450;
-        const QString family = "Arial";
-        const QString other = "Times New Roman";
-        const double points = 12;
-        QImage printed = page(dpiX, dpiY);
+        QImage printed = page(300, 150);
         const QImage blank = printed;
-        const QFontMetricsF first(fontOf(family, points), &blank);
-        const double line = QFontMetricsF(fontOf(other, points), &blank).lineSpacing(); // pixels
+        const QFont arial = fontOf("Arial", 12);
+        const QFont times = fontOf("Times New Roman", 12);
+        const double line = QFontMetricsF(times, &blank).lineSpacing(); // pixels
+        const double advance = QFontMetricsF(arial, &blank).horizontalAdvance("12 + ");
         {
             PainterSurface surface(&printed);
             QVERIFY(surface.active());
-            surface.setFontName(family);
-            surface.setFontSize(points);
-            surface.setCurrentX(x);
-            surface.setCurrentY(y);
-            const double width = surface.textWidth("12 + ");
+            surface.setFontName("Arial");
+            surface.setFontSize(12);
+            surface.setCurrentX(1010); // twips
+            surface.setCurrentY(1450);
             // The width in twips is the width the device draws, at its own resolution.
-            QCOMPARE(qRound(width * dpiX / TwipsPerInch), qRound(first.horizontalAdvance("12 + ")));
+            QCOMPARE(qRound(surface.textWidth("12 + ") * 300 / TwipsPerInch), qRound(advance));
             surface.print("12 + ");
-            surface.setFontName(other);
+            surface.setFontName("Times New Roman");
             surface.printLine("34"); // then down by a line of the font in use
-            QCOMPARE(surface.lineHeight(), line * TwipsPerInch / dpiY);
-            surface.setFontSize(2 * points);
+            QCOMPARE(surface.lineHeight(), line * TwipsPerInch / 150);
+            surface.setFontSize(24);
             surface.print("= 46");
             surface.endDoc();
             QVERIFY(surface.ended());
         }
-        const QPointF at(x * dpiX / TwipsPerInch, y * dpiY / TwipsPerInch);
-        const QImage wanted = expected(
-            blank,
-            {{at, fontOf(family, points), "12 + "},
-             {at + QPointF(first.horizontalAdvance("12 + "), 0), fontOf(other, points), "34"},
-             {QPointF(0, at.y() + line), fontOf(other, 2 * points), "= 46"}});
+        const QPointF at(1010 * 300 / TwipsPerInch, 1450 * 150 / TwipsPerInch);
+        const QImage wanted
+            = expected(blank,
+                       {{at, arial, "12 + "},
+                        {at + QPointF(advance, 0), times, "34"},
+                        {QPointF(0, at.y() + line), fontOf("Times New Roman", 24), "= 46"}});
         QVERIFY(printed == wanted);
     }
 };

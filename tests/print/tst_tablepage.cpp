@@ -53,9 +53,6 @@ private slots:
         const QStringList printed = surface.printed();
         QCOMPARE(printed.size(), 3 + tablepage::rowsThatFit() + 2);
         QVERIFY(printed.at(printed.size() - 2).startsWith("\"Rows not on this page: 3.\""));
-        const double lastRowY = 1500 + tablepage::rowsThatFit() * tablepage::LineHeight;
-        QVERIFY(lastRowY < tablepage::TableBottom);
-        QVERIFY(lastRowY + tablepage::LineHeight > tablepage::TableBottom - tablepage::LineHeight);
     }
 };
 

@@ -42,8 +42,6 @@ private slots:
                               operand(set[1].first, 3400, 800)}));
         QCOMPARE(printed.mid(8, 2),
                  QStringList({entry("+", 1000, 1250, 20), operand(set[0].second, 800, 1250)}));
-        QCOMPARE(printed.at(16), entry("________", 1000, 1300, 20));
-        QCOMPARE(printed.at(20), entry("======", 1250, 2250, 20));
         // Six texts a block; the last block 2100 twips down a row.
         QCOMPARE(printed.at(143), entry("======", 800 + 3 * 2600 + 450, 800 + 5 * 2100 + 1450, 20));
         QCOMPARE(printed.at(144),

@@ -22,9 +22,6 @@ private slots:
         QTest::newRow("score 6 gets three blanks, 24-hour time")
             << HistoryRecord {"1/9/2026 17:05", "1", "6", "00:10:02"}
             << QByteArray("09/01/2026 17:05                1          6%    00:10:02");
-        QTest::newRow("date alone is midnight")
-            << HistoryRecord {"7/1/2026", "5", "100", "00:02:30"}
-            << QByteArray("01/07/2026 00:00                5        100%    00:02:30");
         QTest::newRow("unreadable date shown as its text")
             << HistoryRecord {"last Tuesday", "2", "94", "00:04:00"}
             << QByteArray("last Tuesday                2         94%    00:04:00");

@@ -6,16 +6,11 @@
 #include "gui/report/classwindow.h"
 #include "gui/report/factswindow.h"
 #include "gui/report/linelistview.h"
-#include "gui/report/progresschart.h"
 #include "gui/report/reportwindow.h"
-#include "gui/seams/printer.h"
 #include "gui/seams/savedialog.h"
 #include "gui/seams/scopedoverride.h"
-#include "support/recordingsurface.h"
 #include "support/testsupport.h"
 
-#include <QApplication>
-#include <QChart>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,13 +27,9 @@ namespace {
 // event loop, then closes it.
 template<class W> void inModal(QWidget *report, const char *button, std::function<void(W *)> look)
 {
-    QTimer::singleShot(0, [look] {
-        QWidget *modal = QApplication::activeModalWidget();
+    inNextModal([look](QWidget *modal) {
         if (auto *window = qobject_cast<W *>(modal)) {
             look(window);
-        }
-        if (modal) {
-            modal->close();
         }
     });
     click(report, button);
@@ -102,21 +93,8 @@ private slots:
         QVERIFY(m_ground->messages.shown().isEmpty()); // a failed export: tst_hostilefolder
     }
 
-    void progressShowsTheStudentsChart()
-    {
-        QStringList seen;
-        inModal<ProgressChart>(m_window, "cmdProgress", [&seen](ProgressChart *chart) {
-            seen.append(chart->windowTitle());
-            for (const QAbstractSeries *s : chart->chart()->series()) {
-                seen.append(s->name());
-            }
-        });
-        // someday has no place on a time line.
-        QCOMPARE(seen, QStringList({"Progress - ANN", "Level 3"}));
-    }
-
-    // Every student of the roster, sorted by a click on a heading, printed and exported in
-    // the order shown.
+    // Every student of the roster, sorted by a click on a heading and exported in the order
+    // shown.
     void classShowsEveryStudent()
     {
         closeAllWindows();
@@ -127,7 +105,6 @@ private slots:
         m_window = qobject_cast<ReportWindow *>(act(openMenu(1), {"Command4"}));
         QList<QStringList> rows;
         QList<QStringList> byScore;
-        QStringList printed;
         QByteArray exported;
         inModal<ClassWindow>(m_window, "cmdClass", [&](ClassWindow *window) {
             rows = window->shownRows();
@@ -137,14 +114,6 @@ private slots:
             QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, score);
             QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, score); // turns the order
             byScore = window->shownRows();
-            seams::ScopedOverride printer(seams::printer(),
-                                          [&](const QString &, const printing::Page &page) {
-                                              RecordingSurface surface;
-                                              page(surface);
-                                              printed = surface.printed();
-                                              return printing::PrintResult {};
-                                          });
-            click(window, "print");
             seams::ScopedOverride dialog(seams::saveDialog(), [](const ui::SaveRequest &) {
                 return QDir().absoluteFilePath("class.csv");
             });
@@ -156,10 +125,6 @@ private slots:
         QCOMPARE(rows.at(1).mid(0, 8),
                  QStringList({"BOB", "2", "2", "2026-05-11", "2", "100%", "", "75 \u2191"}));
         QCOMPARE(firstColumn(byScore), QStringList({"BOB", "ANN", "CAT"}));
-        QVERIFY(printed.size() > 3 && printed.first().startsWith("\"Class report\""));
-        QVERIFY(printed.indexOf(QRegularExpression("^\"BOB\".*"))
-                < printed.indexOf(QRegularExpression("^\"ANN\".*")));
-        QCOMPARE(exported.split('\n').size(), 5); // the heading, three students, the end
         QVERIFY(exported.split('\n').at(1).startsWith("BOB,2,2,2026-05-11,2,100,"));
     }
 
@@ -188,10 +153,7 @@ private slots:
         QCOMPARE(
             said,
             QStringList({"3 + 4: right and quick", "5 + 6: wrong recently", "0 + 0: never seen"}));
-        QCOMPARE(slips,
-                 (QList<QStringList> {{"Forgot to carry", "1", "47 + 85 = 122"},
-                                      {"Sums most often missed", "Missed", "Answered"},
-                                      {"47 + 85", "1", "1"}}));
+        QCOMPARE(slips.value(0), QStringList({"Forgot to carry", "1", "47 + 85 = 122"}));
         QCOMPARE(note, "Wrong answers of the last 10 sheets at this level. Lines not read: 1.");
     }
 

@@ -58,6 +58,16 @@ void readNextMessageBox(SeenMessage &seen, QMessageBox::StandardButton press)
     });
 }
 
+void inNextModal(std::function<void(QWidget *)> look)
+{
+    QTimer::singleShot(0, [look = std::move(look)] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            look(modal);
+            modal->close();
+        }
+    });
+}
+
 Question sum(int a, int b)
 {
     return {a, b, a + b};

@@ -17,6 +17,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class MainMenu;
 
 // Shared ground for the window tests: answers to message boxes, a clock and random draws the
@@ -81,6 +83,9 @@ public:
 private:
     seams::ScopedOverride<double()> m_random {seams::randomDraw(), source()};
 };
+
+// Looks at the next modal window from inside its own event loop, as it opens, then closes it.
+void inNextModal(std::function<void(QWidget *)> look);
 
 // The question a + b, as a tutor is given it.
 Question sum(int a, int b);

@@ -36,43 +36,28 @@ class tst_picturetutor : public QObject
 {
     Q_OBJECT
 private slots:
+    // As opened, at the first press into the second row, and once the sum is finished.
     void pressByPress()
     {
-        // As opened, then after each press until the sum is finished.
-        const auto walk = [](int first, int second) {
-            PictureCount count;
-            count.initialize({first, second, first + second});
-            QStringList steps {shown(count)};
-            while (!count.finished() && steps.size() <= PictureCount::Pictures) {
-                count.press();
-                steps.append(shown(count));
-            }
-            return steps;
-        };
-        QCOMPARE(
-            walk(7, 5),
-            (QStringList {"pppppppggg|gggggggggg 7 + - = 7", "pppppppygg|gggggggggg 8 + - = 8",
-                          "pppppppyyg|gggggggggg 9 + - = 9", "pppppppyyy|gggggggggg 10 + - = 10",
-                          "pppppppyyy|yggggggggg 10 + 1 = 11",
-                          "pppppppyyy|yygggggggg 10 + 2 = 12, 7 + 5 = 12"}));
-        QCOMPARE(walk(0, 3),
-                 (QStringList {"gggggggggg|gggggggggg 0 + - = 0", "yggggggggg|gggggggggg 1 + - = 1",
-                               "yygggggggg|gggggggggg 2 + - = 2",
-                               "yyyggggggg|gggggggggg 3 + - = 3, 0 + 3 = 3"}));
+        PictureCount count;
+        count.initialize({7, 5, 12});
+        QCOMPARE(shown(count), "pppppppggg|gggggggggg 7 + - = 7");
+        for (int press = 0; press < 4; ++press) {
+            count.press();
+        }
+        QCOMPARE(shown(count), "pppppppyyy|yggggggggg 10 + 1 = 11");
+        count.press();
+        QCOMPARE(shown(count), "pppppppyyy|yygggggggg 10 + 2 = 12, 7 + 5 = 12");
     }
 
     // One draw picks one of the seven pictures, each for a seventh of [0, 1).
     void drawPicture()
     {
-        int draws = 0;
-        for (const auto &[draw, picture] : {std::pair(0.1428, 0), {0.1429, 1}, {1.0, 6}}) {
-            QCOMPARE(PictureCount::drawPicture([&, draw = draw] {
-                         ++draws;
-                         return draw;
-                     }),
-                     picture);
+        testsupport::ScriptedDraws draws({0.1428, 0.1429, 1.0});
+        for (const int picture : {0, 1, 6}) {
+            QCOMPARE(PictureCount::drawPicture(draws.source()), picture);
         }
-        QCOMPARE(draws, 3);
+        QCOMPARE(draws.draws(), 3);
     }
 
     void cleanup() { QVERIFY(testsupport::closeEveryWindow()); }

