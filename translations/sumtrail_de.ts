@@ -4,7 +4,7 @@
 <context>
     <name>ClassOverviewModel</name>
     <message>
-        <location filename="../src/core/report/classoverview.cpp" line="+125"/>
+        <location filename="../src/core/report/classoverview.cpp" line="+129"/>
         <source>Level %1</source>
         <translation>Stufe %1</translation>
     </message>
@@ -62,7 +62,7 @@
 <context>
     <name>ClassWindow</name>
     <message>
-        <location filename="../src/gui/report/classwindow.cpp" line="+22"/>
+        <location filename="../src/gui/report/classwindow.cpp" line="+27"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
@@ -72,19 +72,39 @@
         <translation>Schüler der Klasse</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>One row for each student: sheets, scores and weak sums</source>
+        <translation>Eine Zeile je Kind: Blätter, Punkte und unsichere Aufgaben</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Export...</source>
         <translation>Exportieren...</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Save the table as a CSV file</source>
+        <translation>Die Tabelle als CSV-Datei speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Print...</source>
         <translation>Drucken...</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Print the table or save it as PDF</source>
+        <translation>Die Tabelle drucken oder als PDF speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the class overview and go back to the report</source>
+        <translation>Die Klassenübersicht schließen und zum Bericht zurück</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -125,7 +145,7 @@
 <context>
     <name>ColumnTutor</name>
     <message>
-        <location filename="../src/gui/tutors/columntutor.cpp" line="+23"/>
+        <location filename="../src/gui/tutors/columntutor.cpp" line="+28"/>
         <source>Column sum</source>
         <translation>Rechnen in Spalten</translation>
     </message>
@@ -202,12 +222,12 @@
     </message>
     <message>
         <location line="+15"/>
-        <location line="+182"/>
+        <location line="+183"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-179"/>
         <source>Show the right digit</source>
         <translation>Zeig die richtige Ziffer</translation>
     </message>
@@ -217,7 +237,7 @@
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>units</source>
         <translation>Einer</translation>
     </message>
@@ -265,7 +285,7 @@
 <context>
     <name>ErrorDiagnosis</name>
     <message>
-        <location filename="../src/core/exercise/errordiagnosis.cpp" line="+144"/>
+        <location filename="../src/core/exercise/errordiagnosis.cpp" line="+148"/>
         <source>Left blank</source>
         <translation>Leer gelassen</translation>
     </message>
@@ -313,7 +333,7 @@
 <context>
     <name>ExerciseWindow</name>
     <message>
-        <location filename="../src/gui/exercise/exercisewindow.cpp" line="+38"/>
+        <location filename="../src/gui/exercise/exercisewindow.cpp" line="+42"/>
         <source>Addition</source>
         <translation>Plus</translation>
     </message>
@@ -481,7 +501,7 @@
 <context>
     <name>FactGridModel</name>
     <message>
-        <location filename="../src/core/report/factgridmodel.cpp" line="+41"/>
+        <location filename="../src/core/report/factgridmodel.cpp" line="+45"/>
         <source>right and quick</source>
         <translation>richtig und schnell</translation>
     </message>
@@ -514,12 +534,17 @@
 <context>
     <name>FactsWindow</name>
     <message>
-        <location filename="../src/gui/report/factswindow.cpp" line="+74"/>
+        <location filename="../src/gui/report/factswindow.cpp" line="+79"/>
         <source>Facts - %1</source>
         <translation>Einspluseins - %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>Choose the level whose sums are shown</source>
+        <translation>Die Stufe wählen, deren Aufgaben gezeigt werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Level %1</source>
         <translation>Stufe %1</translation>
     </message>
@@ -534,9 +559,19 @@
         <translation>Aufgaben von 0 + 0 bis 10 + 10</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Each sum marked by how well it is known</source>
+        <translation>Jede Aufgabe mit einem Zeichen, wie gut sie sitzt</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Slips and sums most often missed</source>
         <translation>Fehlerarten und häufigste Fehler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The kinds of slip of the last sheets, each with an example</source>
+        <translation>Die Fehlerarten der letzten Blätter, jede mit einem Beispiel</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -545,8 +580,18 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Print this view or save it as PDF</source>
+        <translation>Diese Ansicht drucken oder als PDF speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the facts and go back to the report</source>
+        <translation>Das Einspluseins schließen und zum Bericht zurück</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -628,12 +673,12 @@
 <context>
     <name>FileResult</name>
     <message>
-        <location filename="../src/core/records/answerlog.cpp" line="+51"/>
+        <location filename="../src/core/records/answerlog.cpp" line="+55"/>
         <source>&quot;%1&quot; cannot be used as a file name, so no record of answers is written for this student.</source>
         <translation>„%1“ kann nicht als Dateiname dienen, daher werden für diesen Schüler keine Antworten gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/atomicfile.cpp" line="+90"/>
+        <location filename="../src/core/records/atomicfile.cpp" line="+94"/>
         <source>it is a folder, not a plain file</source>
         <translation>es ist ein Ordner, keine normale Datei</translation>
     </message>
@@ -643,7 +688,7 @@
         <translation>es ist keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../src/core/records/filelock.cpp" line="+33"/>
+        <location filename="../src/core/records/filelock.cpp" line="+37"/>
         <source>its lock &quot;%1&quot; is not a plain file</source>
         <translation>seine Sperrdatei „%1“ ist keine normale Datei</translation>
     </message>
@@ -653,23 +698,23 @@
         <translation>sumtrail ändert sie gerade auf diesem oder einem anderen Computer; bitte gleich noch einmal versuchen</translation>
     </message>
     <message>
-        <location filename="../src/core/records/fileresult.cpp" line="+7"/>
+        <location filename="../src/core/records/fileresult.cpp" line="+11"/>
         <source>The file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../src/core/records/roster.cpp" line="+148"/>
+        <location filename="../src/core/records/roster.cpp" line="+152"/>
         <source>Nothing was changed.</source>
         <translation>Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/history.cpp" line="+30"/>
+        <location filename="../src/core/records/history.cpp" line="+34"/>
         <source>&quot;%1&quot; cannot be used as a file name, so no history file is written for this student.</source>
         <translation>„%1“ kann nicht als Dateiname dienen, daher wird für diesen Schüler keine Ergebnisdatei geschrieben.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/recordfile.cpp" line="+38"/>
+        <location filename="../src/core/records/recordfile.cpp" line="+42"/>
         <source>it is a link, not a plain file</source>
         <translation>es ist eine Verknüpfung, keine normale Datei</translation>
     </message>
@@ -697,7 +742,7 @@ An ihrem Ende kann ein Teil des Ergebnisses stehen: %3.</translation>
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../src/gui/menu/mainmenu.cpp" line="+26"/>
+        <location filename="../src/gui/menu/mainmenu.cpp" line="+29"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -814,7 +859,7 @@ An ihrem Ende kann ein Teil des Ergebnisses stehen: %3.</translation>
 <context>
     <name>NewStudentDialog</name>
     <message>
-        <location filename="../src/gui/menu/newstudentdialog.cpp" line="+24"/>
+        <location filename="../src/gui/menu/newstudentdialog.cpp" line="+29"/>
         <location line="+11"/>
         <location line="+13"/>
         <source>Student Name</source>
@@ -851,7 +896,7 @@ An ihrem Ende kann ein Teil des Ergebnisses stehen: %3.</translation>
         <translation>Bitte gib deinen Namen ein</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <location line="+11"/>
         <source>Student Already exist!</source>
         <translation>Diesen Schüler gibt es schon!</translation>
@@ -867,7 +912,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>PictureTutor</name>
     <message>
-        <location filename="../src/gui/tutors/picturetutor.cpp" line="+21"/>
+        <location filename="../src/gui/tutors/picturetutor.cpp" line="+26"/>
         <source>Picture sum</source>
         <translation>Rechnen mit Bildern</translation>
     </message>
@@ -945,7 +990,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>PrintWindow</name>
     <message>
-        <location filename="../src/gui/print/printwindow.cpp" line="+30"/>
+        <location filename="../src/gui/print/printwindow.cpp" line="+34"/>
         <source>Worksheet preview</source>
         <translation>Vorschau des Blatts</translation>
     </message>
@@ -1058,12 +1103,17 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>ProgressChart</name>
     <message>
-        <location filename="../src/gui/report/progresschart.cpp" line="+25"/>
+        <location filename="../src/gui/report/progresschart.cpp" line="+31"/>
         <source>Progress - %1</source>
         <translation>Fortschritt - %1</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Show the scores or the time taken</source>
+        <translation>Die Punkte oder die gebrauchte Zeit zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
@@ -1081,6 +1131,11 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
         <location line="+7"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the chart and go back to the report</source>
+        <translation>Die Fortschrittskurve schließen und zum Bericht zurück</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -1136,7 +1191,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>ReportModel</name>
     <message>
-        <location filename="../src/core/report/reportline.h" line="+16"/>
+        <location filename="../src/core/report/reportline.h" line="+20"/>
         <source>Date                        Level       Score       Speed</source>
         <translation>Datum                       Stufe      Punkte        Zeit</translation>
     </message>
@@ -1144,7 +1199,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>ReportWindow</name>
     <message>
-        <location filename="../src/gui/report/reportwindow.cpp" line="+31"/>
+        <location filename="../src/gui/report/reportwindow.cpp" line="+35"/>
         <source>Main Menu</source>
         <translation>Hauptmenü</translation>
     </message>
@@ -1233,7 +1288,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>datafile</name>
     <message>
-        <location filename="../src/core/records/datafile.cpp" line="+28"/>
+        <location filename="../src/core/records/datafile.cpp" line="+32"/>
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>Die Datei „%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
@@ -1282,7 +1337,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>printing</name>
     <message>
-        <location filename="../src/gui/print/printing.cpp" line="+53"/>
+        <location filename="../src/gui/print/printing.cpp" line="+57"/>
         <source>The printer &quot;%1&quot; could not be started.</source>
         <translation>Der Drucker „%1“ konnte nicht gestartet werden.</translation>
     </message>
@@ -1320,7 +1375,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>tablepage</name>
     <message>
-        <location filename="../src/core/print/tablepage.cpp" line="+74"/>
+        <location filename="../src/core/print/tablepage.cpp" line="+78"/>
         <source>Rows not on this page: %1.</source>
         <translation>Zeilen nicht auf dieser Seite: %1.</translation>
     </message>
@@ -1328,7 +1383,7 @@ Auch die Schülerliste ließ sich nicht zurücksetzen; sie führt %3 nun ohne Er
 <context>
     <name>ui</name>
     <message>
-        <location filename="../src/gui/plugins/pluginloader.cpp" line="+18"/>
+        <location filename="../src/gui/plugins/pluginloader.cpp" line="+22"/>
         <source>A part of sumtrail could not be loaded: %1</source>
         <translation>Ein Teil von sumtrail konnte nicht geladen werden: %1</translation>
     </message>

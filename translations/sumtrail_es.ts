@@ -4,7 +4,7 @@
 <context>
     <name>ClassOverviewModel</name>
     <message>
-        <location filename="../src/core/report/classoverview.cpp" line="+125"/>
+        <location filename="../src/core/report/classoverview.cpp" line="+129"/>
         <source>Level %1</source>
         <translation>Nivel %1</translation>
     </message>
@@ -62,7 +62,7 @@
 <context>
     <name>ClassWindow</name>
     <message>
-        <location filename="../src/gui/report/classwindow.cpp" line="+22"/>
+        <location filename="../src/gui/report/classwindow.cpp" line="+27"/>
         <source>Class</source>
         <translation>Clase</translation>
     </message>
@@ -72,19 +72,39 @@
         <translation>Alumnos de la clase</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>One row for each student: sheets, scores and weak sums</source>
+        <translation>Una fila por alumno: fichas, notas y sumas flojas</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Export...</source>
         <translation>Exportar...</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Save the table as a CSV file</source>
+        <translation>Guardar la tabla como archivo CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Print...</source>
         <translation>Imprimir...</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Print the table or save it as PDF</source>
+        <translation>Imprimir la tabla o guardarla como PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the class overview and go back to the report</source>
+        <translation>Cerrar la vista de la clase y volver al informe</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -125,7 +145,7 @@
 <context>
     <name>ColumnTutor</name>
     <message>
-        <location filename="../src/gui/tutors/columntutor.cpp" line="+23"/>
+        <location filename="../src/gui/tutors/columntutor.cpp" line="+28"/>
         <source>Column sum</source>
         <translation>Suma en columnas</translation>
     </message>
@@ -202,12 +222,12 @@
     </message>
     <message>
         <location line="+15"/>
-        <location line="+182"/>
+        <location line="+183"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-179"/>
         <source>Show the right digit</source>
         <translation>Muestra la cifra correcta</translation>
     </message>
@@ -217,7 +237,7 @@
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>units</source>
         <translation>unidades</translation>
     </message>
@@ -265,7 +285,7 @@
 <context>
     <name>ErrorDiagnosis</name>
     <message>
-        <location filename="../src/core/exercise/errordiagnosis.cpp" line="+144"/>
+        <location filename="../src/core/exercise/errordiagnosis.cpp" line="+148"/>
         <source>Left blank</source>
         <translation>Dejada en blanco</translation>
     </message>
@@ -313,7 +333,7 @@
 <context>
     <name>ExerciseWindow</name>
     <message>
-        <location filename="../src/gui/exercise/exercisewindow.cpp" line="+38"/>
+        <location filename="../src/gui/exercise/exercisewindow.cpp" line="+42"/>
         <source>Addition</source>
         <translation>Suma</translation>
     </message>
@@ -481,7 +501,7 @@
 <context>
     <name>FactGridModel</name>
     <message>
-        <location filename="../src/core/report/factgridmodel.cpp" line="+41"/>
+        <location filename="../src/core/report/factgridmodel.cpp" line="+45"/>
         <source>right and quick</source>
         <translation>bien y rápido</translation>
     </message>
@@ -514,12 +534,17 @@
 <context>
     <name>FactsWindow</name>
     <message>
-        <location filename="../src/gui/report/factswindow.cpp" line="+74"/>
+        <location filename="../src/gui/report/factswindow.cpp" line="+79"/>
         <source>Facts - %1</source>
         <translation>Sumas básicas - %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>Choose the level whose sums are shown</source>
+        <translation>Elegir el nivel cuyas sumas se muestran</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Level %1</source>
         <translation>Nivel %1</translation>
     </message>
@@ -534,9 +559,19 @@
         <translation>Sumas de 0 + 0 a 10 + 10</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Each sum marked by how well it is known</source>
+        <translation>Cada suma marcada según lo bien que se sabe</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Slips and sums most often missed</source>
         <translation>Errores y sumas más falladas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The kinds of slip of the last sheets, each with an example</source>
+        <translation>Los tipos de fallo de las últimas fichas, cada uno con un ejemplo</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -545,8 +580,18 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Print this view or save it as PDF</source>
+        <translation>Imprimir esta vista o guardarla como PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the facts and go back to the report</source>
+        <translation>Cerrar las sumas y volver al informe</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -628,12 +673,12 @@
 <context>
     <name>FileResult</name>
     <message>
-        <location filename="../src/core/records/answerlog.cpp" line="+51"/>
+        <location filename="../src/core/records/answerlog.cpp" line="+55"/>
         <source>&quot;%1&quot; cannot be used as a file name, so no record of answers is written for this student.</source>
         <translation>«%1» no sirve como nombre de archivo, así que no se guardan las respuestas de este alumno.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/atomicfile.cpp" line="+90"/>
+        <location filename="../src/core/records/atomicfile.cpp" line="+94"/>
         <source>it is a folder, not a plain file</source>
         <translation>es una carpeta, no un archivo normal</translation>
     </message>
@@ -643,7 +688,7 @@
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <location filename="../src/core/records/filelock.cpp" line="+33"/>
+        <location filename="../src/core/records/filelock.cpp" line="+37"/>
         <source>its lock &quot;%1&quot; is not a plain file</source>
         <translation>su bloqueo «%1» no es un archivo normal</translation>
     </message>
@@ -653,23 +698,23 @@
         <translation>sumtrail lo está cambiando en este u otro ordenador; inténtelo de nuevo en un momento</translation>
     </message>
     <message>
-        <location filename="../src/core/records/fileresult.cpp" line="+7"/>
+        <location filename="../src/core/records/fileresult.cpp" line="+11"/>
         <source>The file &quot;%1&quot; could not be written: %2.</source>
         <translation>No se pudo escribir el archivo «%1»: %2.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../src/core/records/roster.cpp" line="+148"/>
+        <location filename="../src/core/records/roster.cpp" line="+152"/>
         <source>Nothing was changed.</source>
         <translation>No se ha cambiado nada.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/history.cpp" line="+30"/>
+        <location filename="../src/core/records/history.cpp" line="+34"/>
         <source>&quot;%1&quot; cannot be used as a file name, so no history file is written for this student.</source>
         <translation>«%1» no sirve como nombre de archivo, así que no se escribe el historial de este alumno.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/recordfile.cpp" line="+38"/>
+        <location filename="../src/core/records/recordfile.cpp" line="+42"/>
         <source>it is a link, not a plain file</source>
         <translation>es un enlace, no un archivo normal</translation>
     </message>
@@ -697,7 +742,7 @@ Puede haber quedado parte del resultado al final: %3.</translation>
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../src/gui/menu/mainmenu.cpp" line="+26"/>
+        <location filename="../src/gui/menu/mainmenu.cpp" line="+29"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
@@ -814,7 +859,7 @@ Puede haber quedado parte del resultado al final: %3.</translation>
 <context>
     <name>NewStudentDialog</name>
     <message>
-        <location filename="../src/gui/menu/newstudentdialog.cpp" line="+24"/>
+        <location filename="../src/gui/menu/newstudentdialog.cpp" line="+29"/>
         <location line="+11"/>
         <location line="+13"/>
         <source>Student Name</source>
@@ -851,7 +896,7 @@ Puede haber quedado parte del resultado al final: %3.</translation>
         <translation>Escribe tu nombre</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <location line="+11"/>
         <source>Student Already exist!</source>
         <translation>¡Ese alumno ya existe!</translation>
@@ -867,7 +912,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>PictureTutor</name>
     <message>
-        <location filename="../src/gui/tutors/picturetutor.cpp" line="+21"/>
+        <location filename="../src/gui/tutors/picturetutor.cpp" line="+26"/>
         <source>Picture sum</source>
         <translation>Suma con dibujos</translation>
     </message>
@@ -945,7 +990,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>PrintWindow</name>
     <message>
-        <location filename="../src/gui/print/printwindow.cpp" line="+30"/>
+        <location filename="../src/gui/print/printwindow.cpp" line="+34"/>
         <source>Worksheet preview</source>
         <translation>Vista previa de la hoja</translation>
     </message>
@@ -1058,12 +1103,17 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>ProgressChart</name>
     <message>
-        <location filename="../src/gui/report/progresschart.cpp" line="+25"/>
+        <location filename="../src/gui/report/progresschart.cpp" line="+31"/>
         <source>Progress - %1</source>
         <translation>Progreso - %1</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Show the scores or the time taken</source>
+        <translation>Mostrar las notas o el tiempo empleado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Score</source>
         <translation>Nota</translation>
     </message>
@@ -1081,6 +1131,11 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
         <location line="+7"/>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the chart and go back to the report</source>
+        <translation>Cerrar el gráfico de progreso y volver al informe</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -1136,7 +1191,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>ReportModel</name>
     <message>
-        <location filename="../src/core/report/reportline.h" line="+16"/>
+        <location filename="../src/core/report/reportline.h" line="+20"/>
         <source>Date                        Level       Score       Speed</source>
         <translation>Fecha                       Nivel        Nota      Tiempo</translation>
     </message>
@@ -1144,7 +1199,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>ReportWindow</name>
     <message>
-        <location filename="../src/gui/report/reportwindow.cpp" line="+31"/>
+        <location filename="../src/gui/report/reportwindow.cpp" line="+35"/>
         <source>Main Menu</source>
         <translation>Menú principal</translation>
     </message>
@@ -1233,7 +1288,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>datafile</name>
     <message>
-        <location filename="../src/core/records/datafile.cpp" line="+28"/>
+        <location filename="../src/core/records/datafile.cpp" line="+32"/>
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>No se pudo leer el archivo «%1»: %2.</translation>
     </message>
@@ -1282,7 +1337,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>printing</name>
     <message>
-        <location filename="../src/gui/print/printing.cpp" line="+53"/>
+        <location filename="../src/gui/print/printing.cpp" line="+57"/>
         <source>The printer &quot;%1&quot; could not be started.</source>
         <translation>No se pudo iniciar la impresora «%1».</translation>
     </message>
@@ -1320,7 +1375,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>tablepage</name>
     <message>
-        <location filename="../src/core/print/tablepage.cpp" line="+74"/>
+        <location filename="../src/core/print/tablepage.cpp" line="+78"/>
         <source>Rows not on this page: %1.</source>
         <translation>Filas que no caben en esta página: %1.</translation>
     </message>
@@ -1328,7 +1383,7 @@ Tampoco se pudo deshacer el cambio de la lista de alumnos, así que incluye a %3
 <context>
     <name>ui</name>
     <message>
-        <location filename="../src/gui/plugins/pluginloader.cpp" line="+18"/>
+        <location filename="../src/gui/plugins/pluginloader.cpp" line="+22"/>
         <source>A part of sumtrail could not be loaded: %1</source>
         <translation>No se pudo cargar una parte de sumtrail: %1</translation>
     </message>

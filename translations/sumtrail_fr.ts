@@ -4,7 +4,7 @@
 <context>
     <name>ClassOverviewModel</name>
     <message>
-        <location filename="../src/core/report/classoverview.cpp" line="+125"/>
+        <location filename="../src/core/report/classoverview.cpp" line="+129"/>
         <source>Level %1</source>
         <translation>Niveau %1</translation>
     </message>
@@ -62,7 +62,7 @@
 <context>
     <name>ClassWindow</name>
     <message>
-        <location filename="../src/gui/report/classwindow.cpp" line="+22"/>
+        <location filename="../src/gui/report/classwindow.cpp" line="+27"/>
         <source>Class</source>
         <translation>Classe</translation>
     </message>
@@ -72,19 +72,39 @@
         <translation>Élèves de la classe</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>One row for each student: sheets, scores and weak sums</source>
+        <translation>Une ligne par élève : fiches, scores et calculs mal sus</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Export...</source>
         <translation>Exporter...</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Save the table as a CSV file</source>
+        <translation>Enregistrer le tableau dans un fichier CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Print...</source>
         <translation>Imprimer...</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Print the table or save it as PDF</source>
+        <translation>Imprimer le tableau ou l’enregistrer en PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the class overview and go back to the report</source>
+        <translation>Fermer la vue de la classe et revenir au rapport</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -125,7 +145,7 @@
 <context>
     <name>ColumnTutor</name>
     <message>
-        <location filename="../src/gui/tutors/columntutor.cpp" line="+23"/>
+        <location filename="../src/gui/tutors/columntutor.cpp" line="+28"/>
         <source>Column sum</source>
         <translation>Addition en colonnes</translation>
     </message>
@@ -202,12 +222,12 @@
     </message>
     <message>
         <location line="+15"/>
-        <location line="+182"/>
+        <location line="+183"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-179"/>
         <source>Show the right digit</source>
         <translation>Montre le bon chiffre</translation>
     </message>
@@ -217,7 +237,7 @@
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>units</source>
         <translation>unités</translation>
     </message>
@@ -265,7 +285,7 @@
 <context>
     <name>ErrorDiagnosis</name>
     <message>
-        <location filename="../src/core/exercise/errordiagnosis.cpp" line="+144"/>
+        <location filename="../src/core/exercise/errordiagnosis.cpp" line="+148"/>
         <source>Left blank</source>
         <translation>Laissé vide</translation>
     </message>
@@ -313,7 +333,7 @@
 <context>
     <name>ExerciseWindow</name>
     <message>
-        <location filename="../src/gui/exercise/exercisewindow.cpp" line="+38"/>
+        <location filename="../src/gui/exercise/exercisewindow.cpp" line="+42"/>
         <source>Addition</source>
         <translation>Addition</translation>
     </message>
@@ -481,7 +501,7 @@
 <context>
     <name>FactGridModel</name>
     <message>
-        <location filename="../src/core/report/factgridmodel.cpp" line="+41"/>
+        <location filename="../src/core/report/factgridmodel.cpp" line="+45"/>
         <source>right and quick</source>
         <translation>juste et rapide</translation>
     </message>
@@ -514,12 +534,17 @@
 <context>
     <name>FactsWindow</name>
     <message>
-        <location filename="../src/gui/report/factswindow.cpp" line="+74"/>
+        <location filename="../src/gui/report/factswindow.cpp" line="+79"/>
         <source>Facts - %1</source>
         <translation>Acquis - %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>Choose the level whose sums are shown</source>
+        <translation>Choisir le niveau dont les calculs sont montrés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Level %1</source>
         <translation>Niveau %1</translation>
     </message>
@@ -534,9 +559,19 @@
         <translation>Sommes de 0 + 0 à 10 + 10</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Each sum marked by how well it is known</source>
+        <translation>Chaque calcul marqué selon qu’il est bien su ou non</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Slips and sums most often missed</source>
         <translation>Erreurs et sommes les plus manquées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The kinds of slip of the last sheets, each with an example</source>
+        <translation>Les sortes d’erreurs des dernières fiches, chacune avec un exemple</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -545,8 +580,18 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Print this view or save it as PDF</source>
+        <translation>Imprimer cette vue ou l’enregistrer en PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the facts and go back to the report</source>
+        <translation>Fermer les acquis et revenir au rapport</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -628,12 +673,12 @@
 <context>
     <name>FileResult</name>
     <message>
-        <location filename="../src/core/records/answerlog.cpp" line="+51"/>
+        <location filename="../src/core/records/answerlog.cpp" line="+55"/>
         <source>&quot;%1&quot; cannot be used as a file name, so no record of answers is written for this student.</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;: les réponses de cet élève ne sont donc pas enregistrées.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/atomicfile.cpp" line="+90"/>
+        <location filename="../src/core/records/atomicfile.cpp" line="+94"/>
         <source>it is a folder, not a plain file</source>
         <translation>c&apos;est un dossier, pas un simple fichier</translation>
     </message>
@@ -643,7 +688,7 @@
         <translation>ce n&apos;est pas un simple fichier</translation>
     </message>
     <message>
-        <location filename="../src/core/records/filelock.cpp" line="+33"/>
+        <location filename="../src/core/records/filelock.cpp" line="+37"/>
         <source>its lock &quot;%1&quot; is not a plain file</source>
         <translation>son verrou «&#xa0;%1&#xa0;» n&apos;est pas un simple fichier</translation>
     </message>
@@ -653,23 +698,23 @@
         <translation>sumtrail le modifie sur cet ordinateur ou un autre&#xa0;; réessayez dans un instant</translation>
     </message>
     <message>
-        <location filename="../src/core/records/fileresult.cpp" line="+7"/>
+        <location filename="../src/core/records/fileresult.cpp" line="+11"/>
         <source>The file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../src/core/records/roster.cpp" line="+148"/>
+        <location filename="../src/core/records/roster.cpp" line="+152"/>
         <source>Nothing was changed.</source>
         <translation>Rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/history.cpp" line="+30"/>
+        <location filename="../src/core/records/history.cpp" line="+34"/>
         <source>&quot;%1&quot; cannot be used as a file name, so no history file is written for this student.</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;: aucun historique n&apos;est donc écrit pour cet élève.</translation>
     </message>
     <message>
-        <location filename="../src/core/records/recordfile.cpp" line="+38"/>
+        <location filename="../src/core/records/recordfile.cpp" line="+42"/>
         <source>it is a link, not a plain file</source>
         <translation>c&apos;est un lien, pas un simple fichier</translation>
     </message>
@@ -697,7 +742,7 @@ Une partie du résultat est peut-être restée à sa fin&#xa0;: %3.</translation
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../src/gui/menu/mainmenu.cpp" line="+26"/>
+        <location filename="../src/gui/menu/mainmenu.cpp" line="+29"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -814,7 +859,7 @@ Une partie du résultat est peut-être restée à sa fin&#xa0;: %3.</translation
 <context>
     <name>NewStudentDialog</name>
     <message>
-        <location filename="../src/gui/menu/newstudentdialog.cpp" line="+24"/>
+        <location filename="../src/gui/menu/newstudentdialog.cpp" line="+29"/>
         <location line="+11"/>
         <location line="+13"/>
         <source>Student Name</source>
@@ -851,7 +896,7 @@ Une partie du résultat est peut-être restée à sa fin&#xa0;: %3.</translation
         <translation>Écris ton nom</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <location line="+11"/>
         <source>Student Already exist!</source>
         <translation>Cet élève existe déjà&#xa0;!</translation>
@@ -867,7 +912,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>PictureTutor</name>
     <message>
-        <location filename="../src/gui/tutors/picturetutor.cpp" line="+21"/>
+        <location filename="../src/gui/tutors/picturetutor.cpp" line="+26"/>
         <source>Picture sum</source>
         <translation>Addition en images</translation>
     </message>
@@ -945,7 +990,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>PrintWindow</name>
     <message>
-        <location filename="../src/gui/print/printwindow.cpp" line="+30"/>
+        <location filename="../src/gui/print/printwindow.cpp" line="+34"/>
         <source>Worksheet preview</source>
         <translation>Aperçu de la fiche</translation>
     </message>
@@ -1058,12 +1103,17 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>ProgressChart</name>
     <message>
-        <location filename="../src/gui/report/progresschart.cpp" line="+25"/>
+        <location filename="../src/gui/report/progresschart.cpp" line="+31"/>
         <source>Progress - %1</source>
         <translation>Progrès - %1</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Show the scores or the time taken</source>
+        <translation>Montrer les scores ou le temps mis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Score</source>
         <translation>Score</translation>
     </message>
@@ -1081,6 +1131,11 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
         <location line="+7"/>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close the chart and go back to the report</source>
+        <translation>Fermer le graphique des progrès et revenir au rapport</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -1136,7 +1191,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>ReportModel</name>
     <message>
-        <location filename="../src/core/report/reportline.h" line="+16"/>
+        <location filename="../src/core/report/reportline.h" line="+20"/>
         <source>Date                        Level       Score       Speed</source>
         <translation>Date                       Niveau       Score       Temps</translation>
     </message>
@@ -1144,7 +1199,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>ReportWindow</name>
     <message>
-        <location filename="../src/gui/report/reportwindow.cpp" line="+31"/>
+        <location filename="../src/gui/report/reportwindow.cpp" line="+35"/>
         <source>Main Menu</source>
         <translation>Menu principal</translation>
     </message>
@@ -1233,7 +1288,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>datafile</name>
     <message>
-        <location filename="../src/core/records/datafile.cpp" line="+28"/>
+        <location filename="../src/core/records/datafile.cpp" line="+32"/>
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
@@ -1282,7 +1337,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>printing</name>
     <message>
-        <location filename="../src/gui/print/printing.cpp" line="+53"/>
+        <location filename="../src/gui/print/printing.cpp" line="+57"/>
         <source>The printer &quot;%1&quot; could not be started.</source>
         <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas pu démarrer.</translation>
     </message>
@@ -1320,7 +1375,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>tablepage</name>
     <message>
-        <location filename="../src/core/print/tablepage.cpp" line="+74"/>
+        <location filename="../src/core/print/tablepage.cpp" line="+78"/>
         <source>Rows not on this page: %1.</source>
         <translation>Lignes absentes de cette page&#xa0;: %1.</translation>
     </message>
@@ -1328,7 +1383,7 @@ La liste des élèves n&apos;a pas pu être rétablie non plus&#xa0;: elle conti
 <context>
     <name>ui</name>
     <message>
-        <location filename="../src/gui/plugins/pluginloader.cpp" line="+18"/>
+        <location filename="../src/gui/plugins/pluginloader.cpp" line="+22"/>
         <source>A part of sumtrail could not be loaded: %1</source>
         <translation>Une partie de sumtrail n&apos;a pas pu être chargée&#xa0;: %1</translation>
     </message>

@@ -87,9 +87,8 @@ bool fits(const QFont &font, const QRect &box, const QString &text, int flags)
 }
 
 // Reads what a window shows and what a screen reader says of its controls; notes each text
-// that overflows its control, and, where `described`, each control reached by Tab that does
-// not say what it is.
-void read(QWidget *window, Texts &texts, QStringList &faults, bool described)
+// that overflows its control, and each control reached by Tab that does not say what it is.
+void read(QWidget *window, Texts &texts, QStringList &faults)
 {
     int unnamed = 0; // Qt's own parts of a window, told apart by their order
     const auto put = [&](const QObject *o, const QString &what, const QString &text) {
@@ -120,7 +119,7 @@ void read(QWidget *window, Texts &texts, QStringList &faults, bool described)
         put(w, "name", w->accessibleName());
         put(w, "description", w->accessibleDescription());
         const QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
-        if (described && w->focusPolicy() != Qt::NoFocus && !w->objectName().isEmpty()
+        if (w->focusPolicy() != Qt::NoFocus && !w->objectName().isEmpty()
             && (face->text(QAccessible::Name).isEmpty()
                 || face->text(QAccessible::Description).isEmpty())) {
             faults.append(w->objectName() + " does not say what it is");
@@ -186,11 +185,10 @@ Texts readScene(const Scene &scene, QStringList &faults)
     const WindowGround ground;
     QWidget *window = scene.open();
     if (scene.modalButton) {
-        // The teacher's windows of the report do not describe their controls yet.
-        inNextModal([&](QWidget *modal) { read(modal, texts, faults, false); });
+        inNextModal([&](QWidget *modal) { read(modal, texts, faults); });
         click(window, scene.modalButton);
     } else {
-        read(window, texts, faults, true);
+        read(window, texts, faults);
     }
     for (int i = 0; i < ground.messages.texts().size(); ++i) {
         texts.insert(QStringLiteral("message %1").arg(i), ground.messages.texts().at(i));

@@ -32,6 +32,7 @@ ClassWindow::ClassWindow(QList<classoverview::StudentSummary> students, QWidget 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("classTable"));
     m_table->setAccessibleName(tr("Students of the class"));
+    m_table->setAccessibleDescription(tr("One row for each student: sheets, scores and weak sums"));
     m_table->setModel(&m_sorted);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(ClassOverviewModel::Student, Qt::AscendingOrder);
@@ -42,10 +43,13 @@ ClassWindow::ClassWindow(QList<classoverview::StudentSummary> students, QWidget 
 
     m_export = new QPushButton(tr("Export..."), this);
     m_export->setObjectName(QStringLiteral("export"));
+    m_export->setAccessibleDescription(tr("Save the table as a CSV file"));
     m_print = new QPushButton(tr("Print..."), this);
     m_print->setObjectName(QStringLiteral("print"));
+    m_print->setAccessibleDescription(tr("Print the table or save it as PDF"));
     m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
+    m_close->setAccessibleDescription(tr("Close the class overview and go back to the report"));
     m_close->setDefault(true);
 
     auto *buttons = new QHBoxLayout;

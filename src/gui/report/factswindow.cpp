@@ -81,6 +81,7 @@ FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, qint6
 
     m_levelChoice = new QComboBox(this);
     m_levelChoice->setObjectName(QStringLiteral("levelChoice"));
+    m_levelChoice->setAccessibleDescription(tr("Choose the level whose sums are shown"));
     for (int level = 1; level <= 6; ++level) {
         m_levelChoice->addItem(tr("Level %1").arg(level), level);
     }
@@ -90,6 +91,7 @@ FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, qint6
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("factGrid"));
     m_grid->setAccessibleName(tr("Sums from 0 + 0 to 10 + 10"));
+    m_grid->setAccessibleDescription(tr("Each sum marked by how well it is known"));
     auto *colours = new MasteryColours(this);
     colours->setSourceModel(&m_cells);
     m_grid->setModel(colours);
@@ -100,6 +102,8 @@ FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, qint6
     m_slips = new QTableWidget(this);
     m_slips->setObjectName(QStringLiteral("slips"));
     m_slips->setAccessibleName(tr("Slips and sums most often missed"));
+    m_slips->setAccessibleDescription(
+        tr("The kinds of slip of the last sheets, each with an example"));
     m_slips->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_slips->verticalHeader()->hide();
 
@@ -112,8 +116,10 @@ FactsWindow::FactsWindow(facts::FactRecord record, const QString &student, qint6
     m_note->setWordWrap(true);
     m_print = new QPushButton(tr("Print..."), this);
     m_print->setObjectName(QStringLiteral("print"));
+    m_print->setAccessibleDescription(tr("Print this view or save it as PDF"));
     m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
+    m_close->setAccessibleDescription(tr("Close the facts and go back to the report"));
     m_close->setDefault(true);
 
     auto *top = new QHBoxLayout;

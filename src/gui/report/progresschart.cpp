@@ -37,6 +37,7 @@ ProgressChart::ProgressChart(ProgressSeries series, const QString &student, QWid
 
     m_viewChoice = new QComboBox(this);
     m_viewChoice->setObjectName(QStringLiteral("viewChoice"));
+    m_viewChoice->setAccessibleDescription(tr("Show the scores or the time taken"));
     m_viewChoice->addItem(tr("Score"), int(View::Score));
     m_viewChoice->addItem(tr("Time taken"), int(View::TimeTaken));
     auto *showLabel = new QLabel(tr("&Show:"), this);
@@ -48,6 +49,7 @@ ProgressChart::ProgressChart(ProgressSeries series, const QString &student, QWid
 
     m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
+    m_close->setAccessibleDescription(tr("Close the chart and go back to the report"));
     m_close->setDefault(true);
 
     auto *bottom = new QHBoxLayout;
