@@ -63,7 +63,7 @@ extern "C" int open(const char *name, int flags, ...)
     }
     if (armed && fault.name == name && !fault.atOpen.isEmpty()) {
         ::unlink(name);
-        fault.atOpen == "pipe" ? ::mkfifo(name, 0666) : ::symlink("../outside", name);
+        fault.atOpen == "pipe" ? ::mkfifo(name, 0666) : ::symlink("../outside/sumroll.ini", name);
         fault.atOpen.clear();
         fault.openedBlocking = !(flags & O_NONBLOCK);
         flags |= O_NONBLOCK; // told, not hung
@@ -180,7 +180,7 @@ private slots:
         QFETCH(QByteArrayList, names);
         const QByteArray bytes = "ANN\r\nBEN\r\nZOE\r\nAL";
         writeFile(roster::FileName, bytes);
-        writeFile("../outside", "OUT\r\n");
+        writeFile("../outside/sumroll.ini", "OUT\r\n"); // read, were the link followed
         arm({roster::FileName, atOpen, failFrom});
         const roster::ReadResult read = roster::read();
         StudentList list;
