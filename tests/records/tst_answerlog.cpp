@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QThread>
 
-#include <cstring>
 #include <optional>
 #include <thread>
 
@@ -132,12 +131,12 @@ private slots:
     {
         const QByteArray before = m_good + "\r\n";
         writeFile("ANN.ans", before);
-        std::optional<FileSizeLimit> limit(before.size() + m_sheetBytes.size() - 1);
-        const FileResult appended = answerlog::append("ANN", m_sheet);
-        limit.reset();
-        QVERIFY(!appended.ok);
-        QCOMPARE(appended.fileName, QStringLiteral("ANN.ans"));
-        QCOMPARE(appended.reason, QString::fromLocal8Bit(strerror(EFBIG)));
+        FileResult appended = FileResult::success();
+        {
+            FileSizeLimit limit(before.size() + m_sheetBytes.size() - 1);
+            appended = answerlog::append("ANN", m_sheet);
+        }
+        QVERIFY2(!appended.ok && appended.fileName == "ANN.ans", qPrintable(appended.message));
         QCOMPARE(snapshot(), (Files {{"ANN.ans", before}}));
     }
 
