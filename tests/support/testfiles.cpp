@@ -10,10 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <dirent.h>
 #include <ftw.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -26,20 +24,6 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes)
     getrlimit(RLIMIT_FSIZE, &m_previous);
     const rlimit lowered {bytes, m_previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &lowered);
-}
-
-ActingAsNobody::ActingAsNobody()
-{
-    if (const passwd *nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr) {
-        m_acting = setegid(nobody->pw_gid) == 0 && seteuid(nobody->pw_uid) == 0;
-    }
-}
-
-ActingAsNobody::~ActingAsNobody()
-{
-    if (m_acting && (seteuid(0) != 0 || setegid(0) != 0)) {
-        std::abort(); // every later test would run as nobody
-    }
 }
 
 QByteArray kindAt(const QByteArray &name)

@@ -80,20 +80,6 @@ private:
     rlimit m_previous {};
 };
 
-// Acts as the account "nobody" for the life of the object: root, whom permission bits do not
-// stop, then meets them as a pupil's account does.
-class ActingAsNobody
-{
-public:
-    ActingAsNobody();
-    ~ActingAsNobody();
-    ActingAsNobody(const ActingAsNobody &) = delete;
-    ActingAsNobody &operator=(const ActingAsNobody &) = delete;
-
-private:
-    bool m_acting = false;
-};
-
 // What stands at a name, told without opening it (a pipe opened would stall the test):
 // "nothing", "file", "folder", "pipe" or "link to " and its target.
 QByteArray kindAt(const QByteArray &name);
